@@ -1,0 +1,246 @@
+#include "calculator_dialog.h"
+
+#include "about_dialog.h"
+#include "colours.h"
+#include "dialog_builder.h"
+#include "display_accessibility.h"
+#include "resources/about_template.h"
+#include "resources/calculator_template.h"
+#include "settings_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace quillet {
+
+namespace {
+
+const QString kSection = QStringLiteral("Default");
+
+QIcon LoadApplicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/quillet-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint),
+      m_profile(profile), windowIcon(LoadApplicationIcon()), m_keyboardMap(*this)
+{
+    InstallDisplayAccessibility();
+    DialogBuilder builder(*this, kCalculatorTemplate);
+    DoDataExchange(builder);
+    OnInitDialog();
+}
+
+CalculatorDialog::~CalculatorDialog() = default;
+
+void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
+{
+    builder.Bind(IDC_ABOUT, aboutButton);
+    builder.Bind(IDC_MODE, modeButton);
+    builder.Bind(IDC_SETTINGS, settingsButton);
+    builder.Bind(IDC_HOME_LINK, homeLink);
+    for (const KeypadKey& key : KeypadKeys()) builder.Bind(key.id, this->*key.button);
+    builder.Bind(IDC_DURATION_FORMAT, durationSelector);
+    builder.Bind(IDC_OUT_FORMAT, outSelector);
+    builder.Bind(IDC_IN_FORMAT, inSelector);
+    builder.Bind(IDC_DURATION_DISPLAY, durationDisplay);
+    builder.Bind(IDC_OUT_DISPLAY, outDisplay);
+    builder.Bind(IDC_IN_DISPLAY, inDisplay);
+    builder.Build();
+    for (const DialogItem& item : kCalculatorItems) m_items[item.id - IDC_KEY_7] = builder.Item(item.id);
+
+    // The link fits itself to its caption in the dialog font.
+    homeLink.PreSubclassWindow();
+    modeButton.SetTextLeft(true);
+    ConnectHandlers();
+    UpdateData(false);
+}
+
+QWidget* CalculatorDialog::GetDlgItem(int id) const
+{
+    if (id < IDC_KEY_7 || id > IDC_ABOUT) return nullptr;
+    return m_items[id - IDC_KEY_7];
+}
+
+void CalculatorDialog::ConnectHandlers()
+{
+    for (const KeypadKey& key : KeypadKeys()) {
+        FlatButton& button = this->*key.button;
+        connect(&button, &QPushButton::clicked, this, key.handler);
+        button.setAccessibleName(QString::fromLatin1(key.accessibleName));
+    }
+    connect(&inSelector, &QComboBox::activated, this, &CalculatorDialog::OnInFormatChange);
+    connect(&outSelector, &QComboBox::activated, this, &CalculatorDialog::OnOutFormatChange);
+    connect(&durationSelector, &QComboBox::activated, this, &CalculatorDialog::OnDurationFormatChange);
+    connect(&inDisplay, &LcdDisplay::clicked, this, &CalculatorDialog::OnInDisplayClick);
+    connect(&outDisplay, &LcdDisplay::clicked, this, &CalculatorDialog::OnOutDisplayClick);
+    connect(&durationDisplay, &LcdDisplay::clicked, this, &CalculatorDialog::OnDurationDisplayClick);
+
+    struct Switch {
+        int id;
+        void (CalculatorDialog::*handler)();
+        const char* accessibleName;
+    };
+    static constexpr Switch switches[] = {
+        {IDC_IN_RADIO, &CalculatorDialog::OnInRadio, "Select IN"},
+        {IDC_OUT_RADIO, &CalculatorDialog::OnOutRadio, "Select OUT"},
+        {IDC_DURATION_RADIO, &CalculatorDialog::OnDurationRadio, "Select DURATION"},
+        {IDC_CALC_IN, &CalculatorDialog::OnCalcIn, "Compute IN"},
+        {IDC_CALC_OUT, &CalculatorDialog::OnCalcOut, "Compute OUT"},
+        {IDC_CALC_DURATION, &CalculatorDialog::OnCalcDuration, "Compute DURATION"},
+    };
+    for (const Switch& s : switches) {
+        auto* button = static_cast<QAbstractButton*>(GetDlgItem(s.id));
+        connect(button, &QAbstractButton::clicked, this, s.handler);
+        button->setAccessibleName(QString::fromLatin1(s.accessibleName));
+    }
+    connect(&modeButton, &QPushButton::clicked, this, &CalculatorDialog::OnModeButton);
+    connect(&settingsButton, &QPushButton::clicked, this, &CalculatorDialog::OnSettingsButton);
+    connect(&aboutButton, &QPushButton::clicked, this, &CalculatorDialog::OnAboutButton);
+
+    inDisplay.setAccessibleName(QStringLiteral("IN"));
+    outDisplay.setAccessibleName(QStringLiteral("OUT"));
+    durationDisplay.setAccessibleName(QStringLiteral("DURATION"));
+    inSelector.setAccessibleName(QStringLiteral("IN format"));
+    outSelector.setAccessibleName(QStringLiteral("OUT format"));
+    durationSelector.setAccessibleName(QStringLiteral("DURATION format"));
+}
+
+void CalculatorDialog::OnInitDialog()
+{
+    // The order matters: displays before anything that refreshes a register,
+    // the mode before the formats, all three stored choices read before any is used.
+    for (const KeypadKey& key : KeypadKeys()) {
+        FlatButton& button = this->*key.button;
+        button.SetXButtonStyle(FlatButton::KeypadStyle, true);
+        if (&button == &keyClearAll || &button == &keyClear) button.SetTextColor(ClearKeyColour);
+    }
+    settingsButton.SetXButtonStyle(FlatButton::ToolbarStyle, true);
+    modeButton.SetXButtonStyle(FlatButton::ToolbarStyle, true);
+    aboutButton.SetXButtonStyle(FlatButton::ToolbarStyle, true);
+
+    engine.AttachDisplay(kIn, &inDisplay);
+    engine.AttachDisplay(kOut, &outDisplay);
+    engine.AttachDisplay(kDuration, &durationDisplay);
+
+    inDisplay.m_backColor = ActiveColour;
+    outDisplay.m_backColor = InactiveColour;
+    durationDisplay.m_backColor = InactiveColour;
+
+    engine.SetMode(2);
+    UpdateModeControls();
+
+    FillFormatList(inSelector);
+    FillFormatList(outSelector);
+    FillFormatList(durationSelector);
+
+    homeLink.SetTarget(QString::fromLatin1(kHomePageAddress));
+
+    const int idx1 = m_profile.GetProfileInt(kSection, QStringLiteral("idx1"), 0);
+    const int idx2 = m_profile.GetProfileInt(kSection, QStringLiteral("idx2"), 1);
+    const int idx3 = m_profile.GetProfileInt(kSection, QStringLiteral("idx3"), 3);
+    // An index outside the list leaves the selector blank (-1).
+    inSelector.setCurrentIndex(idx1 >= 0 && idx1 < inSelector.count() ? idx1 : -1);
+    outSelector.setCurrentIndex(idx2 >= 0 && idx2 < outSelector.count() ? idx2 : -1);
+    durationSelector.setCurrentIndex(idx3 >= 0 && idx3 < durationSelector.count() ? idx3 : -1);
+
+    engine.SetRegisterFormat(kIn, inSelector.currentIndex());
+    engine.SetRegisterFormat(kOut, outSelector.currentIndex());
+    engine.SetRegisterFormat(kDuration, durationSelector.currentIndex());
+
+    // There is no system menu to extend here: the About entry lives in the
+    // context menu (PopulateContextMenu).
+    setWindowIcon(windowIcon);
+    key7.setFocus();
+}
+
+void CalculatorDialog::showEvent(QShowEvent* event)
+{
+    qApp->installEventFilter(&m_keyboardMap);
+    QDialog::showEvent(event);
+}
+
+void CalculatorDialog::hideEvent(QHideEvent* event)
+{
+    qApp->removeEventFilter(&m_keyboardMap);
+    QDialog::hideEvent(event);
+}
+
+void CalculatorDialog::OnInFormatChange()
+{
+    const int selection = inSelector.currentIndex();
+    if (engine.conversionMode) {
+        engine.SetRegisterFormat(kIn, selection);
+    } else {
+        engine.SetAllFormats(selection);
+    }
+    m_profile.WriteProfileInt(kSection, QStringLiteral("idx1"), selection);
+}
+
+void CalculatorDialog::OnOutFormatChange()
+{
+    const int selection = outSelector.currentIndex();
+    engine.SetRegisterFormat(kOut, selection);
+    m_profile.WriteProfileInt(kSection, QStringLiteral("idx2"), selection);
+}
+
+void CalculatorDialog::OnDurationFormatChange()
+{
+    const int selection = durationSelector.currentIndex();
+    engine.SetRegisterFormat(kDuration, selection);
+    m_profile.WriteProfileInt(kSection, QStringLiteral("idx3"), selection);
+}
+
+void CalculatorDialog::OnSettingsButton()
+{
+    SettingsDialog dialog(this);
+    dialog.bumpUpDropped = engine.bumpUpDropped ? 1 : 0;
+    dialog.allowOverflow = engine.allowOverflow ? 1 : 0;
+    if (dialog.DoModal() == QDialog::Accepted) {
+        engine.allowOverflow = dialog.allowOverflow != 0;
+        engine.bumpUpDropped = dialog.bumpUpDropped != 0;
+    }
+}
+
+void CalculatorDialog::OnAboutButton()
+{
+    AboutDialog dialog(windowIcon, this);
+    dialog.exec();
+}
+
+void CalculatorDialog::OnSysCommand(int commandId)
+{
+    if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAboutButton();
+}
+
+void CalculatorDialog::PopulateContextMenu(QMenu& menu)
+{
+    QAction* copy = menu.addAction(QStringLiteral("&Copy"), this, &CalculatorDialog::OnEditCopy);
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* paste = menu.addAction(QStringLiteral("&Paste"), this, &CalculatorDialog::OnEditPaste);
+    paste->setShortcut(QKeySequence::Paste);
+    menu.addSeparator();
+    QAction* about = menu.addAction(QString::fromLatin1(kAboutMenuText), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    about->setData(IDM_ABOUTBOX);
+}
+
+void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    PopulateContextMenu(menu);
+    menu.exec(event->globalPos());
+}
+
+} // namespace quillet

@@ -1,0 +1,113 @@
+#include "dialog_builder.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstring>
+
+namespace quillet {
+
+DialogBuilder::DialogBuilder(QDialog& dialog, const DialogTemplate& dialogTemplate)
+    : m_dialog(dialog), m_template(dialogTemplate), m_units(DialogUnits::FromFont(dialog.font()))
+{
+}
+
+void DialogBuilder::Bind(int id, QWidget& widget)
+{
+    m_bound.emplace_back(id, &widget);
+}
+
+void DialogBuilder::Build()
+{
+    m_dialog.setWindowTitle(QString::fromUtf8(m_template.title));
+    m_dialog.setFixedSize(m_units.ToPixelsX(m_template.w), m_units.ToPixelsY(m_template.h));
+    for (const DialogItem& item : m_template.items) {
+        QWidget* widget = nullptr;
+        for (const auto& [id, bound] : m_bound) {
+            if (id == item.id && item.id != kNoId) widget = bound;
+        }
+        if (widget != nullptr) {
+            widget->setParent(&m_dialog);
+        } else {
+            widget = Create(item);
+        }
+        Apply(item, *widget);
+        m_items.emplace_back(&item, widget);
+    }
+}
+
+QWidget* DialogBuilder::Create(const DialogItem& item)
+{
+    switch (item.kind) {
+    case ItemKind::PushButton:
+    case ItemKind::DefaultPushButton: {
+        auto* button = new QPushButton(&m_dialog);
+        button->setAutoDefault(false);
+        button->setDefault(item.kind == ItemKind::DefaultPushButton);
+        return button;
+    }
+    case ItemKind::RadioButton: return new QRadioButton(&m_dialog);
+    case ItemKind::CheckBox: return new QCheckBox(&m_dialog);
+    case ItemKind::DropDownList: return new QComboBox(&m_dialog);
+    case ItemKind::Label:
+    case ItemKind::Display:
+    case ItemKind::Icon: return new QLabel(&m_dialog);
+    }
+    return new QWidget(&m_dialog);
+}
+
+void DialogBuilder::Apply(const DialogItem& item, QWidget& widget) const
+{
+    widget.setObjectName(QString::fromUtf8(item.name));
+    QRect geometry = m_units.ToPixels(item.x, item.y, item.w, item.h);
+    const QString text = QString::fromUtf8(item.text);
+
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(text);
+        if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
+        if (item.kind == ItemKind::DefaultPushButton) {
+            if (auto* push = qobject_cast<QPushButton*>(button)) push->setDefault(true);
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+        // A drop-down list's template height is that of its open list; closed it
+        // is one line high.
+        combo->setMaxVisibleItems(12);
+        geometry.setHeight(combo->sizeHint().height());
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        if (item.kind == ItemKind::Icon) {
+            constexpr int side = 32; // the size of a standard icon, whatever the font
+            label->setPixmap(m_icon.pixmap(side, side));
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            geometry.setSize(QSize(side, side).expandedTo(geometry.size()));
+        } else if (item.kind == ItemKind::Label) {
+            label->setText(text);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(((item.style & ItemStyle::AlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        }
+    }
+    widget.setGeometry(geometry);
+    widget.setVisible(!(item.style & ItemStyle::Hidden));
+}
+
+QWidget* DialogBuilder::Item(int id) const
+{
+    if (id == kNoId) return nullptr;
+    for (const auto& [item, widget] : m_items) {
+        if (item->id == id) return widget;
+    }
+    return nullptr;
+}
+
+QWidget* DialogBuilder::Item(const char* name) const
+{
+    for (const auto& [item, widget] : m_items) {
+        if (std::strcmp(item->name, name) == 0) return widget;
+    }
+    return nullptr;
+}
+
+} // namespace quillet

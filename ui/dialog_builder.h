@@ -1,0 +1,49 @@
+#pragma once
+// Turns a dialog template (resources/dialog_template.h) into widgets on a
+// dialog. Controls the dialog keeps as members are bound first, the way a
+// control object is attached to its template item; every other item gets a
+// plain widget of its kind. Each widget is named after its id and placed at
+// the template's position converted through the dialog font.
+
+#include "dialog_units.h"
+#include "resources/dialog_template.h"
+
+#include <QIcon>
+#include <QWidget>
+#include <vector>
+
+class QDialog;
+
+namespace quillet {
+
+class DialogBuilder {
+public:
+    DialogBuilder(QDialog& dialog, const DialogTemplate& dialogTemplate);
+
+    // Uses `widget` for item `id` instead of creating one. Call before Build.
+    void Bind(int id, QWidget& widget);
+    // The icon that Icon items show.
+    void SetIcon(const QIcon& icon) { m_icon = icon; }
+    // Sets the title and the fixed client size, then creates, names, captions and
+    // places every item in template order (which is also the focus order).
+    void Build();
+
+    // The widget of item `id`, or nullptr for an unknown id.
+    QWidget* Item(int id) const;
+    // The widget named `name` (items without an id are found this way).
+    QWidget* Item(const char* name) const;
+    const DialogUnits& Units() const { return m_units; }
+
+private:
+    QWidget* Create(const DialogItem& item);
+    void Apply(const DialogItem& item, QWidget& widget) const;
+
+    QDialog& m_dialog;
+    const DialogTemplate& m_template;
+    DialogUnits m_units;
+    QIcon m_icon;
+    std::vector<std::pair<int, QWidget*>> m_bound;
+    std::vector<std::pair<const DialogItem*, QWidget*>> m_items;
+};
+
+} // namespace quillet

@@ -1,0 +1,56 @@
+// The Mode button: Conversion mode shows the current register in all three
+// formats; Editing mode shares IN's format and computes one register from the
+// other two. The engine holds the mode; the window only shows it.
+
+#include "calculator_dialog.h"
+
+#include "colours.h"
+#include "resources/control_ids.h"
+
+namespace quillet {
+
+namespace {
+
+constexpr int kModeOnlyInEditing[6] = {IDC_IN_LABEL, IDC_OUT_LABEL, IDC_DURATION_LABEL,
+                                       IDC_CALC_IN, IDC_CALC_OUT, IDC_CALC_DURATION};
+
+} // namespace
+
+void CalculatorDialog::OnModeButton()
+{
+    if (engine.conversionMode) {
+        engine.SetMode(0);
+        engine.Recompute();
+        // DURATION is the computed register every time Editing mode begins.
+        OnCalcDuration();
+        UpdateModeControls();
+        return;
+    }
+    engine.SetMode(2);
+    engine.Recompute();
+    // Each register goes back to the format its own selector still shows.
+    engine.SetRegisterFormat(kIn, inSelector.currentIndex());
+    engine.SetRegisterFormat(kOut, outSelector.currentIndex());
+    engine.SetRegisterFormat(kDuration, durationSelector.currentIndex());
+    GetDlgItem(IDC_IN_RADIO)->setEnabled(true);
+    GetDlgItem(IDC_OUT_RADIO)->setEnabled(true);
+    GetDlgItem(IDC_DURATION_RADIO)->setEnabled(true);
+    UpdateModeControls();
+}
+
+void CalculatorDialog::UpdateModeControls()
+{
+    const bool conversion = engine.conversionMode;
+    modeButton.setText(conversion ? QStringLiteral("Mode: Conversion") : QStringLiteral("Mode: Editing"));
+    outSelector.setVisible(conversion);
+    durationSelector.setVisible(conversion);
+    for (int id : kModeOnlyInEditing) GetDlgItem(id)->setVisible(!conversion);
+    if (!conversion) return; // OnCalcDuration has just coloured the displays
+
+    inDisplay.m_backColor = InactiveColour;
+    outDisplay.m_backColor = InactiveColour;
+    durationDisplay.m_backColor = InactiveColour;
+    if (selectedRegister >= 0 && selectedRegister < 3) Display(selectedRegister).m_backColor = ActiveColour;
+}
+
+} // namespace quillet
