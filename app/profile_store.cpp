@@ -30,12 +30,12 @@ int ProfileStore::GetProfileInt(const QString& section, const QString& entry, in
 bool ProfileStore::WriteProfileInt(const QString& section, const QString& entry, int value)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_company, m_application);
-    // A store that could not be read is left as it is rather than rewritten from
-    // what little of it was understood.
-    if (settings.status() != QSettings::NoError) return false;
+    if (settings.status() == QSettings::AccessError) return false;
+    // A store that could not be parsed is written back whole, in good form, with
+    // whatever Qt understood of it.
     settings.setValue(section + QLatin1Char('/') + entry, value);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    return settings.status() != QSettings::AccessError;
 }
 
 } // namespace quillet

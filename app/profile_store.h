@@ -7,7 +7,8 @@
 // Reading never fails: a missing, unreadable or corrupt store, or a stored
 // value that is not a 32-bit whole number, reads as the default. Every write
 // goes to disk at once (Qt replaces the file atomically, so it is never left
-// half-written); nothing is written at exit.
+// half-written); nothing is written at exit. A store that cannot be parsed
+// reads as defaults until the next write puts it back in good form.
 
 #include <QString>
 
