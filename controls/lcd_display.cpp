@@ -31,13 +31,16 @@ void LcdDisplay::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
     quillet::LcdScreenCanvas canvas(painter, deviceSize);
-    const std::string text = m_text;
-    DrawDisplay(canvas, text);
+    DrawDisplay(canvas, m_text);
 }
 
 void LcdDisplay::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) emit clicked();
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    emit clicked();
     event->accept();
 }
 
@@ -105,7 +108,7 @@ int LcdDisplay::DrawDigit(LcdCanvas& canvas, int x, int y, int s, std::uint8_t c
     const int g = m_slant;
     const int h = m_stroke / 2;
     const int xr = x + s;
-    const int ym = y + s + h - 1;          // middle row
+    const int ym = y + s + h - 1;            // middle row
     const int yb = y + 2 * s + m_stroke - 1; // bottom row
 
     canvas.SelectPen(quillet::kLcdBlack);

@@ -15,43 +15,30 @@ namespace quillet {
 template <class Visit>
 void ForEachLinePixel(int x1, int y1, int x2, int y2, Visit&& visit)
 {
-    const int dx = x2 - x1;
-    const int dy = y2 - y1;
-    const int adx = std::abs(dx);
-    const int ady = std::abs(dy);
-    const int sx = dx < 0 ? -1 : 1;
-    const int sy = dy < 0 ? -1 : 1;
-
-    if (adx >= ady) {
-        // error = 2 * (true minor offset - chosen minor offset) * adx
-        int error = 0;
-        // A tie moves to the next row only when that row is the upper one.
-        const int limit = sy < 0 ? adx - 1 : adx;
-        int x = x1;
-        int y = y1;
-        for (int i = 0; i < adx; ++i) {
-            visit(x, y);
-            x += sx;
-            error += 2 * ady;
-            if (error > limit) {
-                y += sy;
-                error -= 2 * adx;
-            }
-        }
-    } else {
-        int error = 0;
-        // A tie moves to the next column only when that column is the left one.
-        const int limit = sx < 0 ? ady - 1 : ady;
-        int x = x1;
-        int y = y1;
-        for (int i = 0; i < ady; ++i) {
-            visit(x, y);
-            y += sy;
-            error += 2 * adx;
-            if (error > limit) {
-                x += sx;
-                error -= 2 * ady;
-            }
+    // Walk the longer axis one pixel per step and let the shorter one follow.
+    const bool xMajor = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    const int along = xMajor ? x2 - x1 : y2 - y1;
+    const int across = xMajor ? y2 - y1 : x2 - x1;
+    const int steps = std::abs(along);
+    const int rise = std::abs(across);
+    const int alongStep = along < 0 ? -1 : 1;
+    const int acrossStep = across < 0 ? -1 : 1;
+    // error = 2 * (true offset across - chosen offset across) * steps. A tie
+    // moves across only when that leads up (or left), to the smaller coordinate.
+    const int limit = acrossStep < 0 ? steps - 1 : steps;
+    int error = 0;
+    int a = xMajor ? x1 : y1;
+    int b = xMajor ? y1 : x1;
+    for (int i = 0; i < steps; ++i) {
+        if (xMajor)
+            visit(a, b);
+        else
+            visit(b, a);
+        a += alongStep;
+        error += 2 * rise;
+        if (error > limit) {
+            b += acrossStep;
+            error -= 2 * steps;
         }
     }
 }
