@@ -116,7 +116,8 @@ void CHyperLink::LoadHandCursor()
 
 void CHyperLink::FollowLink()
 {
-    const QByteArray target = m_target.toUtf8();
+    // The system calls take text in the locale's encoding (UTF-8 outside Windows).
+    const QByteArray target = m_target.toLocal8Bit();
     const int result = OpenTarget(target.constData(), SwShow);
     if (result <= 32) {
         QApplication::beep();
