@@ -120,6 +120,10 @@ void CHyperLink::FollowLink()
     const QByteArray target = m_target.toLocal8Bit();
     const int result = OpenTarget(target.constData(), SwShow);
     if (result <= 32) {
+        // The message box must get the mouse: a grab kept now would swallow
+        // the click on its OK button. The next move over the link grabs again.
+        m_hover = 0;
+        if (mouseGrabber() == this) releaseMouse();
         QApplication::beep();
         ShowOpenError(result);
         return;

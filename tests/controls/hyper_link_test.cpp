@@ -44,6 +44,7 @@ public:
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
+            grabberWhileShown = QWidget::mouseGrabber();
             ++count;
             box->accept();
         });
@@ -52,6 +53,7 @@ public:
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWidget* grabberWhileShown = nullptr;
     int count = 0;
 
 private:
@@ -281,13 +283,14 @@ TEST_F(HyperLinkTest, FailureShowsTheErrorBoxAndLeavesTheLinkUnopened)
     opener.outcomes = {ExitedWith(3)};  // xdg-open finds no handler, and there is no fallback
     Attach();
     MessageBoxCatcher catcher;
-    link->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(Handle(), Qt::Key_Space);
+    QTest::mouseMove(Handle(), InLink());
+    QTest::mouseClick(Handle(), Qt::LeftButton, {}, InLink());
 
     EXPECT_EQ(catcher.count, 1);
     EXPECT_EQ(catcher.title, "quillet");
     EXPECT_EQ(catcher.icon, QMessageBox::Warning);
     EXPECT_EQ(catcher.text, "Can't open link:\n\nThere is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(catcher.grabberWhileShown, nullptr) << "the box's OK button must be clickable";
     EXPECT_EQ(link->m_opened, 0);
     EXPECT_EQ(opener.handlerQueries, 1);
 
