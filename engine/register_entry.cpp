@@ -77,7 +77,8 @@ void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
 {
     const bool typingScalar = reg.scalarEntry && !reg.freshEntry;
     const TimecodeFormat& format = typingScalar ? ScalarFormat() : *reg.format;
-    reg.text = DigitsToText(format, reg.entryDigits);
+    reg.text.clear();
+    AppendDigitsText(format, reg.entryDigits, reg.text);
     reg.text.push_back(reg.pendingOp != 0 ? reg.pendingOp : ' ');
     ShowText(reg, reg.text);
 }
@@ -121,9 +122,7 @@ void CalculatorEngine::StoreResult(TimecodeRegister& reg, std::int64_t result)
 {
     reg.value = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(result, INT32_MIN, INT32_MAX));
-    const FormattedValue written = FormatValue(*reg.format, result);
-    reg.entryDigits = written.digits;
-    if (written.cannotBeShown) reg.error = true;
+    if (FormatValue(*reg.format, result, reg.entryDigits)) reg.error = true;
 }
 
 } // namespace quillet

@@ -2,6 +2,9 @@
 
 #include "drop_frame.h"
 
+#include <bit>
+#include <cstring>
+
 namespace quillet {
 namespace {
 
@@ -18,6 +21,70 @@ std::int64_t ReadNumber(const char* first, int count)
 bool IsDroppedLabel(std::int64_t frames, std::int64_t seconds, std::int64_t minutes)
 {
     return frames <= 1 && seconds == 0 && minutes % 10 != 0;
+}
+
+// For each number below 100, what its two digits add to two '0' characters
+// (tens in the first byte): one lookup instead of two divisions in a chain.
+constexpr std::array<std::uint16_t, 100> kPairOffsets = [] {
+    std::array<std::uint16_t, 100> offsets{};
+    for (int n = 0; n < 100; ++n) offsets[n] = static_cast<std::uint16_t>(n / 10 | (n % 10) << 8);
+    return offsets;
+}();
+
+// Division by a field modulus. The table's moduli are few and known, and a
+// division by a constant compiles to a multiplication, several times faster
+// than dividing by a value read from the table.
+template <typename Unsigned>
+Unsigned DivideByModulus(Unsigned value, std::int32_t modulus)
+{
+    switch (modulus) {
+    case 16: return value / 16;
+    case 20: return value / 20;
+    case 24: return value / 24;
+    case 25: return value / 25;
+    case 30: return value / 30;
+    case 40: return value / 40;
+    case 60: return value / 60;
+    case 100: return value / 100;
+    case 10000: return value / 10000;
+    case 1000000: return value / 1000000;
+    case 100000000: return value / 100000000;
+    default: return value / static_cast<Unsigned>(modulus);
+    }
+}
+
+// Writes the fields lowest first into the end of `digits`; returns whether
+// anything was left above the highest field. The eight characters are built
+// in one register and stored at once: writing them one by one and copying
+// the array out right after stalls the processor's store forwarding.
+template <typename Unsigned>
+bool WriteFields(const TimecodeFormat& format, Unsigned value, EntryDigits& digits)
+{
+    std::uint64_t packed = 0x3030303030303030; // "00000000", digit i in byte i
+    int end = 8; // one past the lowest field's last digit
+    for (int field = 0; field < format.fieldCount; ++field) {
+        const FormatField& f = format.fields[field];
+        Unsigned fieldValue = value;
+        if (f.modulus != 0) {
+            const Unsigned quotient = DivideByModulus(value, f.modulus);
+            fieldValue = value - quotient * static_cast<Unsigned>(f.modulus);
+            value = quotient;
+        } else {
+            value = 0;
+        }
+        // The field's decimal text, padded with zeros to its digits; a wider
+        // number (only possible with modulus 0) keeps its lowest digits.
+        int i = 0;
+        for (; i + 2 <= f.digits; i += 2) {
+            packed += static_cast<std::uint64_t>(kPairOffsets[fieldValue % 100]) << (8 * (end - i - 2));
+            fieldValue /= 100;
+        }
+        if (i < f.digits) packed += static_cast<std::uint64_t>(fieldValue % 10) << (8 * (end - i - 1));
+        end -= f.digits;
+    }
+    static_assert(std::endian::native == std::endian::little, "digit i is byte i of `packed`");
+    std::memcpy(digits.data(), &packed, 8);
+    return value != 0;
 }
 
 } // namespace
@@ -49,48 +116,49 @@ std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const Entr
     return static_cast<std::int32_t>(sum);
 }
 
-FormattedValue FormatValue(const TimecodeFormat& format, std::int64_t value)
+bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& digits)
 {
-    FormattedValue out{kZeroDigits, false};
+    bool cannotBeShown = false;
     if (value < 0) {
-        out.cannotBeShown = true;
+        cannotBeShown = true;
         value = -value;
     }
     if (IsDropFrame(format)) value = FramesToLabel(value);
+    // Every value a register can hold fits 32 bits, where division is much
+    // cheaper; wider values still format exactly.
+    const bool leftOver = value <= UINT32_MAX
+        ? WriteFields(format, static_cast<std::uint32_t>(value), digits)
+        : WriteFields(format, static_cast<std::uint64_t>(value), digits);
+    digits[8] = '\0';
+    return cannotBeShown || leftOver;
+}
 
-    int end = 8; // one past the lowest field's last digit
-    for (int field = 0; field < format.fieldCount; ++field) {
-        const FormatField& f = format.fields[field];
-        std::int64_t fieldValue = value;
-        if (f.modulus != 0) {
-            fieldValue = value % f.modulus;
-            value /= f.modulus;
-        } else {
-            value = 0;
-        }
-        // The field's decimal text, padded with zeros to its digits; a wider
-        // number (only possible with modulus 0) keeps its lowest digits.
-        for (int i = 0; i < f.digits; ++i) {
-            out.digits[end - 1 - i] = static_cast<char>('0' + fieldValue % 10);
-            fieldValue /= 10;
-        }
-        end -= f.digits;
-    }
-    if (value != 0) out.cannotBeShown = true;
+FormattedValue FormatValue(const TimecodeFormat& format, std::int64_t value)
+{
+    FormattedValue out;
+    out.cannotBeShown = FormatValue(format, value, out.digits);
     return out;
 }
 
 std::string DigitsToText(const TimecodeFormat& format, const EntryDigits& digits)
 {
     std::string text;
+    AppendDigitsText(format, digits, text);
+    return text;
+}
+
+void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, std::string& text)
+{
+    // At most eight digits and one separator per field.
+    char buffer[8 + 4];
+    int length = 0;
     int position = 8 - format.totalDigits;
     for (int field = format.fieldCount - 1; field >= 0; --field) {
         const FormatField& f = format.fields[field];
-        if (f.separator > 0) text.push_back(static_cast<char>(f.separator));
-        text.append(&digits[position], f.digits);
-        position += f.digits;
+        if (f.separator > 0) buffer[length++] = static_cast<char>(f.separator);
+        for (int i = 0; i < f.digits; ++i) buffer[length++] = digits[position++];
     }
-    return text;
+    text.append(buffer, length);
 }
 
 } // namespace quillet

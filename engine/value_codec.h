@@ -35,10 +35,14 @@ struct FormattedValue {
 // counts and are written as their label. Any int64 whose magnitude is below
 // 2^62 is accepted.
 FormattedValue FormatValue(const TimecodeFormat& format, std::int64_t value);
+// The same, writing straight into `digits`; returns whether the value cannot be shown.
+bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& digits);
 
 // The display text of the digits in `format`: the last totalDigits digits,
 // each field preceded by its separator. "Drop Frame" 01020304 -> 01:02:03.04.
 std::string DigitsToText(const TimecodeFormat& format, const EntryDigits& digits);
+// The same text appended to `text`, without allocating for short strings.
+void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, std::string& text);
 
 constexpr EntryDigits kZeroDigits{'0', '0', '0', '0', '0', '0', '0', '0', '\0'};
 

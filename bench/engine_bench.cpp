@@ -1,0 +1,183 @@
+// Speed of the engine's single operations, and of turning every frame of a
+// day into drop-frame display text, next to FFmpeg's av_timecode_make_string.
+#include "engine/calculator_engine.h"
+#include "engine/convert_value.h"
+#include "engine/drop_frame.h"
+#include "engine/value_codec.h"
+
+#include <benchmark/benchmark.h>
+
+extern "C" {
+#include <libavutil/timecode.h>
+}
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+using namespace quillet;
+
+namespace {
+
+constexpr std::int64_t kFramesPerDay = 2589408; // 29.97 drop-frame
+
+struct NullDisplay final : DisplaySink {
+    void Invalidate() override { benchmark::DoNotOptimize(m_text.data()); }
+};
+
+struct FilledLists final : FormatSelector {
+    void AddString(const char*) override {}
+};
+
+TimecodeFormat& DropFrame()
+{
+    static CalculatorEngine computesTotals;
+    return ListedFormat(0);
+}
+
+void BM_KeyInWithRefresh(benchmark::State& state)
+{
+    CalculatorEngine engine;
+    NullDisplay display;
+    engine.AttachDisplay(0, &display);
+    char key = '0';
+    for (auto _ : state) {
+        engine.KeyIn(key);
+        key = key == '9' ? '0' : key + 1;
+    }
+}
+BENCHMARK(BM_KeyInWithRefresh);
+
+void BM_ApplyOperatorAdd(benchmark::State& state)
+{
+    CalculatorEngine engine;
+    NullDisplay displays[3];
+    for (int i = 0; i < 3; ++i) engine.AttachDisplay(i, &displays[i]);
+    engine.KeyIn('1');
+    for (auto _ : state) engine.ApplyOperator('=', false), engine.ApplyOperator('+', false);
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_ApplyOperatorAdd);
+
+void BM_ParseDigits(benchmark::State& state)
+{
+    const TimecodeFormat& format = DropFrame();
+    const EntryDigits digits{'1', '2', '3', '4', '5', '6', '2', '8', '\0'};
+    for (auto _ : state) benchmark::DoNotOptimize(ParseDigits(format, digits, EntryOptions{}));
+}
+BENCHMARK(BM_ParseDigits);
+
+void BM_FormatValue(benchmark::State& state)
+{
+    const TimecodeFormat& format = DropFrame();
+    std::int64_t frame = 1234567;
+    EntryDigits digits;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatValue(format, frame, digits));
+        frame = (frame + 7919) % kFramesPerDay;
+    }
+}
+BENCHMARK(BM_FormatValue);
+
+void BM_FramesToLabelAndBack(benchmark::State& state)
+{
+    std::int64_t frame = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LabelToFrames(FramesToLabel(frame)));
+        frame = (frame + 7919) % kFramesPerDay;
+    }
+}
+BENCHMARK(BM_FramesToLabelAndBack);
+
+void BM_ConvertValue(benchmark::State& state)
+{
+    const TimecodeFormat& from = ListedFormat(0);
+    const TimecodeFormat& to = ListedFormat(7); // real time: the drop-frame label path
+    std::int64_t frame = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ConvertValue(from, frame, to));
+        frame = (frame + 7919) % kFramesPerDay;
+    }
+}
+BENCHMARK(BM_ConvertValue);
+
+// Whole day, one label per frame: the engine's frame count to display text.
+void BM_DayToDropFrameText_Quillet(benchmark::State& state)
+{
+    const TimecodeFormat& format = DropFrame();
+    for (auto _ : state) {
+        EntryDigits digits;
+        std::string text;
+        for (std::int64_t frame = 0; frame < kFramesPerDay; ++frame) {
+            FormatValue(format, frame, digits);
+            text.clear();
+            AppendDigitsText(format, digits, text);
+            benchmark::DoNotOptimize(text.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kFramesPerDay);
+}
+BENCHMARK(BM_DayToDropFrameText_Quillet)->Unit(benchmark::kMillisecond);
+
+AVTimecode PeerTimecode()
+{
+    AVTimecode tc;
+    av_timecode_init(&tc, AVRational{30000, 1001}, AV_TIMECODE_FLAG_DROPFRAME, 0, nullptr);
+    return tc;
+}
+
+void BM_DayToDropFrameText_FFmpeg(benchmark::State& state)
+{
+    const AVTimecode tc = PeerTimecode();
+    char buffer[AV_TIMECODE_STR_SIZE];
+    for (auto _ : state) {
+        for (int frame = 0; frame < kFramesPerDay; ++frame) {
+            av_timecode_make_string(&tc, buffer, frame);
+            benchmark::DoNotOptimize(buffer);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kFramesPerDay);
+}
+BENCHMARK(BM_DayToDropFrameText_FFmpeg)->Unit(benchmark::kMillisecond);
+
+std::string DigitsOnly(const char* text)
+{
+    std::string digits;
+    for (; *text != '\0'; ++text)
+        if (*text >= '0' && *text <= '9') digits.push_back(*text);
+    return digits;
+}
+
+// Both must label every frame of the day alike, separators aside.
+bool PeerAgreesOnEveryLabel()
+{
+    const TimecodeFormat& format = DropFrame();
+    const AVTimecode tc = PeerTimecode();
+    char buffer[AV_TIMECODE_STR_SIZE];
+    for (int frame = 0; frame < kFramesPerDay; ++frame) {
+        const std::string ours = DigitsOnly(DigitsToText(format, FormatValue(format, frame).digits).c_str());
+        const std::string peer = DigitsOnly(av_timecode_make_string(&tc, buffer, frame));
+        if (ours != peer) {
+            std::fprintf(stderr, "frame %d: ours %s, peer %s\n", frame, ours.c_str(), peer.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    FilledLists lists;
+    FillFormatList(lists);
+    const bool verifyOnly = argc > 1 && std::strcmp(argv[1], "--verify-only") == 0;
+    if (!PeerAgreesOnEveryLabel()) return 1;
+    std::printf("All %lld drop-frame labels of a day agree with av_timecode_make_string.\n",
+                static_cast<long long>(kFramesPerDay));
+    if (verifyOnly) return 0;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Reading the one key the link needs from a freedesktop.org desktop entry.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The Exec value of the file's [Desktop Entry] group, with the string escapes
+// \s \n \t \r \\ resolved (the Exec quoting is left to SplitExecLine). Empty
+// when the group or the key is missing. Localised keys (Exec[de]) do not count.
+std::optional<std::string> DesktopEntryExec(std::string_view fileText);
+
+// True for a plain desktop file id such as "firefox-esr.desktop": no folder
+// separators, no leading dot, ending in ".desktop". Anything else that a query
+// prints is not looked up as a file.
+bool IsDesktopFileId(std::string_view id);

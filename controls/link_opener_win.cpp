@@ -1,0 +1,68 @@
+// Opening an address on Windows: the shell first, then the command that the
+// registry names for ".htm" pages, run with the address as its one quoted
+// argument.
+#include "controls/handler_command.h"
+#include "controls/link_opener.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <string>
+
+static_assert(SwShow == SW_SHOW);
+
+// Reads the default (unnamed) value of root\subKey into out (outSize bytes,
+// terminator included). 0 on success, otherwise the registry's error code; a
+// value that cannot be read, is not a string or does not fit in
+// HandlerValueBytes is refused (ERROR_MORE_DATA / ERROR_INVALID_DATA), never
+// truncated. subKey and out may be the same buffer.
+long ReadKeyDefaultValue(HKEY root, const char* subKey, char* out, std::size_t outSize)
+{
+    HKEY key = nullptr;
+    const LONG opened = RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key);
+    if (opened != ERROR_SUCCESS) return opened;
+
+    char value[HandlerValueBytes] = {};
+    DWORD type = 0;
+    DWORD size = sizeof value;
+    const LONG read = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    if (read != ERROR_SUCCESS) return read;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return ERROR_INVALID_DATA;
+    // The stored string need not end with its terminator.
+    if (size == sizeof value && value[size - 1] != '\0') return ERROR_MORE_DATA;
+    value[size < sizeof value ? size : sizeof value - 1] = '\0';
+
+    char expanded[HandlerValueBytes] = {};
+    const char* result = value;
+    if (type == REG_EXPAND_SZ) {
+        const DWORD needed = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
+        if (needed == 0 || needed > sizeof expanded) return ERROR_MORE_DATA;
+        result = expanded;
+    }
+    const std::size_t length = std::strlen(result);
+    if (length + 1 > outSize) return ERROR_MORE_DATA;
+    std::memmove(out, result, length + 1);
+    return ERROR_SUCCESS;
+}
+
+int OpenTarget(const char* target, int showCommand)
+{
+    if (target == nullptr || target[0] == '\0' || target[0] == '-') return OpenFileNotFound;
+
+    const auto shell = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target, nullptr, nullptr, showCommand));
+    const int result = static_cast<int>(shell);
+    if (result > 32) return result;
+
+    // Fallback through the program registered for web pages. When it cannot
+    // be found, the shell's own error is the one reported.
+    char key[CommandLineBytes];
+    if (ReadKeyDefaultValue(HKEY_CLASSES_ROOT, ".htm", key, sizeof key) != ERROR_SUCCESS) return result;
+    const std::string commandKey = std::string(key) + "\\shell\\open\\command";
+    if (ReadKeyDefaultValue(HKEY_CLASSES_ROOT, commandKey.c_str(), key, sizeof key) != ERROR_SUCCESS) return result;
+
+    const std::optional<std::string> command = HandlerCommandLine(key, target);
+    if (!command) return result;
+    return static_cast<int>(WinExec(command->c_str(), static_cast<UINT>(showCommand)));
+}

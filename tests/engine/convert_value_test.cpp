@@ -1,0 +1,128 @@
+#include "engine_test_support.h"
+
+#include "engine/convert_value.h"
+#include "engine/drop_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+std::int64_t Convert(int from, std::int64_t value, int to)
+{
+    return ConvertValue(ListedFormat(from), value, ListedFormat(to));
+}
+
+} // namespace
+
+TEST(ConvertValue, RulesByRate)
+{
+    struct Case { const char* name; int from; std::int64_t value; int to; std::int64_t result; } cases[] = {
+        {"same rate keeps the count", kDropFrame, 107892, kNtscFrames, 107892},
+        {"NTSC to film: four frames for five", kNtscFrames, 100, kFilmFrames, 80},
+        {"film to NTSC: five frames for four", kFilmFrames, 80, kNtscFrames, 100},
+        {"30 fps to PAL", kFps30Frames, 99, kPalFrames, 79},
+        {"PAL to 30 fps", kPal, 3, kFps30Frames, 3},
+        {"drop-frame hour is a real-time hour", kDropFrame, 107892, kRealTime, 360000},
+        {"non-drop hour runs 3.6 s long", kNtscNd, 108000, kRealTime, 360360},
+        {"PAL to real time", kPal, 25, kRealTime, 100},
+        {"film to real time truncates", kFilmFrames, 1, kRealTime, 4},
+        {"30 fps to real time", kFps30Frames, 30, kRealTime, 100},
+        {"real time to NTSC through the label", kRealTime, 360000, kDropFrame, 107892},
+        {"real time to film", kRealTime, 100, kFilmFrames, 24},
+        {"real time to 30 fps", kRealTime, 100, kFps30Frames, 30},
+        {"PAL frames to film frames keep the count", kPalFrames, 100, kFilmFrames, 100},
+        {"film to PAL keeps the count", k35mm, 100, kPal, 100},
+        {"an hour at 29.97 is an hour at 30 fps", kDropFrame, 107892, kFps30Frames, 108000},
+        {"an hour at 30 fps is an hour at 29.97", kFps30Frames, 108000, kDropFrame, 107892},
+        {"negative values convert by magnitude", kNtscFrames, -1800, kRealTime, -6006},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Convert(c.from, c.value, c.to), c.result);
+    }
+}
+
+TEST(ConvertValue, VideoAndThirtyFramesRoundTripExactly)
+{
+    for (std::int64_t frames = 0; frames <= 2589407; frames += 7) {
+        if (Convert(kFps30Frames, Convert(kNtscFrames, frames, kFps30Frames), kNtscFrames) != frames)
+            FAIL() << frames;
+        // 29.97 -> 30 -> real time agrees with 29.97 -> real time.
+        if (Convert(kFps30Frames, Convert(kNtscFrames, frames, kFps30Frames), kRealTime) !=
+            Convert(kNtscFrames, frames, kRealTime))
+            FAIL() << frames;
+    }
+}
+
+TEST(ConvertValue, FormatsOfEqualRateKeepTheCount)
+{
+    CalculatorEngine engine;
+    for (int from = 0; from < kListedFormatCount; ++from)
+        for (int to = 0; to < kListedFormatCount; ++to) {
+            if (ListedFormat(from).rate != ListedFormat(to).rate) continue;
+            for (std::int64_t value : {0LL, 1LL, 1799LL, 1800LL, 17982LL, 2589407LL, 99999999LL})
+                EXPECT_EQ(Convert(from, value, to), value) << from << " -> " << to;
+        }
+}
+
+TEST(ConvertValue, ProductsBeyondThirtyTwoBitsDoNotWrap)
+{
+    EXPECT_EQ(Convert(kFilmFrames, INT32_MAX, kRealTime), std::int64_t{INT32_MAX} * 100 / 24);
+    EXPECT_EQ(Convert(kNtscFrames, INT32_MAX, kRealTime), FramesToLabel(INT32_MAX) * 100 / 30);
+    EXPECT_EQ(Convert(kRealTime, INT32_MIN, kFps30Frames), std::int64_t{INT32_MIN} * 30 / 100);
+}
+
+namespace {
+
+// One line per conversion: the source text, the converted value and the text
+// shown in the target format, through a register as the window shows it.
+std::string ConversionMatrix()
+{
+    const std::int64_t values[] = {0, 1, 2, 29, 30, 1799, 1800, 1801, 17981, 17982, 107892, 108000,
+                                   2589407, 2592000, 8639999, 39999999, 99999999};
+    std::ostringstream out;
+    Calculator calc;
+    for (int from = 0; from < kListedFormatCount; ++from)
+        for (std::int64_t value : values) {
+            const FormattedValue source = FormatValue(ListedFormat(from), value);
+            const std::string sourceText = DigitsToText(ListedFormat(from), source.digits);
+            for (int to = 0; to < kListedFormatCount; ++to) {
+                const std::int64_t converted = Convert(from, value, to);
+                const FormattedValue target = FormatValue(ListedFormat(to), converted);
+                out << ListedFormat(from).name << ' ' << value << ' ' << (source.cannotBeShown ? "E" : "")
+                    << sourceText << " -> " << ListedFormat(to).name << ' ' << converted << ' '
+                    << (target.cannotBeShown ? "E" : "") << DigitsToText(ListedFormat(to), target.digits)
+                    << '\n';
+            }
+        }
+    return out.str();
+}
+
+} // namespace
+
+TEST(ConvertValue, EveryFormatPairMatchesTheReviewedMatrix)
+{
+    const std::string path = std::string(QUILLET_SOURCE_DIR) + "/tests/engine/conversion_matrix.golden";
+    const std::string actual = ConversionMatrix();
+    if (std::getenv("QUILLET_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream(path) << actual;
+        GTEST_SKIP() << "rewrote " << path;
+    }
+    std::ifstream file(path);
+    ASSERT_TRUE(file) << "missing " << path << "; run with QUILLET_UPDATE_GOLDEN=1 and review it";
+    std::stringstream expected;
+    expected << file.rdbuf();
+    std::istringstream want(expected.str()), got(actual);
+    std::string wantLine, gotLine;
+    for (int line = 1; std::getline(want, wantLine); ++line) {
+        ASSERT_TRUE(std::getline(got, gotLine)) << "matrix ends early at line " << line;
+        ASSERT_EQ(gotLine, wantLine) << "line " << line;
+    }
+    EXPECT_FALSE(std::getline(got, gotLine)) << "matrix has extra lines";
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Shared helpers for the engine tests: a display that records every text it
+// is handed, and an engine with three such displays and filled format lists.
+
+#include "engine/calculator_engine.h"
+
+#include <string>
+#include <vector>
+
+namespace quillet::testing {
+
+struct RecordingDisplay final : DisplaySink {
+    std::vector<std::string> shown;
+    void Invalidate() override { shown.push_back(m_text); }
+    const std::string& Last() const { return shown.back(); }
+};
+
+struct NameList final : FormatSelector {
+    std::vector<std::string> names;
+    void AddString(const char* name) override { names.emplace_back(name); }
+};
+
+// List positions of the formats, as the selectors show them.
+enum Position {
+    kDropFrame, kNtscNd, kPal, kNtscFrames, kPalFrames, kFilmFrames, kFps30Frames,
+    kRealTime, k16mm, k35mm, k16mm20
+};
+
+struct Calculator {
+    CalculatorEngine engine;
+    RecordingDisplay displays[3];
+
+    Calculator()
+    {
+        NameList names;
+        FillFormatList(names);
+        for (int i = 0; i < 3; ++i) engine.AttachDisplay(i, &displays[i]);
+    }
+
+    // Typed as on the keypad: digits, 'b' for backspace, and the operators.
+    void Type(const std::string& keys)
+    {
+        for (char key : keys) {
+            if (key >= '0' && key <= '9') engine.KeyIn(key);
+            else if (key == 'b') engine.KeyIn(8);
+            else if (key == 'x') engine.ApplyOperator('*', false);
+            else engine.ApplyOperator(key, false);
+        }
+    }
+
+    const std::string& Shown(int index) const { return displays[index].m_text; }
+    std::string Digits(int index) const { return engine.registers[index].entryDigits.data(); }
+};
+
+} // namespace quillet::testing

@@ -1,0 +1,236 @@
+#include "engine_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+// IN current in `position`, the other two registers in the same format.
+struct OneFormat : Calculator {
+    explicit OneFormat(int position)
+    {
+        for (int i = 0; i < 3; ++i) engine.SetRegisterFormat(i, position);
+    }
+};
+
+} // namespace
+
+TEST(Operators, KeypadSequences)
+{
+    struct Case { const char* name; int position; const char* keys; const char* shown; std::int32_t value; } cases[] = {
+        {"add", kNtscNd, "100+10=", "00:00:01:10 ", 40},
+        {"second = repeats the addition", kNtscNd, "100+10==", "00:00:01:20 ", 50},
+        {"chains run left to right", kNtscFrames, "1+2+", "00000003+", 3},
+        {"times a plain number", kNtscNd, "10000x3=", "00:03:00:00 ", 5400},
+        {"the operand is typed in the scalar layout", kNtscNd, "10000x3", "0003*", 1800},
+        {"divide truncates", kNtscFrames, "10/3=", "00000003 ", 3},
+        {"divide by zero shows E over zeros", kNtscNd, "10000/0=", "E0:00:00:00 ", 0},
+        {"negative result shows E over the magnitude", kNtscFrames, "5-10=", "E0000005 ", -5},
+        {"the next operator continues from the magnitude", kNtscFrames, "5-10=+20=", "00000025 ", 25},
+        {"= right after * squares the last four digits", kNtscFrames, "12x=", "00000144 ", 144},
+        {"= right after + doubles", kNtscFrames, "12+=", "00000024 ", 24},
+        {"a new digit after = ends the repetition", kNtscFrames, "5+1=7=", "00000007 ", 7},
+        {"= with nothing pending just commits", kNtscFrames, "7=", "00000007 ", 7},
+        {"a dropped label is bumped when read", kDropFrame, "10000+", "00:01:00.02+", 1800},
+        {"a too large time code is an error", kNtscNd, "25000000=", "E1:00:00:00 ", 25 * 108000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OneFormat calc(c.position);
+        calc.Type(c.keys);
+        EXPECT_EQ(calc.Shown(kIn), c.shown);
+        EXPECT_EQ(calc.engine.registers[kIn].value, c.value);
+    }
+}
+
+TEST(Operators, AnErrorStaysUntilClearedAndBlocksOperators)
+{
+    OneFormat calc(kNtscNd);
+    calc.engine.allowOverflow = false;
+    calc.Type("6000+");
+    EXPECT_EQ(calc.Shown(kIn), "E0:00:60:00 ") << "unreadable entry: typed digits with E";
+    EXPECT_TRUE(calc.engine.registers[kIn].error);
+    calc.Type("=");
+    EXPECT_EQ(calc.Shown(kIn), "E0:00:60:00 ");
+    calc.engine.ResetRegister(*calc.engine.current, true);
+    calc.Type("100=");
+    EXPECT_EQ(calc.Shown(kIn), "00:00:01:00 ");
+}
+
+TEST(Operators, DropFrameEntryFailsWithoutBumpUp)
+{
+    OneFormat calc(kDropFrame);
+    calc.engine.bumpUpDropped = false;
+    calc.Type("10001=");
+    EXPECT_EQ(calc.Shown(kIn), "E0:01:00.01 ");
+}
+
+TEST(Operators, ProductsBeyondThirtyTwoBitsCannotBeShown)
+{
+    OneFormat calc(kNtscFrames);
+    calc.Type("99999999x9999=");
+    const TimecodeRegister& in = calc.engine.registers[kIn];
+    EXPECT_EQ(calc.Shown(kIn)[0], 'E');
+    EXPECT_EQ(in.value, INT32_MAX) << "the value saturates instead of wrapping";
+    EXPECT_EQ(calc.Shown(kIn), "E9990001 ") << "999,899,990,001 less its part above the frame count";
+    calc.Type("==="); // repeated products stay defined and in error
+    EXPECT_EQ(calc.Shown(kIn)[0], 'E');
+}
+
+TEST(Operators, SelectingAnotherRegisterCommitsAndDropsThePendingOperator)
+{
+    OneFormat calc(kNtscFrames);
+    calc.Type("5+7");
+    calc.engine.SelectRegister(kOut);
+    const TimecodeRegister& in = calc.engine.registers[kIn];
+    EXPECT_EQ(in.value, 7);
+    EXPECT_EQ(in.pendingOp, 0);
+    EXPECT_EQ(calc.Shown(kIn), "00000007 ");
+    EXPECT_EQ(calc.engine.current, &calc.engine.registers[kOut]);
+}
+
+TEST(Operators, SelectIgnoresIndexesOutsideTheRegisters)
+{
+    Calculator calc;
+    calc.Type("5");
+    calc.engine.SelectRegister(3);
+    calc.engine.SelectRegister(-1);
+    EXPECT_EQ(calc.engine.current, &calc.engine.registers[kIn]);
+    EXPECT_FALSE(calc.engine.registers[kIn].freshEntry) << "no commit either";
+}
+
+TEST(Relation, ConversionModeShowsTheCurrentValueInTheOtherFormats)
+{
+    Calculator calc;
+    calc.engine.SetRegisterFormat(kOut, kRealTime);
+    calc.engine.SetRegisterFormat(kDuration, kNtscFrames);
+    calc.Type("1000000=");
+    EXPECT_EQ(calc.Shown(kOut), "01:00:00.00 ");
+    EXPECT_EQ(calc.Shown(kDuration), "00107892 ");
+}
+
+TEST(Relation, ConversionExamples)
+{
+    struct Case { int from; const char* keys; int to; const char* shown; } cases[] = {
+        {kNtscNd, "1000000", kRealTime, "01:00:03.60 "},
+        {kNtscFrames, "100", kFilmFrames, "00000080 "},
+        {kFilmFrames, "80", kNtscFrames, "00000100 "},
+        {kPalFrames, "100", kFilmFrames, "00000100 "},
+        {k16mm, "100", k35mm, "000002:08 "},
+        {kDropFrame, "10000", kNtscFrames, "00001800 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Calculator calc;
+        calc.engine.SetRegisterFormat(kIn, c.from);
+        calc.engine.SetRegisterFormat(kOut, c.to);
+        calc.Type(c.keys);
+        calc.engine.CommitEntry(*calc.engine.current);
+        EXPECT_EQ(calc.Shown(kOut), c.shown);
+    }
+}
+
+TEST(Relation, NegativeCurrentValueGivesZeroWithErrorElsewhere)
+{
+    OneFormat calc(kNtscFrames);
+    calc.Type("5-10=");
+    EXPECT_EQ(calc.Shown(kOut), "E0000000 ");
+    EXPECT_EQ(calc.engine.registers[kOut].value, 0);
+    EXPECT_TRUE(calc.engine.registers[kOut].error);
+}
+
+TEST(Relation, EditingModeDerivesTheTarget)
+{
+    OneFormat calc(kNtscNd);
+    calc.engine.SetMode(0);
+    calc.engine.SetCalcTarget(kDuration);
+    calc.Type("1000000");
+    calc.engine.SelectRegister(kOut);
+    calc.Type("1001000");
+    calc.engine.SelectRegister(kIn);
+    EXPECT_EQ(calc.Shown(kDuration), "00:00:10:00 ");
+
+    calc.Type("1002000"); // IN after OUT
+    calc.engine.SelectRegister(kOut);
+    EXPECT_EQ(calc.Shown(kDuration), "E0:00:00:00 ");
+    EXPECT_EQ(calc.engine.registers[kDuration].value, 0);
+}
+
+TEST(Relation, EditingModeComputesInAndOut)
+{
+    OneFormat calc(kNtscFrames);
+    calc.engine.SetMode(0);
+    calc.engine.SetCalcTarget(kOut);
+    calc.Type("100");
+    calc.engine.SelectRegister(kDuration);
+    calc.Type("50");
+    calc.engine.SelectRegister(kIn);
+    EXPECT_EQ(calc.Shown(kOut), "00000150 ");
+
+    calc.engine.SetCalcTarget(kIn);
+    EXPECT_EQ(calc.Shown(kIn), "00000100 ") << "150 - 50";
+}
+
+TEST(Relation, SelectingTheTargetClearsItAndRecomputeThenDoesNothing)
+{
+    OneFormat calc(kNtscFrames);
+    calc.engine.SetMode(0);
+    calc.engine.SetCalcTarget(kDuration);
+    calc.engine.SelectRegister(kDuration);
+    EXPECT_EQ(calc.engine.registers[kDuration].isCalcTarget, 0);
+    calc.Type("77");
+    calc.engine.SelectRegister(kIn);
+    EXPECT_EQ(calc.Shown(kDuration), "00000077 ");
+    calc.engine.SetCalcTarget(7);
+    for (const TimecodeRegister& reg : calc.engine.registers) EXPECT_EQ(reg.isCalcTarget, 0);
+}
+
+TEST(Modes, EditingModeTakesInsFormatAndConversionModeKeepsFormats)
+{
+    Calculator calc;
+    calc.engine.SetRegisterFormat(kOut, kRealTime);
+    calc.engine.SetRegisterFormat(kDuration, kNtscFrames);
+    calc.Type("1000000=");
+    calc.engine.SetMode(0);
+    EXPECT_FALSE(calc.engine.conversionMode);
+    for (const TimecodeRegister& reg : calc.engine.registers) EXPECT_STREQ(reg.format->name, "Drop Frame");
+    EXPECT_EQ(calc.Shown(kOut), "01:00:00.00 ");
+
+    calc.engine.SetMode(2);
+    EXPECT_TRUE(calc.engine.conversionMode);
+    calc.engine.SetMode(1);
+    EXPECT_FALSE(calc.engine.conversionMode);
+    calc.engine.SetMode(5);
+    EXPECT_FALSE(calc.engine.conversionMode) << "unknown modes change nothing";
+}
+
+TEST(Formats, SetAllFormatsConvertsEveryRegister)
+{
+    Calculator calc;
+    calc.engine.SetMode(0);
+    calc.Type("1000000");
+    calc.engine.SetAllFormats(kPal);
+    for (const TimecodeRegister& reg : calc.engine.registers) EXPECT_STREQ(reg.format->name, "PAL");
+    EXPECT_EQ(calc.Shown(kIn), "00:57:32:13 ");
+}
+
+TEST(Formats, UnknownListIndexFallsBackToDropFrame)
+{
+    Calculator calc;
+    calc.engine.SetRegisterFormat(kIn, kPal);
+    calc.engine.SetRegisterFormat(kIn, 11);
+    EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
+    calc.engine.SetRegisterFormat(3, kPal); // ignored
+    EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
+}
+
+TEST(Formats, ChangingFormatAbandonsAPendingOperator)
+{
+    Calculator calc;
+    calc.Type("5+");
+    calc.engine.SetRegisterFormat(kIn, kNtscFrames);
+    EXPECT_EQ(calc.engine.registers[kIn].pendingOp, 0);
+    EXPECT_EQ(calc.Shown(kIn), "00000005 ");
+}
