@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cstring>
 
 namespace quillet {
@@ -38,6 +39,40 @@ void DialogBuilder::Build()
         Apply(item, *widget);
         m_items.emplace_back(&item, widget);
     }
+    FitTexts();
+}
+
+void DialogBuilder::FitTexts()
+{
+    // The template was measured in one particular font; in another a caption may
+    // need more room than its box. Right-aligned labels grow to the left. Other
+    // captions grow to the right, and whatever stands right of them moves over
+    // by the largest growth, so columns stay aligned and the window widens.
+    int growth = 0;
+    int firstGrownRight = m_dialog.width();
+    for (const auto& [item, widget] : m_items) {
+        const bool captioned = item->kind == ItemKind::CheckBox || item->kind == ItemKind::RadioButton
+                               || item->kind == ItemKind::Label;
+        // Bound controls size themselves (a link fits its caption, for one).
+        const bool bound = std::any_of(m_bound.begin(), m_bound.end(), [&](const auto& b) { return b.second == widget; });
+        if (!captioned || bound || item->text[0] == '\0') continue;
+        const int needed = widget->sizeHint().width() - widget->width();
+        if (needed <= 0) continue;
+        QRect geometry = widget->geometry();
+        if (item->style & ItemStyle::AlignRight) {
+            geometry.setLeft(std::max(0, geometry.left() - needed));
+        } else {
+            firstGrownRight = std::min(firstGrownRight, geometry.right());
+            geometry.setWidth(geometry.width() + needed);
+            growth = std::max(growth, needed);
+        }
+        widget->setGeometry(geometry);
+    }
+    if (growth == 0) return;
+    for (const auto& [item, widget] : m_items) {
+        if (widget->x() > firstGrownRight) widget->move(widget->x() + growth, widget->y());
+    }
+    m_dialog.setFixedSize(m_dialog.width() + growth, m_dialog.height());
 }
 
 QWidget* DialogBuilder::Create(const DialogItem& item)

@@ -26,6 +26,7 @@ public:
     void SetIcon(const QIcon& icon) { m_icon = icon; }
     // Sets the title and the fixed client size, then creates, names, captions and
     // places every item in template order (which is also the focus order).
+    // Captions too long for their box in this font get the room they need.
     void Build();
 
     // The widget of item `id`, or nullptr for an unknown id.
@@ -37,6 +38,7 @@ public:
 private:
     QWidget* Create(const DialogItem& item);
     void Apply(const DialogItem& item, QWidget& widget) const;
+    void FitTexts();
 
     QDialog& m_dialog;
     const DialogTemplate& m_template;

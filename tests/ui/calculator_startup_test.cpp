@@ -54,7 +54,9 @@ TEST_F(CalculatorStartupTest, WindowIsAFixedSizeDialogWithFlatControls)
         EXPECT_EQ(key->XButtonStyle(), FlatButton::KeypadStyle);
         const bool red = id == IDC_KEY_CLEAR || id == IDC_KEY_CLEAR_ALL;
         EXPECT_EQ(key->TextColor().has_value(), red) << id;
-        if (red) EXPECT_EQ(*key->TextColor(), 0x0000FFu);
+        if (red) {
+            EXPECT_EQ(*key->TextColor(), 0x0000FFu);
+        }
         EXPECT_FALSE(key->isDefault());
     }
     for (int id : {IDC_SETTINGS, IDC_MODE, IDC_ABOUT}) EXPECT_EQ(Item<FlatButton>(id)->XButtonStyle(), FlatButton::ToolbarStyle);
@@ -109,8 +111,9 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
         EXPECT_EQ(Selector(kOut).currentIndex(), c.out);
         EXPECT_EQ(Selector(kDuration).currentIndex(), c.duration);
         // A blank selector's register works in "Drop Frame".
-        if (c.in == -1) EXPECT_EQ(Text(kIn), "00:00:00.00 ");
-        if (c.out == 2) EXPECT_EQ(Text(kOut), "00:00:00:00 ");
+        if (c.in == -1) {
+            EXPECT_EQ(Dialog().Engine().registers[kIn].format->name, std::string("Drop Frame"));
+        }
         EXPECT_EQ(ReadSettingsFile(), QByteArray(c.file)) << "the stored value stays until the user picks";
         m_dialog.reset();
         QFile::remove(SettingsFile());
