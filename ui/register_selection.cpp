@@ -123,8 +123,13 @@ void CalculatorDialog::CalcClick(int target)
     engine.SetCalcTarget(target);
     UpdateData(false);
     UpdateCalcControls();
-    if (target == kIn) static_cast<QLabel*>(GetDlgItem(IDC_IN_LABEL))->setText(QStringLiteral("CALC (IN)"));
-    if (target == kOut) static_cast<QLabel*>(GetDlgItem(IDC_OUT_LABEL))->setText(QStringLiteral("CALC (OUT)"));
+    // UpdateCalcControls has written the labels for DURATION computed.
+    if (target == kDuration) return;
+    static constexpr const char* labels[2][3] = {
+        {"CALC (IN)", "OUT", "DURATION"},
+        {"IN", "CALC (OUT)", "DURATION"},
+    };
+    for (int i = 0; i < 3; ++i) static_cast<QLabel*>(GetDlgItem(kLabelIds[i]))->setText(QString::fromLatin1(labels[target][i]));
 }
 
 void CalculatorDialog::UpdateCalcControls()
