@@ -8,12 +8,11 @@
 #include "resources/calculator_template.h"
 #include "settings_dialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QKeySequence>
 #include <QMenu>
-#include <QRadioButton>
 
 namespace quillet {
 

@@ -16,6 +16,7 @@
 #include "flat_button.h"
 #include "flat_combo_box.h"
 #include "keyboard_map.h"
+#include "resources/control_ids.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -158,7 +159,7 @@ private:
     CalculatorEngine engine;
     QIcon windowIcon;
 
-    QWidget* m_items[1039 - 1000] = {}; // by control id - 1000
+    QWidget* m_items[IDC_ABOUT - IDC_KEY_7 + 1] = {}; // indexed by control id - IDC_KEY_7
     KeyboardMap m_keyboardMap;
 };
 

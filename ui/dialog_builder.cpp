@@ -79,12 +79,7 @@ QWidget* DialogBuilder::Create(const DialogItem& item)
 {
     switch (item.kind) {
     case ItemKind::PushButton:
-    case ItemKind::DefaultPushButton: {
-        auto* button = new QPushButton(&m_dialog);
-        button->setAutoDefault(false);
-        button->setDefault(item.kind == ItemKind::DefaultPushButton);
-        return button;
-    }
+    case ItemKind::DefaultPushButton: return new QPushButton(&m_dialog);
     case ItemKind::RadioButton: return new QRadioButton(&m_dialog);
     case ItemKind::CheckBox: return new QCheckBox(&m_dialog);
     case ItemKind::DropDownList: return new QComboBox(&m_dialog);
@@ -103,9 +98,11 @@ void DialogBuilder::Apply(const DialogItem& item, QWidget& widget) const
 
     if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
         button->setText(text);
-        if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
-        if (item.kind == ItemKind::DefaultPushButton) {
-            if (auto* push = qobject_cast<QPushButton*>(button)) push->setDefault(true);
+        // Only the template's default button reacts to Enter; no button becomes
+        // default by having the focus.
+        if (auto* push = qobject_cast<QPushButton*>(button)) {
+            push->setAutoDefault(false);
+            push->setDefault(item.kind == ItemKind::DefaultPushButton);
         }
     } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
         // A drop-down list's template height is that of its open list; closed it
