@@ -1,0 +1,27 @@
+#pragma once
+// The one-line messages quillet-calc writes on standard error.
+
+#include "cli/engine_session.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillet::cli {
+
+inline constexpr std::string_view kProgramName = "quillet-calc";
+
+// "quillet-calc: [line N: ]'INPUT': REASON". lineNumber 0 means the value
+// came from the command line. formatName is the format the reason refers to.
+std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome outcome,
+                           std::string_view formatName);
+
+// A line of standard input that is not a value at all.
+std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why);
+
+// The usage error and the hint to --help, two lines.
+std::string UsageMessage(std::string_view what);
+
+// Writes a message to standard error in one piece.
+void WriteError(std::string_view message);
+
+} // namespace quillet::cli
