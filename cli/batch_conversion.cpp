@@ -1,140 +1,112 @@
 #include "cli/batch_conversion.h"
 
 #include "cli/diagnostics.h"
+#include "cli/line_converter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <string>
+#include <thread>
 #include <unistd.h>
 
 namespace quillet::cli {
 namespace {
 
 constexpr std::size_t kReadSize = std::size_t{1} << 20;
-// No value comes near this; a longer line is refused without being kept.
-constexpr std::size_t kLongestLine = 4096;
+// Below this a block is converted on one thread; starting a second would
+// cost more than it saves, and interactive input arrives a line at a time.
+constexpr std::size_t kSmallestSplitBlock = std::size_t{64} << 10;
 
-std::string_view Trimmed(std::string_view line)
+long long CountLines(std::string_view text) { return std::count(text.begin(), text.end(), '\n'); }
+
+// Hands what both converters produced, first then second, to the outputs.
+void Drain(LineConverter& converter, OutputBuffer& output, BatchOutcome& outcome)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-    return line;
+    output.Append(converter.output);
+    if (!converter.messages.empty()) WriteError(converter.messages);
+    outcome.anyValueInError = outcome.anyValueInError || converter.anyValueInError;
+    converter.output.clear();
+    converter.messages.clear();
 }
-
-class LineConverter {
-public:
-    LineConverter(ConversionSession& session, OutputBuffer& output) : m_session(session), m_output(output) {}
-
-    void Convert(std::string_view rawLine)
-    {
-        ++m_lineNumber;
-        const std::string_view line = Trimmed(rawLine);
-        if (line.empty()) {
-            m_output.Append("\n");
-            return;
-        }
-        if (line.size() > kLongestLine) {
-            RefuseLong(line);
-            return;
-        }
-        const ValueParse parse = ParseValueText(line);
-        if (parse.problem != ValueProblem::kNone) {
-            Refuse(line, DescribeProblem(parse, false));
-            return;
-        }
-        const ConversionSession::Result result = m_session.Convert(parse.typed);
-        m_output.AppendLine(result.text);
-        if (result.outcome != Outcome::kFine) {
-            const std::string_view format =
-                result.outcome == Outcome::kCannotBeRead ? m_session.FromName() : m_session.ToName();
-            Report(ProblemMessage(m_lineNumber, line, result.outcome, format));
-        } else if (result.notShownInFrom) {
-            Report(ProblemMessage(m_lineNumber, line, Outcome::kCannotBeShown, m_session.FromName()));
-        }
-    }
-
-    // A line too long to be a value: only its start is named.
-    void RefuseLongLine(std::string_view start)
-    {
-        ++m_lineNumber;
-        RefuseLong(start);
-    }
-
-    bool AnyValueInError() const { return m_anyValueInError; }
-
-private:
-    void RefuseLong(std::string_view start) { Refuse(std::string{start.substr(0, 40)} + "...", "line too long"); }
-
-    void Refuse(std::string_view line, std::string_view why)
-    {
-        m_output.Append("\n");
-        Report(NotAValueMessage(m_lineNumber, line, why));
-    }
-
-    void Report(const std::string& message)
-    {
-        m_anyValueInError = true;
-        WriteError(message);
-    }
-
-    ConversionSession& m_session;
-    OutputBuffer& m_output;
-    long long m_lineNumber = 0;
-    bool m_anyValueInError = false;
-};
 
 } // namespace
 
-BatchOutcome ConvertLines(ConversionSession& session, int inputFd, OutputBuffer& output)
+BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, int inputFd, OutputBuffer& output)
 {
     BatchOutcome outcome;
-    LineConverter converter(session, output);
+    LineConverter front(first);
+    LineConverter back(second);
     const std::unique_ptr<char[]> buffer(new char[kReadSize + kLongestLine]);
     std::size_t kept = 0;      // bytes of an unfinished line at the buffer's start
     bool skippingLong = false; // inside a line already refused as too long
+    long long lineNumber = 1;  // of the first line not yet converted
 
     for (;;) {
         output.Flush();
-        if (output.Failed()) break;
+        if (output.Failed()) return outcome;
         const ssize_t got = ::read(inputFd, buffer.get() + kept, kReadSize);
         if (got < 0) {
             if (errno == EINTR) continue;
             outcome.readErrno = errno;
-            break;
+            return outcome;
         }
+        const char* const end = buffer.get() + kept + static_cast<std::size_t>(got);
         if (got == 0) {
             // The last line may lack its newline.
-            if (kept > 0 && !skippingLong) converter.Convert({buffer.get(), kept});
+            if (kept > 0 && !skippingLong) front.ConvertBlock({buffer.get(), kept}, lineNumber);
+            Drain(front, output, outcome);
             break;
         }
 
         const char* next = buffer.get();
-        const char* const end = buffer.get() + kept + static_cast<std::size_t>(got);
-        while (const void* found = std::memchr(next, '\n', static_cast<std::size_t>(end - next))) {
-            const char* newline = static_cast<const char*>(found);
-            if (skippingLong) {
-                skippingLong = false;
-            } else {
-                converter.Convert({next, static_cast<std::size_t>(newline - next)});
+        if (skippingLong) {
+            const void* found = std::memchr(next, '\n', static_cast<std::size_t>(end - next));
+            if (found == nullptr) {
+                kept = 0;
+                continue;
             }
-            next = newline + 1;
+            skippingLong = false;
+            next = static_cast<const char*>(found) + 1;
         }
 
-        kept = static_cast<std::size_t>(end - next);
-        if (skippingLong) {
-            kept = 0;
-        } else if (kept > kLongestLine) {
-            converter.RefuseLongLine({next, kept});
+        // Whole lines end at the last newline; the rest waits for the next read.
+        const char* wholeEnd = next;
+        for (const char* p = end; p > next; --p) {
+            if (p[-1] == '\n') {
+                wholeEnd = p;
+                break;
+            }
+        }
+        const std::string_view whole{next, static_cast<std::size_t>(wholeEnd - next)};
+        if (whole.size() < kSmallestSplitBlock) {
+            front.ConvertBlock(whole, lineNumber);
+            lineNumber += CountLines(whole);
+            Drain(front, output, outcome);
+        } else {
+            const std::size_t split = whole.find('\n', whole.size() / 2) + 1;
+            const std::string_view firstHalf = whole.substr(0, split);
+            const std::string_view secondHalf = whole.substr(split);
+            const long long secondLineNumber = lineNumber + CountLines(firstHalf);
+            std::thread helper([&] { back.ConvertBlock(secondHalf, secondLineNumber); });
+            front.ConvertBlock(firstHalf, lineNumber);
+            helper.join();
+            lineNumber = secondLineNumber + CountLines(secondHalf);
+            Drain(front, output, outcome);
+            Drain(back, output, outcome);
+        }
+
+        kept = static_cast<std::size_t>(end - wholeEnd);
+        if (kept > kLongestLine) {
+            front.RefuseLongLine({wholeEnd, kept}, lineNumber++);
+            Drain(front, output, outcome);
             skippingLong = true;
             kept = 0;
         } else {
-            std::memmove(buffer.get(), next, kept);
+            std::memmove(buffer.get(), wholeEnd, kept);
         }
     }
     output.Flush();
-    outcome.anyValueInError = converter.AnyValueInError();
     return outcome;
 }
 

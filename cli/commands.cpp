@@ -56,7 +56,8 @@ int RunConvert(const Command& command)
     OutputBuffer output(STDOUT_FILENO);
 
     if (command.values.empty()) {
-        const BatchOutcome batch = ConvertLines(session, STDIN_FILENO, output);
+        ConversionSession secondSession(command.fromPosition, command.toPosition, command.strict, command.noBump);
+        const BatchOutcome batch = ConvertLines(session, secondSession, STDIN_FILENO, output);
         if (batch.readErrno != 0) {
             output.Flush();
             return IoFailure("cannot read standard input", batch.readErrno);
@@ -68,14 +69,10 @@ int RunConvert(const Command& command)
     for (const ConvertValue& value : command.values) {
         const ConversionSession::Result result = session.Convert(value.typed);
         output.AppendLine(result.text);
-        if (result.outcome != Outcome::kFine) {
+        const std::string message = ConversionMessage(0, value.text, result, session);
+        if (!message.empty()) {
             anyValueInError = true;
-            const std::string_view format =
-                result.outcome == Outcome::kCannotBeRead ? session.FromName() : session.ToName();
-            WriteError(ProblemMessage(0, value.text, result.outcome, format));
-        } else if (result.notShownInFrom) {
-            anyValueInError = true;
-            WriteError(ProblemMessage(0, value.text, Outcome::kCannotBeShown, session.FromName()));
+            WriteError(message);
         }
     }
     return Finish(output, anyValueInError);

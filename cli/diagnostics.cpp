@@ -33,6 +33,18 @@ std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome
     return text;
 }
 
+std::string ConversionMessage(long long lineNumber, std::string_view input,
+                              const ConversionSession::Result& result, const ConversionSession& session)
+{
+    switch (result.outcome) {
+    case Outcome::kFine:
+        if (!result.notShownInFrom) return {};
+        return ProblemMessage(lineNumber, input, Outcome::kCannotBeShown, session.FromName());
+    case Outcome::kCannotBeRead: return ProblemMessage(lineNumber, input, result.outcome, session.FromName());
+    default: return ProblemMessage(lineNumber, input, result.outcome, session.ToName());
+    }
+}
+
 std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why)
 {
     return Prefix(lineNumber, input) + "not a value: " + std::string{why} + "\n";

@@ -15,6 +15,12 @@ inline constexpr std::string_view kProgramName = "quillet-calc";
 std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome outcome,
                            std::string_view formatName);
 
+// The message for a converted value, or an empty text when it is fine.
+// A value that cannot be read is named with FROM, one that cannot be shown with
+// TO, and a value whose TO text is fine but that overflowed FROM with FROM.
+std::string ConversionMessage(long long lineNumber, std::string_view input,
+                              const ConversionSession::Result& result, const ConversionSession& session);
+
 // A line of standard input that is not a value at all.
 std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why);
 

@@ -20,9 +20,14 @@ void PrepareEngine(CalculatorEngine& engine, bool strict, bool noBump)
     engine.bumpUpDropped = !noBump;
 }
 
-void TypeDigits(CalculatorEngine& engine, const TypedDigits& typed)
+// Zeros typed first into a cleared entry leave it exactly as it was, so
+// they need no key press.
+void TypeDigits(CalculatorEngine& engine, const TypedDigits& typed, bool entryCleared)
 {
-    for (int i = 0; i < typed.count; ++i) engine.KeyIn(typed.digits[i]);
+    int first = 0;
+    if (entryCleared)
+        while (first < typed.count && typed.digits[first] == '0') ++first;
+    for (int i = first; i < typed.count; ++i) engine.KeyIn(typed.digits[i]);
 }
 
 bool ShowsError(const CapturedDisplay& display)
@@ -42,7 +47,8 @@ std::string_view CapturedDisplay::Shown() const
 ConversionSession::ConversionSession(int fromPosition, int toPosition, bool strict, bool noBump)
 {
     PrepareEngine(m_engine, strict, noBump);
-    m_engine.AttachDisplay(kIn, &m_fromDisplay);
+    // IN's text is needed only when its entry cannot be read; it gets a
+    // display just then (see Convert), which keeps every typed digit cheap.
     m_engine.AttachDisplay(kOut, &m_toDisplay);
     m_engine.SetRegisterFormat(kIn, fromPosition);
     m_engine.SetRegisterFormat(kOut, toPosition);
@@ -54,12 +60,17 @@ ConversionSession::Result ConversionSession::Convert(const TypedDigits& typed)
     TimecodeRegister& in = m_engine.registers[kIn];
     // A cleared register, as after "C": nothing of the previous value remains.
     m_engine.ResetRegister(in, true);
-    TypeDigits(m_engine, typed);
+    TypeDigits(m_engine, typed, true);
     m_engine.CommitEntry(in);
 
     // A commit that could not read the entry stops before marking the
     // register fresh, and leaves OUT as it was.
-    if (!in.freshEntry) return {m_fromDisplay.Shown(), Outcome::kCannotBeRead, false};
+    if (!in.freshEntry) {
+        m_engine.AttachDisplay(kIn, &m_fromDisplay);
+        m_engine.RefreshRegister(in);
+        m_engine.AttachDisplay(kIn, nullptr);
+        return {m_fromDisplay.Shown(), Outcome::kCannotBeRead, false};
+    }
     const TimecodeRegister& out = m_engine.registers[kOut];
     return {m_toDisplay.Shown(), out.error ? Outcome::kCannotBeShown : Outcome::kFine, in.error};
 }
@@ -80,7 +91,7 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
 
     EvalResult result;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        TypeDigits(engine, steps[i].typed);
+        TypeDigits(engine, steps[i].typed, false);
         const char op = i + 1 < steps.size() ? steps[i + 1].op : '=';
         engine.ApplyOperator(op, false);
         // An operator that was carried out always ends by clearing the error
