@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -88,9 +89,15 @@ BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, i
             const std::string_view firstHalf = whole.substr(0, split);
             const std::string_view secondHalf = whole.substr(split);
             const long long secondLineNumber = lineNumber + CountLines(firstHalf);
-            std::thread helper([&] { back.ConvertBlock(secondHalf, secondLineNumber); });
+            std::thread helper;
+            try {
+                helper = std::thread([&] { back.ConvertBlock(secondHalf, secondLineNumber); });
+            } catch (const std::system_error&) {
+                // No second thread to be had: the same work, one half after the other.
+                back.ConvertBlock(secondHalf, secondLineNumber);
+            }
             front.ConvertBlock(firstHalf, lineNumber);
-            helper.join();
+            if (helper.joinable()) helper.join();
             lineNumber = secondLineNumber + CountLines(secondHalf);
             Drain(front, output, outcome);
             Drain(back, output, outcome);
