@@ -52,7 +52,9 @@ ConversionSession::ConversionSession(int fromPosition, int toPosition, bool stri
     m_engine.AttachDisplay(kOut, &m_toDisplay);
     m_engine.SetRegisterFormat(kIn, fromPosition);
     m_engine.SetRegisterFormat(kOut, toPosition);
-    m_engine.SetRegisterFormat(kDuration, toPosition);
+    // Conversion mode also fills DURATION, which nobody reads here; in
+    // FROM's own format that costs the least.
+    m_engine.SetRegisterFormat(kDuration, fromPosition);
 }
 
 ConversionSession::Result ConversionSession::Convert(const TypedDigits& typed)
