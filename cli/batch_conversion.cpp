@@ -9,6 +9,7 @@
 #include <memory>
 #include <system_error>
 #include <thread>
+#include <poll.h>
 #include <unistd.h>
 
 namespace quillet::cli {
@@ -18,6 +19,41 @@ constexpr std::size_t kReadSize = std::size_t{1} << 20;
 // Below this a block is converted on one thread; starting a second would
 // cost more than it saves, and interactive input arrives a line at a time.
 constexpr std::size_t kSmallestSplitBlock = std::size_t{64} << 10;
+
+struct ReadResult {
+    std::size_t size = 0;
+    bool ended = false;  // the input reached its end
+    int errorNumber = 0; // reading failed after `size` bytes
+};
+
+// Waits for some input, then takes whatever more is ready without waiting,
+// up to `room` bytes: a pipe hands over a few kilobytes at a time, but lines
+// are converted fastest in large blocks, while a person typing a line
+// should see its result at once.
+ReadResult ReadAvailable(int fd, char* into, std::size_t room)
+{
+    ReadResult result;
+    bool mayWait = true;
+    while (result.size < room) {
+        if (!mayWait) {
+            pollfd ready{fd, POLLIN, 0};
+            if (::poll(&ready, 1, 0) <= 0 || (ready.revents & (POLLIN | POLLHUP)) == 0) break;
+        }
+        const ssize_t got = ::read(fd, into + result.size, room - result.size);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            result.errorNumber = errno;
+            break;
+        }
+        if (got == 0) {
+            result.ended = true;
+            break;
+        }
+        result.size += static_cast<std::size_t>(got);
+        mayWait = false;
+    }
+    return result;
+}
 
 long long CountLines(std::string_view text) { return std::count(text.begin(), text.end(), '\n'); }
 
@@ -43,22 +79,17 @@ BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, i
     bool skippingLong = false; // inside a line already refused as too long
     long long lineNumber = 1;  // of the first line not yet converted
 
-    for (;;) {
+    bool ended = false;
+    while (!ended) {
         output.Flush();
         if (output.Failed()) return outcome;
-        const ssize_t got = ::read(inputFd, buffer.get() + kept, kReadSize);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            outcome.readErrno = errno;
+        const ReadResult got = ReadAvailable(inputFd, buffer.get() + kept, kReadSize);
+        if (got.errorNumber != 0 && got.size == 0) {
+            outcome.readErrno = got.errorNumber;
             return outcome;
         }
-        const char* const end = buffer.get() + kept + static_cast<std::size_t>(got);
-        if (got == 0) {
-            // The last line may lack its newline.
-            if (kept > 0 && !skippingLong) front.ConvertBlock({buffer.get(), kept}, lineNumber);
-            Drain(front, output, outcome);
-            break;
-        }
+        ended = got.ended;
+        const char* const end = buffer.get() + kept + got.size;
 
         const char* next = buffer.get();
         if (skippingLong) {
@@ -112,6 +143,11 @@ BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, i
         } else {
             std::memmove(buffer.get(), wholeEnd, kept);
         }
+    }
+    // The last line may lack its newline.
+    if (kept > 0 && !skippingLong) {
+        front.ConvertBlock({buffer.get(), kept}, lineNumber);
+        Drain(front, output, outcome);
     }
     output.Flush();
     return outcome;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 #include <spawn.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,4 +61,49 @@ CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input)
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     return run;
+}
+
+std::vector<std::string> RunCalcLineByLine(const std::vector<std::string>& args,
+                                           const std::vector<std::string>& lines)
+{
+    int toCalc[2];
+    int fromCalc[2];
+    if (pipe(toCalc) != 0 || pipe(fromCalc) != 0) return {};
+
+    std::vector<char*> argv;
+    std::string program = QUILLET_CALC_PATH;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, toCalc[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, fromCalc[1], 1);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclose(&actions, toCalc[1]);
+    posix_spawn_file_actions_addclose(&actions, fromCalc[0]);
+    pid_t pid = 0;
+    const bool started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(toCalc[0]);
+    close(fromCalc[1]);
+
+    std::vector<std::string> answers;
+    for (const std::string& line : lines) {
+        if (!started) break;
+        const std::string sent = line + "\n";
+        if (write(toCalc[1], sent.data(), sent.size()) != static_cast<ssize_t>(sent.size())) break;
+        std::string answer;
+        char c = 0;
+        pollfd ready{fromCalc[0], POLLIN, 0};
+        while (poll(&ready, 1, 5000) > 0 && read(fromCalc[0], &c, 1) == 1 && c != '\n') answer += c;
+        if (c != '\n') break; // no answer in time
+        answers.push_back(answer);
+    }
+    close(toCalc[1]);
+    close(fromCalc[0]);
+    if (started) waitpid(pid, nullptr, 0);
+    return answers;
 }

@@ -12,3 +12,9 @@ struct CalcRun {
 };
 
 CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input = {});
+
+// Runs quillet-calc with pipes on both ends: each line written is answered
+// before the next is sent, as a script driving it line by line would do.
+// Returns the answers read, one per line sent; stops early on a timeout.
+std::vector<std::string> RunCalcLineByLine(const std::vector<std::string>& args,
+                                           const std::vector<std::string>& lines);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,6 +27,13 @@ TEST(CliBatch, MixedLinesKeepTheirOrderAndLineNumbers)
               ". , are allowed)\n"
               "quillet-calc: line 6: '123456789': not a value: more than eight digits\n");
     EXPECT_EQ(run.status, 1);
+}
+
+TEST(CliBatch, EachLineIsAnsweredBeforeTheInputEnds)
+{
+    const std::vector<std::string> answers =
+        RunCalcLineByLine({"convert", "ntsc-frames", "df"}, {"1800", "17982", "bad", "1"});
+    EXPECT_EQ(answers, (std::vector<std::string>{"00:01:00.02", "00:10:00.00", "", "00:00:00.01"}));
 }
 
 TEST(CliBatch, EmptyInputGivesNothingAndSucceeds)
