@@ -31,7 +31,9 @@ public:
 
 // Conversion mode with IN in format FROM and OUT in format TO. One session
 // converts any number of values, each independent of the ones before it.
-class ConversionSession {
+// Aligned to a cache line, so that two sessions converting on two threads
+// never write to the same line.
+class alignas(64) ConversionSession {
 public:
     ConversionSession(int fromPosition, int toPosition, bool strict, bool noBump);
 
