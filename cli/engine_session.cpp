@@ -102,9 +102,13 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
             result.problems.push_back({i, Outcome::kCannotBeRead});
             break;
         }
+        // Values are exact through the chain, so a step that cannot be shown
+        // matters only at the end (5 - 10 + 20 is 15); a division by zero
+        // loses the left operand wherever it happens.
         if (ShowsError(display)) {
             const bool divisionByZero = reg.lastOp == '/' && reg.lastOperand == 0;
-            result.problems.push_back({i, divisionByZero ? Outcome::kDivisionByZero : Outcome::kCannotBeShown});
+            if (divisionByZero) result.problems.push_back({i, Outcome::kDivisionByZero});
+            else if (i + 1 == steps.size()) result.problems.push_back({i, Outcome::kCannotBeShown});
         }
     }
     result.text = display.Shown();

@@ -68,8 +68,9 @@ struct EvalResult {
 };
 
 // Types the chain on the keypad of one register in format `formatPosition`,
-// ending with '='. Every step whose display shows "E" is reported; a value that
-// cannot be read ends the chain there, as the register then refuses every operator.
+// ending with '='. Reported: a division by zero at any step, a final result that
+// cannot be shown, and a value that cannot be read, which ends the chain there
+// since the register then refuses every operator.
 EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps);
 
 } // namespace quillet::cli
