@@ -69,8 +69,8 @@ public:
     void SetAllFormats(int listIndex);
 
 private:
-    // Stores a result computed in 64 bits: value saturates to 32 bits, the digits are
-    // written from the exact result, and error is set when it cannot be shown.
+    // Stores a result: value keeps it (within +-kValueLimit), the digits show it, and
+    // error is set when it cannot be shown.
     void StoreResult(TimecodeRegister& reg, std::int64_t result);
     EntryOptions Options() const { return {allowOverflow, bumpUpDropped}; }
 };

@@ -120,9 +120,8 @@ void CalculatorEngine::ValueToDigits(TimecodeRegister& reg)
 
 void CalculatorEngine::StoreResult(TimecodeRegister& reg, std::int64_t result)
 {
-    reg.value = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(result, INT32_MIN, INT32_MAX));
-    if (FormatValue(*reg.format, result, reg.entryDigits)) reg.error = true;
+    reg.value = std::clamp(result, -kValueLimit, kValueLimit);
+    if (FormatValue(*reg.format, reg.value, reg.entryDigits)) reg.error = true;
 }
 
 } // namespace quillet

@@ -9,12 +9,21 @@
 
 namespace quillet {
 
+// Far beyond anything a format can show (at most 99,999,999 units), and small
+// enough that a product with a four-digit operand, or a conversion to
+// hundredths, never leaves 64 bits.
+constexpr std::int64_t kValueLimit = 100'000'000'000'000; // 10^14
+
 // One of the three registers IN, OUT, DURATION.
 struct TimecodeRegister {
     std::int32_t index = 0;       // 0 IN, 1 OUT, 2 DURATION
-    std::int32_t value = 0;       // count in the unit of `format`; may be negative after '-'
-    std::int32_t operand = 0;     // left operand of the next operation
-    std::int32_t lastOperand = 0; // right operand of the last operation, reused by a repeated '='
+    // Values are counts in the unit of `format`, negative after a '-' that went
+    // below zero. They are held in 64 bits so that a product too large for the
+    // display still carries exactly into the next operation of a chain; the
+    // engine keeps their magnitude at most kValueLimit.
+    std::int64_t value = 0;
+    std::int64_t operand = 0;     // left operand of the next operation
+    std::int64_t lastOperand = 0; // right operand of the last operation, reused by a repeated '='
     EntryDigits entryDigits = kZeroDigits; // highest-order digit first
     std::string text;             // display text last built, without the "E" of an error
     char pendingOp = 0;           // '+', '-', '*', '/' waiting for its right operand, or 0

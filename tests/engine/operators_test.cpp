@@ -67,15 +67,24 @@ TEST(Operators, DropFrameEntryFailsWithoutBumpUp)
     EXPECT_EQ(calc.Shown(kIn), "E0:01:00.01 ");
 }
 
-TEST(Operators, ProductsBeyondThirtyTwoBitsCannotBeShown)
+TEST(Operators, ProductsBeyondThirtyTwoBitsStayExactThroughAChain)
 {
     OneFormat calc(kNtscFrames);
-    calc.Type("99999999x9999=");
+    calc.Type("99999999x9999/");
     const TimecodeRegister& in = calc.engine.registers[kIn];
+    EXPECT_EQ(calc.Shown(kIn), "E9990001/") << "999,899,990,001 less its part above the frame count";
+    EXPECT_EQ(in.value, 999899990001);
+    calc.Type("9999=");
+    EXPECT_EQ(calc.Shown(kIn), "99999999 ") << "the chain goes on from the exact product";
+}
+
+TEST(Operators, RepeatedProductsStayDefinedAndInError)
+{
+    OneFormat calc(kNtscFrames);
+    calc.Type("99999999x9999=========");
     EXPECT_EQ(calc.Shown(kIn)[0], 'E');
-    EXPECT_EQ(in.value, INT32_MAX) << "the value saturates instead of wrapping";
-    EXPECT_EQ(calc.Shown(kIn), "E9990001 ") << "999,899,990,001 less its part above the frame count";
-    calc.Type("==="); // repeated products stay defined and in error
+    EXPECT_EQ(calc.engine.registers[kIn].value, kValueLimit);
+    calc.Type("-99999999="); // still far too large to show
     EXPECT_EQ(calc.Shown(kIn)[0], 'E');
 }
 

@@ -1,0 +1,141 @@
+#include "cli/command_line.h"
+
+#include "cli/format_names.h"
+
+#include <optional>
+
+namespace quillet::cli {
+namespace {
+
+std::string Quoted(std::string_view text) { return "'" + std::string{text} + "'"; }
+
+ParsedCommandLine Fail(std::string message)
+{
+    ParsedCommandLine parsed;
+    parsed.usageError = std::move(message);
+    return parsed;
+}
+
+ParsedCommandLine Succeed(Command command)
+{
+    ParsedCommandLine parsed;
+    parsed.ok = true;
+    parsed.command = std::move(command);
+    return parsed;
+}
+
+std::string UnknownFormat(std::string_view text)
+{
+    return "unknown format " + Quoted(text) + " (see 'quillet-calc formats')";
+}
+
+std::string ValueError(std::string_view text, const ValueParse& parse, bool multiplier)
+{
+    return Quoted(text) + (multiplier ? " is not a multiplier or divisor: " : " is not a value: ") +
+           DescribeProblem(parse, multiplier);
+}
+
+ParsedCommandLine ParseConvert(Command command, const std::vector<std::string_view>& words)
+{
+    if (words.size() < 2) return Fail("convert needs a FROM and a TO format");
+    const std::optional<int> from = FindFormatPosition(words[0]);
+    if (!from) return Fail(UnknownFormat(words[0]));
+    const std::optional<int> to = FindFormatPosition(words[1]);
+    if (!to) return Fail(UnknownFormat(words[1]));
+    command.fromPosition = *from;
+    command.toPosition = *to;
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        const ValueParse parse = ParseValueText(words[i]);
+        if (parse.problem != ValueProblem::kNone) return Fail(ValueError(words[i], parse, false));
+        command.values.push_back({words[i], parse.typed});
+    }
+    return Succeed(std::move(command));
+}
+
+ParsedCommandLine ParseEval(Command command, const std::vector<std::string_view>& words)
+{
+    if (words.empty()) return Fail("eval needs a FORMAT and a value");
+    const std::optional<int> format = FindFormatPosition(words[0]);
+    if (!format) return Fail(UnknownFormat(words[0]));
+    command.fromPosition = *format;
+    if (words.size() < 2) return Fail("eval needs a value after the format");
+
+    char op = 0;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const bool operatorExpected = (i % 2) == 0;
+        if (operatorExpected) {
+            op = OperatorFromText(words[i]);
+            if (op == 0)
+                return Fail("expected an operator (+ - * / or x) but found " + Quoted(words[i]));
+            if (i + 1 == words.size())
+                return Fail(Quoted(words[i]) + " needs a value after it");
+            continue;
+        }
+        const bool multiplier = op == '*' || op == '/';
+        const ValueParse parse = multiplier ? ParseMultiplierText(words[i]) : ParseValueText(words[i]);
+        if (parse.problem != ValueProblem::kNone) return Fail(ValueError(words[i], parse, multiplier));
+        command.steps.push_back({op, words[i], parse.typed});
+    }
+    return Succeed(std::move(command));
+}
+
+} // namespace
+
+char OperatorFromText(std::string_view text)
+{
+    if (text == "+") return '+';
+    if (text == "-") return '-';
+    if (text == "*" || text == "x" || text == "X") return '*';
+    if (text == "/") return '/';
+    return 0;
+}
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
+{
+    Command command;
+    for (const std::string_view word : args) {
+        if (word == "--help" || word == "-h") {
+            command.kind = CommandKind::kHelp;
+            return Succeed(std::move(command));
+        }
+    }
+    if (args.empty()) return Fail("no command given");
+    if (args[0] == "--version") {
+        if (args.size() > 1) return Fail("--version takes no arguments");
+        command.kind = CommandKind::kVersion;
+        return Succeed(std::move(command));
+    }
+
+    // Options may stand anywhere after the command. A lone '-' is the
+    // subtraction operator, not an option.
+    std::vector<std::string_view> words;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view word = args[i];
+        if (word == "--strict") {
+            command.strict = true;
+        } else if (word == "--no-bump") {
+            command.noBump = true;
+        } else if (word.size() > 1 && word[0] == '-' && (word[1] == '-' || word[1] < '0' || word[1] > '9')) {
+            return Fail("unknown option " + Quoted(word));
+        } else {
+            words.push_back(word);
+        }
+    }
+
+    if (args[0] == "convert") {
+        command.kind = CommandKind::kConvert;
+        return ParseConvert(std::move(command), words);
+    }
+    if (args[0] == "eval") {
+        command.kind = CommandKind::kEval;
+        return ParseEval(std::move(command), words);
+    }
+    if (args[0] == "formats") {
+        if (!words.empty()) return Fail("formats takes no arguments, found " + Quoted(words[0]));
+        command.kind = CommandKind::kFormats;
+        return Succeed(std::move(command));
+    }
+    return Fail("unknown command " + Quoted(args[0]));
+}
+
+} // namespace quillet::cli

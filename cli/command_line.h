@@ -1,0 +1,51 @@
+#pragma once
+// The command line of quillet-calc, checked completely before any value is
+// computed, so a usage error never leaves half an answer behind.
+
+#include "cli/value_text.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet::cli {
+
+enum class CommandKind { kConvert, kEval, kFormats, kHelp, kVersion };
+
+struct ConvertValue {
+    std::string_view text; // as written, to name it in messages
+    TypedDigits typed;
+};
+
+// One value of an eval chain with the operator written before it
+// (0 for the first value). After '*' and '/' the value is a plain number.
+struct EvalStep {
+    char op = 0;
+    std::string_view text;
+    TypedDigits typed;
+};
+
+struct Command {
+    CommandKind kind = CommandKind::kHelp;
+    bool strict = false; // --strict: fields may not overflow into the next field
+    bool noBump = false; // --no-bump: a dropped drop-frame label is an error
+    int fromPosition = 0; // convert FROM, or eval FORMAT (list position 0..10)
+    int toPosition = 0;   // convert TO
+    std::vector<ConvertValue> values; // convert; empty means read standard input
+    std::vector<EvalStep> steps;      // eval
+};
+
+struct ParsedCommandLine {
+    bool ok = false;
+    Command command;          // valid when ok
+    std::string usageError;   // what is wrong, naming the offending word, when !ok
+};
+
+// `args` are the words after the program name. The views point into them
+// and stay valid as long as they do.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args);
+
+// '+', '-', '*' (also written 'x' to spare the shell's quoting) or '/'; 0 otherwise.
+char OperatorFromText(std::string_view text);
+
+} // namespace quillet::cli

@@ -1,0 +1,114 @@
+#include "cli/commands.h"
+
+#include "cli/batch_conversion.h"
+#include "cli/diagnostics.h"
+#include "cli/engine_session.h"
+#include "cli/format_names.h"
+#include "cli/output_buffer.h"
+
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace quillet::cli {
+namespace {
+
+int IoFailure(std::string_view what, int errorNumber)
+{
+    WriteError(std::string{kProgramName} + ": " + std::string{what} + ": " + std::strerror(errorNumber) + "\n");
+    return kExitUsage;
+}
+
+int Finish(OutputBuffer& output, bool anyValueInError)
+{
+    output.Flush();
+    if (output.Failed()) return IoFailure("cannot write standard output", output.FailureErrno());
+    return anyValueInError ? kExitValueError : kExitFine;
+}
+
+std::string PaddedTo(std::string_view text, std::size_t width)
+{
+    std::string padded{text};
+    if (padded.size() < width) padded.append(width - padded.size(), ' ');
+    return padded;
+}
+
+// The whole chain up to `lastStep`, as written: "00:00:05 - 10".
+std::string ChainText(const std::vector<EvalStep>& steps, std::size_t lastStep)
+{
+    std::string text;
+    for (std::size_t i = 0; i <= lastStep; ++i) {
+        if (steps[i].op != 0) {
+            text += ' ';
+            text += steps[i].op;
+            text += ' ';
+        }
+        text += steps[i].text;
+    }
+    return text;
+}
+
+} // namespace
+
+int RunConvert(const Command& command)
+{
+    ConversionSession session(command.fromPosition, command.toPosition, command.strict, command.noBump);
+    OutputBuffer output(STDOUT_FILENO);
+
+    if (command.values.empty()) {
+        ConversionSession secondSession(command.fromPosition, command.toPosition, command.strict, command.noBump);
+        const BatchOutcome batch = ConvertLines(session, secondSession, STDIN_FILENO, output);
+        if (batch.readErrno != 0) {
+            output.Flush();
+            return IoFailure("cannot read standard input", batch.readErrno);
+        }
+        return Finish(output, batch.anyValueInError);
+    }
+
+    bool anyValueInError = false;
+    for (const ConvertValue& value : command.values) {
+        const ConversionSession::Result result = session.Convert(value.typed);
+        output.AppendLine(result.text);
+        const std::string message = ConversionMessage(0, value.text, result, session);
+        if (!message.empty()) {
+            anyValueInError = true;
+            WriteError(message);
+        }
+    }
+    return Finish(output, anyValueInError);
+}
+
+int RunEval(const Command& command)
+{
+    const EvalResult result = Evaluate(command.fromPosition, command.strict, command.noBump, command.steps);
+    OutputBuffer output(STDOUT_FILENO, 4096);
+    output.AppendLine(result.text);
+    const std::string_view format = FormatNameAt(command.fromPosition);
+    for (const EvalProblem& problem : result.problems) {
+        // A value that cannot be read is named alone; a result by the chain that made it.
+        const std::string input = problem.outcome == Outcome::kCannotBeRead
+                                      ? std::string{command.steps[problem.stepIndex].text}
+                                      : ChainText(command.steps, problem.stepIndex);
+        WriteError(ProblemMessage(0, input, problem.outcome, format));
+    }
+    return Finish(output, !result.problems.empty());
+}
+
+int RunFormats()
+{
+    OutputBuffer output(STDOUT_FILENO, 4096);
+    constexpr std::size_t kNameWidth = 15;
+    constexpr std::size_t kAliasWidth = 14;
+    output.AppendLine(PaddedTo("NAME", kNameWidth) + PaddedTo("ALIAS", kAliasWidth) + "LAYOUT");
+    for (int position = 0; position < static_cast<int>(kFormatAliases.size()); ++position) {
+        const FormatAlias& row = kFormatAliases[position];
+        output.AppendLine(PaddedTo(FormatNameAt(position), kNameWidth) + PaddedTo(row.alias, kAliasWidth) +
+                          std::string{row.layout});
+    }
+    output.AppendLine("");
+    output.AppendLine("Layout: H hours, M minutes, S seconds, F frames, P hundredths of a second,");
+    output.AppendLine("N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).");
+    return Finish(output, false);
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,17 @@
+#pragma once
+// The subcommands of quillet-calc. Each returns the process exit status:
+// 0 all fine, 1 some value in error, 2 input or output failed.
+
+#include "cli/command_line.h"
+
+namespace quillet::cli {
+
+constexpr int kExitFine = 0;
+constexpr int kExitValueError = 1;
+constexpr int kExitUsage = 2;
+
+int RunConvert(const Command& command);
+int RunEval(const Command& command);
+int RunFormats();
+
+} // namespace quillet::cli

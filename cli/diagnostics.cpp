@@ -1,0 +1,69 @@
+#include "cli/diagnostics.h"
+
+#include <cstdio>
+
+namespace quillet::cli {
+namespace {
+
+std::string Prefix(long long lineNumber, std::string_view input)
+{
+    std::string text{kProgramName};
+    text += ": ";
+    if (lineNumber > 0) text += "line " + std::to_string(lineNumber) + ": ";
+    text += "'";
+    text += input;
+    text += "': ";
+    return text;
+}
+
+} // namespace
+
+std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome outcome,
+                           std::string_view formatName)
+{
+    std::string text = Prefix(lineNumber, input);
+    switch (outcome) {
+    case Outcome::kFine: return {};
+    case Outcome::kCannotBeRead: text += "cannot be read in "; break;
+    case Outcome::kCannotBeShown: text += "cannot be shown in "; break;
+    case Outcome::kDivisionByZero: return text + "division by zero\n";
+    }
+    text += formatName;
+    text += "\n";
+    return text;
+}
+
+std::string ConversionMessage(long long lineNumber, std::string_view input,
+                              const ConversionSession::Result& result, const ConversionSession& session)
+{
+    switch (result.outcome) {
+    case Outcome::kFine:
+        if (!result.notShownInFrom) return {};
+        return ProblemMessage(lineNumber, input, Outcome::kCannotBeShown, session.FromName());
+    case Outcome::kCannotBeRead: return ProblemMessage(lineNumber, input, result.outcome, session.FromName());
+    default: return ProblemMessage(lineNumber, input, result.outcome, session.ToName());
+    }
+}
+
+std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why)
+{
+    return Prefix(lineNumber, input) + "not a value: " + std::string{why} + "\n";
+}
+
+std::string UsageMessage(std::string_view what)
+{
+    std::string text{kProgramName};
+    text += ": ";
+    text += what;
+    text += "\nTry '";
+    text += kProgramName;
+    text += " --help' for more information.\n";
+    return text;
+}
+
+void WriteError(std::string_view message)
+{
+    std::fwrite(message.data(), 1, message.size(), stderr);
+}
+
+} // namespace quillet::cli

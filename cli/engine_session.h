@@ -1,0 +1,76 @@
+#pragma once
+// quillet-calc's hands on the keypad: it drives a CalculatorEngine exactly as
+// the window does (digits through KeyIn, a commit or an operator, the text a
+// display would show) and tells apart why a value ended in error by looking
+// at the engine's state around each step. It computes nothing itself.
+
+#include "cli/command_line.h"
+#include "engine/calculator_engine.h"
+#include "engine/display_sink.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet::cli {
+
+enum class Outcome {
+    kFine,
+    kCannotBeRead,   // the entry is not a valid value in its format (strict or no-bump)
+    kCannotBeShown,  // the value is negative or too large for the format
+    kDivisionByZero,
+};
+
+// Holds the text the engine last showed on a register, as the display would paint it.
+class CapturedDisplay final : public DisplaySink {
+public:
+    void Invalidate() override {}
+    // The shown text without the blank that ends it when no operator is pending.
+    std::string_view Shown() const;
+};
+
+// Conversion mode with IN in format FROM and OUT in format TO. One session
+// converts any number of values, each independent of the ones before it.
+// Aligned to a cache line, so that two sessions converting on two threads
+// never write to the same line.
+class alignas(64) ConversionSession {
+public:
+    ConversionSession(int fromPosition, int toPosition, bool strict, bool noBump);
+
+    struct Result {
+        std::string_view text; // valid until the next Convert
+        Outcome outcome;
+        // The TO text is fine but the value overflowed FROM's own fields
+        // (e.g. 25 hours of time code); only possible without --strict.
+        bool notShownInFrom;
+    };
+    // Types the digits into IN, commits them and reads OUT. When the entry
+    // cannot be read, OUT is not updated and the text is IN's, with its "E".
+    Result Convert(const TypedDigits& typed);
+
+    std::string_view FromName() const;
+    std::string_view ToName() const;
+
+private:
+    CalculatorEngine m_engine;
+    CapturedDisplay m_fromDisplay;
+    CapturedDisplay m_toDisplay;
+};
+
+struct EvalProblem {
+    std::size_t stepIndex; // the chain up to and including this step caused it
+    Outcome outcome;
+};
+
+struct EvalResult {
+    std::string text;                  // the register's final text as displayed
+    std::vector<EvalProblem> problems; // in the order they happened
+};
+
+// Types the chain on the keypad of one register in format `formatPosition`,
+// ending with '='. Reported: a division by zero at any step, a final result that
+// cannot be shown, and a value that cannot be read, which ends the chain there
+// since the register then refuses every operator.
+EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps);
+
+} // namespace quillet::cli

@@ -1,0 +1,41 @@
+#pragma once
+// Format names as a user writes them on the command line: the selector's
+// name in any letter case, or a short alias that needs no quoting.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace quillet::cli {
+
+struct FormatAlias {
+    std::string_view alias;  // lower case, no blanks
+    std::string_view layout; // where the digits stand: H hours, M minutes, S seconds,
+                             // F frames, P hundredths, N frame count, T feet or key-code number
+};
+
+// One row per listed format, in selector order (0 "Drop Frame" .. 10 "16mm/20").
+// The names themselves come from the engine's format table.
+inline constexpr std::array<FormatAlias, 11> kFormatAliases{{
+    {"df", "HH:MM:SS.FF"},
+    {"ndf", "HH:MM:SS:FF"},
+    {"pal", "HH:MM:SS:FF"},
+    {"ntsc-frames", "NNNNNNNN"},
+    {"pal-frames", "NNNNNNNN"},
+    {"film-frames", "NNNNNNNN"},
+    {"30fps-frames", "NNNNNNNN"},
+    {"real-time", "HH:MM:SS.PP"},
+    {"16mm", "TTTTTT:FF"},
+    {"35mm", "TTTTTT:FF"},
+    {"16mm/20", "TTTTTT:FF"},
+}};
+
+// The list position (0..10) of the format called `text`, matching the
+// selector's name or the alias without regard to letter case; empty when
+// nothing matches.
+std::optional<int> FindFormatPosition(std::string_view text);
+
+// The selector's name of the format at list position 0..10.
+std::string_view FormatNameAt(int position);
+
+} // namespace quillet::cli

@@ -1,0 +1,74 @@
+#include "cli/line_converter.h"
+
+#include "cli/diagnostics.h"
+
+#include <cstring>
+
+namespace quillet::cli {
+namespace {
+
+// Lines from other systems may carry a carriage return or stray blanks.
+std::string_view Trimmed(std::string_view line)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!line.empty() && blank(line.front())) line.remove_prefix(1);
+    while (!line.empty() && blank(line.back())) line.remove_suffix(1);
+    return line;
+}
+
+std::string LongLineName(std::string_view start) { return std::string{start.substr(0, 40)} + "..."; }
+
+} // namespace
+
+void LineConverter::ConvertBlock(std::string_view block, long long firstLineNumber)
+{
+    long long lineNumber = firstLineNumber;
+    while (!block.empty()) {
+        const void* found = std::memchr(block.data(), '\n', block.size());
+        const std::size_t length =
+            found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - block.data()) : block.size();
+        ConvertLine(block.substr(0, length), lineNumber++);
+        block.remove_prefix(found != nullptr ? length + 1 : length);
+    }
+}
+
+void LineConverter::RefuseLongLine(std::string_view start, long long lineNumber)
+{
+    Refuse(LongLineName(start), "line too long", lineNumber);
+}
+
+void LineConverter::ConvertLine(std::string_view rawLine, long long lineNumber)
+{
+    const std::string_view line = Trimmed(rawLine);
+    if (line.empty()) {
+        output += '\n';
+        return;
+    }
+    if (line.size() > kLongestLine) {
+        RefuseLongLine(line, lineNumber);
+        return;
+    }
+    const ValueParse parse = ParseValueText(line);
+    if (parse.problem != ValueProblem::kNone) {
+        Refuse(line, DescribeProblem(parse, false), lineNumber);
+        return;
+    }
+
+    const ConversionSession::Result result = m_session.Convert(parse.typed);
+    output += result.text;
+    output += '\n';
+    const std::string message = ConversionMessage(lineNumber, line, result, m_session);
+    if (!message.empty()) {
+        messages += message;
+        anyValueInError = true;
+    }
+}
+
+void LineConverter::Refuse(std::string_view line, std::string_view why, long long lineNumber)
+{
+    output += '\n';
+    messages += NotAValueMessage(lineNumber, line, why);
+    anyValueInError = true;
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,75 @@
+// Feeds arbitrary words to quillet-calc's command-line, value and format-name
+// parsers and checks that whatever they accept is well formed. Words are the
+// input split at NUL bytes and newlines.
+#include "cli/command_line.h"
+#include "cli/format_names.h"
+#include "cli/value_text.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+using namespace quillet::cli;
+
+namespace {
+
+void Require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+void CheckTyped(const TypedDigits& typed, int most)
+{
+    Require(typed.count >= 1 && typed.count <= most);
+    for (int i = 0; i < typed.count; ++i) Require(typed.digits[i] >= '0' && typed.digits[i] <= '9');
+}
+
+void CheckWord(std::string_view word)
+{
+    const ValueParse value = ParseValueText(word);
+    if (value.problem == ValueProblem::kNone) CheckTyped(value.typed, 8);
+    else Require(!DescribeProblem(value, false).empty());
+
+    const ValueParse multiplier = ParseMultiplierText(word);
+    if (multiplier.problem == ValueProblem::kNone) CheckTyped(multiplier.typed, 4);
+    else Require(!DescribeProblem(multiplier, true).empty());
+
+    if (const std::optional<int> position = FindFormatPosition(word)) {
+        Require(*position >= 0 && *position <= 10);
+        Require(FindFormatPosition(FormatNameAt(*position)) == position);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= input.size(); ++i) {
+        if (i == input.size() || input[i] == '\0' || input[i] == '\n') {
+            words.push_back(input.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    for (std::string_view word : words) CheckWord(word);
+
+    const ParsedCommandLine parsed = ParseCommandLine(words);
+    if (!parsed.ok) {
+        Require(!parsed.usageError.empty());
+        return 0;
+    }
+    const Command& command = parsed.command;
+    Require(command.fromPosition >= 0 && command.fromPosition <= 10);
+    Require(command.toPosition >= 0 && command.toPosition <= 10);
+    for (const ConvertValue& value : command.values) CheckTyped(value.typed, 8);
+    for (std::size_t i = 0; i < command.steps.size(); ++i) {
+        const EvalStep& step = command.steps[i];
+        Require((i == 0) == (step.op == 0));
+        CheckTyped(step.typed, step.op == '*' || step.op == '/' ? 4 : 8);
+    }
+    return 0;
+}

@@ -1,0 +1,161 @@
+// quillet-calc run as a user runs it: arguments in, text and exit status out.
+#include "calc_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+std::string Joined(const Args& args)
+{
+    std::string text;
+    for (const std::string& arg : args) text += arg + " ";
+    return text;
+}
+
+TEST(CliBinary, ConvertsLikeTheWindow)
+{
+    struct Case {
+        const char* name;
+        Args args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"drop frame hour is an hour of real time", {"convert", "df", "real-time", "1:00:00.00"}, "01:00:00.00\n"},
+        {"non-drop hour runs long", {"convert", "NTSC-ND", "Real-time", "01:00:00:00"}, "01:00:03.60\n"},
+        {"ntsc to film frames", {"convert", "ntsc-frames", "film-frames", "100"}, "00000080\n"},
+        {"film to ntsc frames", {"convert", "Film frames", "NTSC frames", "80"}, "00000100\n"},
+        {"pal frames are film frames", {"convert", "pal-frames", "film-frames", "100"}, "00000100\n"},
+        {"16mm feet into 35mm feet", {"convert", "16mm", "35mm", "000001:00"}, "000002:08\n"},
+        {"dropped labels are bumped up", {"convert", "df", "ntsc-frames", "00:01:00.00", "00:01:00.01"},
+         "00001800\n00001801\n"},
+        {"tenth minute drops nothing", {"convert", "df", "ntsc-frames", "00:10:00.00", "00:00:59.29"},
+         "00017982\n00001799\n"},
+        {"frame 1800 has the label :02", {"convert", "ntsc-frames", "df", "1800"}, "00:01:00.02\n"},
+        {"overflowing seconds carry", {"convert", "ndf", "ndf", "00:00:90:00"}, "00:01:30:00\n"},
+        {"five is five frames", {"convert", "pal", "pal-frames", "5"}, "00000005\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = RunCalc(c.args);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+    }
+}
+
+TEST(CliBinary, ValuesInErrorAreShownAsTheDisplayShowsThemAndExplained)
+{
+    struct Case {
+        const char* name;
+        Args args;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"dropped label without bump-up", {"convert", "--no-bump", "df", "ntsc-frames", "00:01:00.01"},
+         "E0:01:00.01\n", "quillet-calc: '00:01:00.01': cannot be read in Drop Frame\n"},
+        {"overflowing field when strict", {"convert", "--strict", "ndf", "real-time", "00:00:60:00"},
+         "E0:00:60:00\n", "quillet-calc: '00:00:60:00': cannot be read in NTSC-ND\n"},
+        {"24 hours of frames", {"convert", "ntsc-frames", "df", "2589408"}, "E0:00:00.00\n",
+         "quillet-calc: '2589408': cannot be shown in Drop Frame\n"},
+        {"25 hours cannot be shown in time code", {"convert", "ndf", "ndf", "25:00:00:00"}, "E1:00:00:00\n",
+         "quillet-calc: '25:00:00:00': cannot be shown in NTSC-ND\n"},
+        {"negative result", {"eval", "ntsc-frames", "5", "-", "10"}, "E0000005\n",
+         "quillet-calc: '5 - 10': cannot be shown in NTSC frames\n"},
+        {"division by zero", {"eval", "ndf", "00:01:00:00", "/", "0"}, "E0:00:00:00\n",
+         "quillet-calc: '00:01:00:00 / 0': division by zero\n"},
+        {"unreadable operand", {"eval", "--strict", "ndf", "1:00", "+", "00:00:00:30"}, "E0:00:00:30+\n",
+         "quillet-calc: '00:00:00:30': cannot be read in NTSC-ND\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = RunCalc(c.args);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.status, 1);
+    }
+}
+
+TEST(CliBinary, ProcessingGoesOnAfterAValueInError)
+{
+    const CalcRun run = RunCalc({"convert", "--no-bump", "df", "ndf", "1:00.00", "1:00.02", "2:00.01", "10:00.00"});
+    EXPECT_EQ(run.out, "E0:01:00.00\n00:01:00:00\nE0:02:00.01\n00:09:59:12\n");
+    EXPECT_EQ(run.err,
+              "quillet-calc: '1:00.00': cannot be read in Drop Frame\n"
+              "quillet-calc: '2:00.01': cannot be read in Drop Frame\n");
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST(CliBinary, EvaluatesLikeTheKeypad)
+{
+    struct Case {
+        const char* name;
+        Args args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"addition", {"eval", "ndf", "00:00:01:00", "+", "00:00:00:10"}, "00:00:01:10\n"},
+        {"chain adds left to right", {"eval", "ndf", "1:00", "+", "10", "+", "10"}, "00:00:01:20\n"},
+        {"times three", {"eval", "ndf", "00:01:00:00", "*", "3"}, "00:03:00:00\n"},
+        {"x multiplies too", {"eval", "ndf", "00:01:00:00", "x", "3"}, "00:03:00:00\n"},
+        {"no precedence", {"eval", "ntsc-frames", "2", "+", "3", "*", "4"}, "00000020\n"},
+        {"division truncates", {"eval", "pal", "00:00:01:00", "/", "2"}, "00:00:00:12\n"},
+        {"a lone value is normalised", {"eval", "df", "00:01:00.00"}, "00:01:00.02\n"},
+        {"drop-frame subtraction across a minute", {"eval", "df", "00:01:00.02", "-", "1"}, "00:00:59.29\n"},
+        {"footage", {"eval", "35mm", "000001:15", "+", "1"}, "000002:00\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = RunCalc(c.args);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+    }
+}
+
+TEST(CliBinary, UsageErrorsNameTheProblemAndPointToHelp)
+{
+    const std::pair<Args, const char*> cases[] = {
+        {{}, "no command given"},
+        {{"convert", "df", "bogus", "1"}, "unknown format 'bogus'"},
+        {{"convert", "df", "ndf", "1", "123456789"}, "'123456789' is not a value: more than eight digits"},
+        {{"convert", "df", "ndf", "1:00;00!"}, "'1:00;00!' is not a value: unexpected character '!'"},
+        {{"eval", "ndf", "1", "/", "10000"}, "'10000' is not a multiplier or divisor"},
+        {{"eval", "ndf", "1", "^", "2"}, "'^'"},
+        {{"convert", "--fast", "df", "ndf", "1"}, "unknown option '--fast'"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(Joined(args));
+        const CalcRun run = RunCalc(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "") << "no partial answer on a usage error";
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Try 'quillet-calc --help'"), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliBinary, HelpVersionAndFormats)
+{
+    const CalcRun help = RunCalc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* part : {"convert", "eval", "formats", "--strict", "--no-bump", "Examples", "Exit status"})
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+
+    const CalcRun version = RunCalc({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("quillet-calc ", 0), 0u) << version.out;
+
+    const CalcRun formats = RunCalc({"formats"});
+    EXPECT_EQ(formats.status, 0);
+    for (const char* row : {"Drop Frame     df            HH:MM:SS.FF", "NTSC-ND        ndf           HH:MM:SS:FF",
+                            "Real-time      real-time     HH:MM:SS.PP", "16mm/20        16mm/20       TTTTTT:FF"})
+        EXPECT_NE(formats.out.find(row), std::string::npos) << row;
+    EXPECT_EQ(formats.out.find("Scalar"), std::string::npos);
+}
+
+} // namespace

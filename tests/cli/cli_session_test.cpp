@@ -1,0 +1,173 @@
+#include "cli/engine_session.h"
+#include "cli/format_names.h"
+#include "cli/value_text.h"
+#include "engine/calculator_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quillet::cli {
+namespace {
+
+class NullSelector final : public FormatSelector {
+public:
+    void AddString(const char*) override {}
+};
+
+class Display final : public DisplaySink {
+public:
+    void Invalidate() override {}
+};
+
+TypedDigits Typed(const char* text)
+{
+    const ValueParse parse = ParseValueText(text);
+    EXPECT_EQ(parse.problem, ValueProblem::kNone) << text;
+    return parse.typed;
+}
+
+// What the window shows: a fresh engine, IN in FROM and OUT in TO, the
+// digits typed into IN, then a click on OUT, which commits IN.
+std::string WindowConversion(int from, int to, const char* text, bool strict)
+{
+    NullSelector selector;
+    FillFormatList(selector);
+    CalculatorEngine engine;
+    Display in;
+    Display out;
+    engine.AttachDisplay(kIn, &in);
+    engine.AttachDisplay(kOut, &out);
+    engine.allowOverflow = !strict;
+    engine.SetRegisterFormat(kIn, from);
+    engine.SetRegisterFormat(kOut, to);
+    for (const char* p = text; *p != '\0'; ++p)
+        if (*p >= '0' && *p <= '9') engine.KeyIn(*p);
+    const TimecodeRegister& reg = engine.registers[kIn];
+    const bool readable = engine.ParseDigits(*reg.format, reg.entryDigits).has_value();
+    engine.SelectRegister(kOut);
+    std::string shown = readable ? out.m_text : in.m_text;
+    if (!shown.empty() && shown.back() == ' ') shown.pop_back();
+    return shown;
+}
+
+// One session reused for every value must show what a fresh window shows,
+// whatever the value before it left behind (errors, overflow, bump-up).
+TEST(CliConversionSession, EveryValueIsConvertedAsAFreshWindowWould)
+{
+    const char* values[] = {"0",        "5",        "1799",        "1800",       "00:01:00.00", "00:01:00.01",
+                            "10:00.00", "59:29",    "1:00:00:00",  "23:59:59:29", "25:00:00:00", "99999999",
+                            "00:00:90:00", "000001:00", "000000:39", "60:00",     "17982",       "2589407"};
+    for (const bool strict : {false, true}) {
+        for (int from = 0; from < kListedFormatCount; ++from) {
+            for (int to = 0; to < kListedFormatCount; ++to) {
+                ConversionSession session(from, to, strict, false);
+                for (const char* value : values) {
+                    SCOPED_TRACE(std::string{FormatNameAt(from)} + " -> " + std::string{FormatNameAt(to)} + " " +
+                                 value + (strict ? " strict" : ""));
+                    const ConversionSession::Result result = session.Convert(Typed(value));
+                    EXPECT_EQ(std::string{result.text}, WindowConversion(from, to, value, strict));
+                    EXPECT_EQ(result.outcome == Outcome::kCannotBeShown || result.outcome == Outcome::kCannotBeRead,
+                              result.text.front() == 'E');
+                }
+            }
+        }
+    }
+}
+
+TEST(CliConversionSession, TellsWhyAValueEndedInError)
+{
+    struct Case {
+        const char* name;
+        int from, to;
+        bool strict, noBump;
+        const char* value;
+        const char* text;
+        Outcome outcome;
+        bool notShownInFrom;
+    };
+    const Case cases[] = {
+        {"dropped label, no bump-up", 0, 3, false, true, "1:00.00", "E0:01:00.00", Outcome::kCannotBeRead, false},
+        {"dropped label bumped up", 0, 3, false, false, "1:00.00", "00001800", Outcome::kFine, false},
+        {"60 seconds, strict", 1, 0, true, false, "60:00", "E0:00:60:00", Outcome::kCannotBeRead, false},
+        {"60 seconds overflow", 1, 1, false, false, "60:00", "00:01:00:00", Outcome::kFine, false},
+        {"beyond 24 hours in TO", 3, 0, false, false, "2589408", "E0:00:00.00", Outcome::kCannotBeShown, false},
+        {"25 hours read, shown as frames", 1, 3, false, false, "25:00:00:00", "02700000", Outcome::kFine, true},
+        {"25 hours in its own format", 1, 1, false, false, "25:00:00:00", "E1:00:00:00", Outcome::kCannotBeShown,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConversionSession session(c.from, c.to, c.strict, c.noBump);
+        const ConversionSession::Result result = session.Convert(Typed(c.value));
+        EXPECT_EQ(result.text, c.text);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.notShownInFrom, c.notShownInFrom);
+    }
+}
+
+TEST(CliEvaluate, WorksLeftToRightLikeTheKeypad)
+{
+    struct Case {
+        const char* name;
+        int format;
+        std::vector<EvalStep> steps;
+        const char* text; // nullptr: any text in error
+        std::vector<EvalProblem> problems;
+    };
+    const int ndf = 1;
+    const int frames = 3;
+    const Case cases[] = {
+        {"addition", ndf, {{0, "1:00", Typed("1:00")}, {'+', "10", Typed("10")}}, "00:00:01:10", {}},
+        {"no precedence", ndf,
+         {{0, "1", Typed("1")}, {'+', "2", Typed("2")}, {'*', "3", Typed("3")}}, "00:00:00:09", {}},
+        {"multiplication", ndf, {{0, "1:00:00", Typed("1:00:00")}, {'*', "3", Typed("3")}}, "00:03:00:00", {}},
+        {"truncating division", frames, {{0, "10", Typed("10")}, {'/', "3", Typed("3")}}, "00000003", {}},
+        {"division by zero", ndf, {{0, "1:00:00", Typed("1:00:00")}, {'/', "0", Typed("0")}}, "E0:00:00:00",
+         {{1, Outcome::kDivisionByZero}}},
+        {"after division by zero the chain goes on from zero", frames,
+         {{0, "7", Typed("7")}, {'/', "0", Typed("0")}, {'+', "5", Typed("5")}}, "00000005",
+         {{1, Outcome::kDivisionByZero}}},
+        {"negative result", frames, {{0, "5", Typed("5")}, {'-', "10", Typed("10")}}, "E0000005",
+         {{1, Outcome::kCannotBeShown}}},
+        {"a negative step carries on exactly", frames,
+         {{0, "5", Typed("5")}, {'-', "10", Typed("10")}, {'+', "20", Typed("20")}}, "00000015", {}},
+        {"too large for the format", ndf, {{0, "23:00:00:00", Typed("23:00:00:00")}, {'+', "1:00:00:00",
+                                                                                          Typed("1:00:00:00")}},
+         "E0:00:00:00", {{1, Outcome::kCannotBeShown}}},
+        {"product beyond 32 bits", frames, {{0, "99999999", Typed("99999999")}, {'*', "9999", Typed("9999")}},
+         nullptr, {{1, Outcome::kCannotBeShown}}},
+        {"a product beyond 32 bits divides back exactly", frames,
+         {{0, "99999999", Typed("99999999")}, {'*', "9999", Typed("9999")}, {'/', "9999", Typed("9999")}},
+         "99999999", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const EvalResult result = Evaluate(c.format, false, false, c.steps);
+        if (c.text != nullptr) EXPECT_EQ(result.text, c.text);
+        else EXPECT_EQ(result.text.front(), 'E');
+        ASSERT_EQ(result.problems.size(), c.problems.size());
+        for (std::size_t i = 0; i < c.problems.size(); ++i) {
+            EXPECT_EQ(result.problems[i].stepIndex, c.problems[i].stepIndex);
+            EXPECT_EQ(result.problems[i].outcome, c.problems[i].outcome);
+        }
+    }
+}
+
+TEST(CliEvaluate, AnUnreadableValueEndsTheChain)
+{
+    const std::vector<EvalStep> steps = {
+        {0, "1:00", Typed("1:00")}, {'+', "60:00", Typed("60:00")}, {'+', "1", Typed("1")}};
+    const EvalResult strict = Evaluate(1, true, false, steps);
+    EXPECT_EQ(strict.text, "E0:00:60:00+") << "the display still shows the pending operator";
+    ASSERT_EQ(strict.problems.size(), 1u);
+    EXPECT_EQ(strict.problems[0].stepIndex, 1u);
+    EXPECT_EQ(strict.problems[0].outcome, Outcome::kCannotBeRead);
+
+    const EvalResult lenient = Evaluate(1, false, false, steps);
+    EXPECT_EQ(lenient.text, "00:01:01:01");
+    EXPECT_TRUE(lenient.problems.empty());
+}
+
+} // namespace
+} // namespace quillet::cli
