@@ -26,6 +26,15 @@ std::string ReadAll(const std::string& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// The argument vector of one run; it points into `program` and `args`.
+std::vector<char*> Argv(std::string& program, std::vector<std::string>& args)
+{
+    std::vector<char*> argv{program.data()};
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
 } // namespace
 
 CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input)
@@ -35,12 +44,9 @@ CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input)
     const std::string errPath = TempPath("err");
     std::ofstream(inPath, std::ios::binary) << input;
 
-    std::vector<char*> argv;
     std::string program = QUILLET_CALC_PATH;
-    argv.push_back(program.data());
     std::vector<std::string> copies = args;
-    for (std::string& arg : copies) argv.push_back(arg.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = Argv(program, copies);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -70,12 +76,9 @@ std::vector<std::string> RunCalcLineByLine(const std::vector<std::string>& args,
     int fromCalc[2];
     if (pipe(toCalc) != 0 || pipe(fromCalc) != 0) return {};
 
-    std::vector<char*> argv;
     std::string program = QUILLET_CALC_PATH;
-    argv.push_back(program.data());
     std::vector<std::string> copies = args;
-    for (std::string& arg : copies) argv.push_back(arg.data());
-    argv.push_back(nullptr);
+    std::vector<char*> argv = Argv(program, copies);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
