@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstring>
+#include <limits>
 
 namespace quillet {
 namespace {
@@ -31,47 +32,60 @@ constexpr std::array<std::uint16_t, 100> kPairOffsets = [] {
     return offsets;
 }();
 
-// Division by a field modulus. The table's moduli are few and known, and a
-// division by a constant compiles to a multiplication, several times faster
-// than dividing by a value read from the table.
+// Division by the product of a format's lowest moduli (frames, frames per
+// minute, ...). The table's products are few and known, and a division by a
+// constant compiles to a multiplication, several times faster than dividing
+// by a value read from the table.
 template <typename Unsigned>
-Unsigned DivideByModulus(Unsigned value, std::int32_t modulus)
+Unsigned DivideByFieldProduct(Unsigned value, std::uint64_t divisor)
 {
-    switch (modulus) {
+    switch (divisor) {
     case 16: return value / 16;
     case 20: return value / 20;
-    case 24: return value / 24;
     case 25: return value / 25;
     case 30: return value / 30;
     case 40: return value / 40;
-    case 60: return value / 60;
     case 100: return value / 100;
+    case 1500: return value / 1500;
+    case 1800: return value / 1800;
+    case 6000: return value / 6000;
     case 10000: return value / 10000;
-    case 1000000: return value / 1000000;
+    case 90000: return value / 90000;
+    case 108000: return value / 108000;
+    case 360000: return value / 360000;
+    case 2160000: return value / 2160000;
+    case 2592000: return value / 2592000;
+    case 8640000: return value / 8640000;
+    case 16000000: return value / 16000000;
+    case 20000000: return value / 20000000;
+    case 40000000: return value / 40000000;
     case 100000000: return value / 100000000;
-    default: return value / static_cast<Unsigned>(modulus);
+    default: return divisor > std::numeric_limits<Unsigned>::max() ? 0 : value / static_cast<Unsigned>(divisor);
     }
 }
 
 // Writes the fields lowest first into the end of `digits`; returns whether
-// anything was left above the highest field. The eight characters are built
-// in one register and stored at once: writing them one by one and copying
-// the array out right after stalls the processor's store forwarding.
+// anything was left above the highest field. Each field is taken from the
+// value divided by the product of the moduli below and above it, so the
+// divisions do not wait for one another. The eight characters are built in
+// one register and stored at once.
 template <typename Unsigned>
 bool WriteFields(const TimecodeFormat& format, Unsigned value, EntryDigits& digits)
 {
     std::uint64_t packed = 0x3030303030303030; // "00000000", digit i in byte i
     int end = 8; // one past the lowest field's last digit
+    std::uint64_t product = 1; // of the moduli below the field
+    Unsigned below = value;    // value / product
     for (int field = 0; field < format.fieldCount; ++field) {
         const FormatField& f = format.fields[field];
-        Unsigned fieldValue = value;
+        Unsigned above = 0; // what the fields above this one hold, in their units
+        Unsigned fieldValue = below;
         if (f.modulus != 0) {
-            const Unsigned quotient = DivideByModulus(value, f.modulus);
-            fieldValue = value - quotient * static_cast<Unsigned>(f.modulus);
-            value = quotient;
-        } else {
-            value = 0;
+            product *= static_cast<std::uint64_t>(f.modulus);
+            above = DivideByFieldProduct(value, product);
+            fieldValue = below - above * static_cast<Unsigned>(f.modulus);
         }
+        below = above;
         // The field's decimal text, padded with zeros to its digits; a wider
         // number (only possible with modulus 0) keeps its lowest digits.
         int i = 0;
@@ -84,7 +98,7 @@ bool WriteFields(const TimecodeFormat& format, Unsigned value, EntryDigits& digi
     }
     static_assert(std::endian::native == std::endian::little, "digit i is byte i of `packed`");
     std::memcpy(digits.data(), &packed, 8);
-    return value != 0;
+    return below != 0;
 }
 
 } // namespace
@@ -149,16 +163,18 @@ std::string DigitsToText(const TimecodeFormat& format, const EntryDigits& digits
 
 void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, std::string& text)
 {
-    // At most eight digits and one separator per field.
-    char buffer[8 + 4];
-    int length = 0;
+    std::size_t length = static_cast<std::size_t>(format.totalDigits);
+    for (int field = 0; field < format.fieldCount; ++field) length += format.fields[field].separator > 0 ? 1 : 0;
+    // Written in place: a short text stays inside the string's own buffer.
+    const std::size_t start = text.size();
+    text.resize(start + length);
+    char* out = text.data() + start;
     int position = 8 - format.totalDigits;
     for (int field = format.fieldCount - 1; field >= 0; --field) {
         const FormatField& f = format.fields[field];
-        if (f.separator > 0) buffer[length++] = static_cast<char>(f.separator);
-        for (int i = 0; i < f.digits; ++i) buffer[length++] = digits[position++];
+        if (f.separator > 0) *out++ = static_cast<char>(f.separator);
+        for (int i = 0; i < f.digits; ++i) *out++ = digits[position++];
     }
-    text.append(buffer, length);
 }
 
 } // namespace quillet
