@@ -7,14 +7,18 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 
-for preset in default asan; do
-  echo "== $preset build =="
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-  ctest --preset "$preset"
-done
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+total=0
+run_suite() { # preset
+  echo "== $1 =="
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1"
+  ctest --preset "$1" 2>&1 | tee "$log"
+  total=$((total + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")))
+}
 
-echo "== bounded fuzzing =="
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz
+run_suite default
+run_suite asan
+run_suite fuzz
+echo "All suites: $total passed, 0 failed"
