@@ -107,12 +107,11 @@ void BM_DayToDropFrameText_Quillet(benchmark::State& state)
     const TimecodeFormat& format = DropFrame();
     for (auto _ : state) {
         EntryDigits digits;
-        std::string text;
+        char text[kMaxDigitsTextLength];
         for (std::int64_t frame = 0; frame < kFramesPerDay; ++frame) {
             FormatValue(format, frame, digits);
-            text.clear();
-            AppendDigitsText(format, digits, text);
-            benchmark::DoNotOptimize(text.data());
+            benchmark::DoNotOptimize(WriteDigitsText(format, digits, text));
+            benchmark::DoNotOptimize(text);
         }
     }
     state.SetItemsProcessed(state.iterations() * kFramesPerDay);

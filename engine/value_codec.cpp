@@ -161,20 +161,22 @@ std::string DigitsToText(const TimecodeFormat& format, const EntryDigits& digits
     return text;
 }
 
-void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, std::string& text)
+int WriteDigitsText(const TimecodeFormat& format, const EntryDigits& digits, char* out)
 {
-    std::size_t length = static_cast<std::size_t>(format.totalDigits);
-    for (int field = 0; field < format.fieldCount; ++field) length += format.fields[field].separator > 0 ? 1 : 0;
-    // Written in place: a short text stays inside the string's own buffer.
-    const std::size_t start = text.size();
-    text.resize(start + length);
-    char* out = text.data() + start;
+    char* const start = out;
     int position = 8 - format.totalDigits;
     for (int field = format.fieldCount - 1; field >= 0; --field) {
         const FormatField& f = format.fields[field];
         if (f.separator > 0) *out++ = static_cast<char>(f.separator);
         for (int i = 0; i < f.digits; ++i) *out++ = digits[position++];
     }
+    return static_cast<int>(out - start);
+}
+
+void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, std::string& text)
+{
+    char buffer[kMaxDigitsTextLength];
+    text.append(buffer, static_cast<std::size_t>(WriteDigitsText(format, digits, buffer)));
 }
 
 } // namespace quillet

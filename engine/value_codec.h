@@ -43,6 +43,10 @@ bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& 
 std::string DigitsToText(const TimecodeFormat& format, const EntryDigits& digits);
 // The same text appended to `text`, without allocating for short strings.
 void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, std::string& text);
+// The same text written to `out`, which holds kMaxDigitsTextLength characters
+// (no terminator is written); returns its length.
+constexpr int kMaxDigitsTextLength = 12; // eight digits and a separator before each of four fields
+int WriteDigitsText(const TimecodeFormat& format, const EntryDigits& digits, char* out);
 
 constexpr EntryDigits kZeroDigits{'0', '0', '0', '0', '0', '0', '0', '0', '\0'};
 
