@@ -17,14 +17,25 @@ std::string Joined(const Args& args)
     return text;
 }
 
+// A run that prints `out`, nothing on standard error, and exits 0.
+struct SuccessCase {
+    const char* name;
+    Args args;
+    const char* out;
+};
+
+void ExpectSuccess(const SuccessCase& c)
+{
+    SCOPED_TRACE(c.name);
+    const CalcRun run = RunCalc(c.args);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+}
+
 TEST(CliBinary, ConvertsLikeTheWindow)
 {
-    struct Case {
-        const char* name;
-        Args args;
-        const char* out;
-    };
-    const Case cases[] = {
+    const SuccessCase cases[] = {
         {"drop frame hour is an hour of real time", {"convert", "df", "real-time", "1:00:00.00"}, "01:00:00.00\n"},
         {"non-drop hour runs long", {"convert", "NTSC-ND", "Real-time", "01:00:00:00"}, "01:00:03.60\n"},
         {"ntsc to film frames", {"convert", "ntsc-frames", "film-frames", "100"}, "00000080\n"},
@@ -39,13 +50,7 @@ TEST(CliBinary, ConvertsLikeTheWindow)
         {"overflowing seconds carry", {"convert", "ndf", "ndf", "00:00:90:00"}, "00:01:30:00\n"},
         {"five is five frames", {"convert", "pal", "pal-frames", "5"}, "00000005\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CalcRun run = RunCalc(c.args);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.status, 0);
-    }
+    for (const SuccessCase& c : cases) ExpectSuccess(c);
 }
 
 TEST(CliBinary, ValuesInErrorAreShownAsTheDisplayShowsThemAndExplained)
@@ -93,12 +98,7 @@ TEST(CliBinary, ProcessingGoesOnAfterAValueInError)
 
 TEST(CliBinary, EvaluatesLikeTheKeypad)
 {
-    struct Case {
-        const char* name;
-        Args args;
-        const char* out;
-    };
-    const Case cases[] = {
+    const SuccessCase cases[] = {
         {"addition", {"eval", "ndf", "00:00:01:00", "+", "00:00:00:10"}, "00:00:01:10\n"},
         {"chain adds left to right", {"eval", "ndf", "1:00", "+", "10", "+", "10"}, "00:00:01:20\n"},
         {"times three", {"eval", "ndf", "00:01:00:00", "*", "3"}, "00:03:00:00\n"},
@@ -109,13 +109,7 @@ TEST(CliBinary, EvaluatesLikeTheKeypad)
         {"drop-frame subtraction across a minute", {"eval", "df", "00:01:00.02", "-", "1"}, "00:00:59.29\n"},
         {"footage", {"eval", "35mm", "000001:15", "+", "1"}, "000002:00\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CalcRun run = RunCalc(c.args);
-        EXPECT_EQ(run.out, c.out);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.status, 0);
-    }
+    for (const SuccessCase& c : cases) ExpectSuccess(c);
 }
 
 TEST(CliBinary, UsageErrorsNameTheProblemAndPointToHelp)
