@@ -2,7 +2,7 @@
 // The application object: names the settings key, runs the calculator window
 // modally and ends the program when it closes. One instance, in main().
 
-#include "profile_store.h"
+#include "store/profile_store.h"
 
 namespace quillet {
 

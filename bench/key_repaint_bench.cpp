@@ -4,7 +4,7 @@
 // and the 90th and 99th percentiles over 10,000 keys; with --check, exits 1
 // when the median is 1 ms or more.
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "controls/lcd_display.h"
 #include "resources/control_ids.h"
 #include "ui/calculator_dialog.h"

@@ -5,7 +5,7 @@
 // has finished. Prints both medians over 10 runs and their ratio; with
 // --check, exits 1 when the ratio is above 1.3.
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "resources/calculator_template.h"
 #include "ui/calculator_dialog.h"
 

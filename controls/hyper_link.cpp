@@ -1,7 +1,8 @@
 #include "controls/hyper_link.h"
 
-#include "controls/link_opener.h"
-#include "controls/open_error.h"
+#include "controls/colorref.h"
+#include "controls/link/link_opener.h"
+#include "controls/link/open_error.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -12,16 +13,6 @@
 #include <QPalette>
 
 QCursor* CHyperLink::s_handCursor = nullptr;
-
-namespace {
-
-QColor ToQColor(std::uint32_t colorRef)
-{
-    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                  static_cast<int>((colorRef >> 16) & 0xFF));
-}
-
-} // namespace
 
 CHyperLink::CHyperLink(QWidget* parent)
     : QLabel(parent)
@@ -136,7 +127,7 @@ void CHyperLink::paintEvent(QPaintEvent* event)
 {
     // The colour is chosen afresh for every paint; the background stays the
     // parent's because the label fills nothing.
-    const QColor colour = ToQColor(TextColour());
+    const QColor colour = quillet::ToQColor(TextColour());
     if (palette().color(foregroundRole()) != colour) {
         QPalette pal = palette();
         pal.setColor(foregroundRole(), colour);

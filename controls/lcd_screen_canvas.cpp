@@ -1,5 +1,6 @@
 #include "controls/lcd_screen_canvas.h"
 
+#include "controls/colorref.h"
 #include "controls/lcd_line_walk.h"
 
 #include <QPaintDevice>
@@ -10,14 +11,8 @@
 
 namespace quillet {
 
-QColor ColorFromColorRef(std::uint32_t color)
-{
-    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                  static_cast<int>((color >> 16) & 0xFF));
-}
-
 LcdScreenCanvas::LcdScreenCanvas(QPainter& painter, QSize deviceSize)
-    : m_painter(painter), m_deviceSize(deviceSize), m_penColor(ColorFromColorRef(kLcdBlack))
+    : m_painter(painter), m_deviceSize(deviceSize), m_penColor(ToQColor(kLcdBlack))
 {
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -43,12 +38,12 @@ void LcdScreenCanvas::FillSpan(int left, int top, int width, int height, const Q
 
 void LcdScreenCanvas::FillRect(const LcdRect& rect, std::uint32_t color)
 {
-    FillSpan(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, ColorFromColorRef(color));
+    FillSpan(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, ToQColor(color));
 }
 
 void LcdScreenCanvas::FrameRect(const LcdRect& rect, std::uint32_t color)
 {
-    const QColor qcolor = ColorFromColorRef(color);
+    const QColor qcolor = ToQColor(color);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return;
@@ -60,7 +55,7 @@ void LcdScreenCanvas::FrameRect(const LcdRect& rect, std::uint32_t color)
 
 void LcdScreenCanvas::SelectPen(std::uint32_t color)
 {
-    m_penColor = ColorFromColorRef(color);
+    m_penColor = ToQColor(color);
 }
 
 void LcdScreenCanvas::MoveTo(int x, int y)

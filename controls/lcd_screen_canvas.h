@@ -13,9 +13,6 @@ class QPainter;
 
 namespace quillet {
 
-// COLORREF 0x00BBGGRR as a QColor.
-QColor ColorFromColorRef(std::uint32_t color);
-
 class LcdScreenCanvas final : public LcdCanvas {
 public:
     // Paints on painter's device, whose size in device pixels is deviceSize.

@@ -9,11 +9,11 @@
 // register_selection.cpp (displays, radio buttons, CALC boxes),
 // mode_switch.cpp (Mode button).
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "controls/hyper_link.h"
 #include "controls/lcd_display.h"
 #include "engine/calculator_engine.h"
-#include "flat_button.h"
+#include "controls/flat_button.h"
 #include "flat_combo_box.h"
 #include "keyboard_map.h"
 #include "resources/control_ids.h"

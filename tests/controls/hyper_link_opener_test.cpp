@@ -1,9 +1,9 @@
 // Command templates, error texts and the opening sequence, with a fake opener
 // standing in for the system wherever a program would start.
-#include "controls/desktop_entry.h"
-#include "controls/handler_command.h"
-#include "controls/link_opener.h"
-#include "controls/open_error.h"
+#include "controls/link/desktop_entry.h"
+#include "controls/link/handler_command.h"
+#include "controls/link/link_opener.h"
+#include "controls/link/open_error.h"
 #include "controls/recording_link_opener.h"
 
 #include <QDir>

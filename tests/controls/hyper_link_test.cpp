@@ -2,7 +2,7 @@
 // so Qt's own routing (implicit grab, focus on click) takes part. Nothing is
 // ever started: a recording opener stands in for the system.
 #include "controls/hyper_link.h"
-#include "controls/open_error.h"
+#include "controls/link/open_error.h"
 #include "controls/recording_link_opener.h"
 
 #include <QApplication>

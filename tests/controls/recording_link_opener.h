@@ -2,7 +2,7 @@
 // A LinkOpener that starts nothing: it records each program and argument
 // vector it is asked to run and answers with scripted outcomes.
 
-#include "controls/link_opener.h"
+#include "controls/link/link_opener.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // A calculator window over a settings store in a fresh temporary folder,
 // plus helpers to read what a user would see.
 
-#include "app/profile_store.h"
+#include "store/profile_store.h"
 #include "controls/lcd_display.h"
 #include "resources/control_ids.h"
 #include "ui/calculator_dialog.h"

@@ -2,7 +2,7 @@
 // and how selector changes are kept.
 
 #include "calculator_fixture.h"
-#include "ui/flat_button.h"
+#include "controls/flat_button.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "controls/link_opener.h"
+#include "controls/link/link_opener.h"
 
 #ifndef _WIN32
 
-#include "controls/handler_command.h"
+#include "controls/link/handler_command.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "controls/handler_command.h"
+#include "controls/link/handler_command.h"
 
 namespace {
 

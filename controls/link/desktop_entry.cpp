@@ -1,4 +1,4 @@
-#include "controls/desktop_entry.h"
+#include "controls/link/desktop_entry.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Opening an address on Windows: the shell first, then the command that the
 // registry names for ".htm" pages, run with the address as its one quoted
 // argument.
-#include "controls/handler_command.h"
-#include "controls/link_opener.h"
+#include "controls/link/handler_command.h"
+#include "controls/link/link_opener.h"
 
 #include <windows.h>
 #include <shellapi.h>

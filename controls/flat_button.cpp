@@ -1,6 +1,6 @@
-#include "flat_button.h"
+#include "controls/flat_button.h"
 
-#include "colours.h"
+#include "controls/colorref.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "controls/open_error.h"
+#include "controls/link/open_error.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
 // The system's LinkOpener: programs are started with posix_spawnp, so their
 // arguments never pass through a shell, and the web-page handler is found
 // with xdg-mime and the desktop entries.
-#include "controls/link_opener.h"
+#include "controls/link/link_opener.h"
 
 #ifndef _WIN32
 
-#include "controls/desktop_entry.h"
+#include "controls/link/desktop_entry.h"
 
 #include <QByteArray>
 #include <QDir>
