@@ -12,6 +12,14 @@ constexpr std::int64_t kLabelsPerMinute = 1800;
 constexpr std::int64_t kFramesPerTenMinutes = 17982; // 18000 labels less 9 x 2 dropped
 constexpr std::int64_t kFramesPerDroppingMinute = 1798;
 
+// Whether label L is dropped: frames 00 or 01 at second 00 of a minute not
+// divisible by ten. L counts from 00:00:00.00 with every field carried, so
+// 00:00:59.30 and 00:00:60.00 are the label 00:01:00.00.
+constexpr bool IsDroppedLabel(std::int64_t labelCount)
+{
+    return labelCount % kLabelsPerMinute < 2 && (labelCount / kLabelsPerMinute) % 10 != 0;
+}
+
 // Frames before label L. A dropped label gives the same count as the label
 // two before it, so bump dropped labels up before calling this.
 constexpr std::int64_t LabelToFrames(std::int64_t labelCount)
@@ -32,6 +40,7 @@ constexpr std::int64_t FramesToLabel(std::int64_t frameCount)
     return label;
 }
 
+static_assert(IsDroppedLabel(1800) && IsDroppedLabel(1801) && !IsDroppedLabel(1802) && !IsDroppedLabel(18000));
 static_assert(FramesToLabel(1799) == 1799);
 static_assert(FramesToLabel(1800) == 1802);
 static_assert(FramesToLabel(17982) == 18000);

@@ -16,14 +16,6 @@ std::int64_t ReadNumber(const char* first, int count)
     return number;
 }
 
-// A label whose frames 00 or 01 fall on second 00 of a minute not divisible
-// by ten does not exist in drop-frame counting. The test looks at the fields
-// as typed, so an overflowed minute such as 70 counts as divisible by ten.
-bool IsDroppedLabel(std::int64_t frames, std::int64_t seconds, std::int64_t minutes)
-{
-    return frames <= 1 && seconds == 0 && minutes % 10 != 0;
-}
-
 // For each number below 100, what its two digits add to two '0' characters
 // (tens in the first byte): one lookup instead of two divisions in a chain.
 constexpr std::array<std::uint16_t, 100> kPairOffsets = [] {
@@ -103,23 +95,42 @@ bool WriteFields(const TimecodeFormat& format, Unsigned value, EntryDigits& digi
 
 } // namespace
 
-std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
-                                        EntryOptions options)
+namespace {
+
+// The entry's fields carried into one count of the lowest unit (for drop
+// frame, the label count); the highest field at or above its modulus, or -1.
+struct CarriedEntry {
+    std::int64_t count;
+    int overflowedField;
+};
+
+CarriedEntry CarryFields(const TimecodeFormat& format, const EntryDigits& digits)
 {
-    std::int64_t sum = 0;
+    CarriedEntry entry{0, -1};
     int position = 8 - format.totalDigits;
-    std::int64_t typed[4] = {0, 0, 0, 0};
     for (int field = format.fieldCount - 1; field >= 0; --field) {
         const FormatField& f = format.fields[field];
         const std::int64_t v = ReadNumber(&digits[position], f.digits);
         position += f.digits;
-        sum += v;
-        typed[field] = v;
-        if (!options.allowOverflow && v >= f.modulus) return std::nullopt;
-        if (field > 0) sum *= format.fields[field - 1].modulus;
+        entry.count += v;
+        if (v >= f.modulus && entry.overflowedField < 0) entry.overflowedField = field;
+        if (field > 0) entry.count *= format.fields[field - 1].modulus;
     }
+    return entry;
+}
+
+} // namespace
+
+std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
+                                        EntryOptions options)
+{
+    const CarriedEntry entry = CarryFields(format, digits);
+    if (!options.allowOverflow && entry.overflowedField >= 0) return std::nullopt;
+    std::int64_t sum = entry.count;
     if (IsDropFrame(format)) {
-        if (IsDroppedLabel(typed[0], typed[1], typed[2])) {
+        // The dropped-label rule applies to the label the fields carry into,
+        // so one more frame typed never reads as an earlier frame.
+        if (IsDroppedLabel(sum)) {
             if (!options.bumpUpDropped) return std::nullopt;
             sum += 2;
         }
@@ -128,6 +139,13 @@ std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const Entr
     // Eight digits in any listed layout stay far below 2^31 (the largest,
     // "Real-time" 99:99:99.99, is 36,243,999 hundredths).
     return static_cast<std::int32_t>(sum);
+}
+
+int UnreadableField(const TimecodeFormat& format, const EntryDigits& digits, EntryOptions options)
+{
+    const CarriedEntry entry = CarryFields(format, digits);
+    if (!options.allowOverflow && entry.overflowedField >= 0) return entry.overflowedField;
+    return -1;
 }
 
 bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& digits)

@@ -62,7 +62,6 @@ TEST(ConvertValue, VideoAndThirtyFramesRoundTripExactly)
 
 TEST(ConvertValue, FormatsOfEqualRateKeepTheCount)
 {
-    CalculatorEngine engine;
     for (int from = 0; from < kListedFormatCount; ++from)
         for (int to = 0; to < kListedFormatCount; ++to) {
             if (ListedFormat(from).rate != ListedFormat(to).rate) continue;

@@ -1,6 +1,6 @@
 #pragma once
 // Shared helpers for the engine tests: a display that records every text it
-// is handed, and an engine with three such displays and filled format lists.
+// is handed, and an engine with three such displays.
 
 #include "engine/calculator_engine.h"
 
@@ -32,8 +32,6 @@ struct Calculator {
 
     Calculator()
     {
-        NameList names;
-        FillFormatList(names);
         for (int i = 0; i < 3; ++i) engine.AttachDisplay(i, &displays[i]);
     }
 

@@ -35,7 +35,6 @@ constexpr EntryOptions kNoBump{true, false};
 
 TEST(ValueCodec, ReadingEntries)
 {
-    CalculatorEngine engine; // digit totals
     const ReadCase cases[] = {
         {"first frame of a dropping minute bumps to 02", kDropFrame, "00010000", kBoth, 1800},
         {"frame 01 bumps to 03", kDropFrame, "00010001", kBoth, 1801},
@@ -44,6 +43,13 @@ TEST(ValueCodec, ReadingEntries)
         {"tenth minute drops nothing", kDropFrame, "00100000", kNoBump, 17982},
         {"last frame before the first drop", kDropFrame, "00005929", kNoBump, 1799},
         {"overflowed minute 70 counts as a tenth minute", kDropFrame, "00700000", kNoBump, LabelToFrames(70 * 1800)},
+        // Fields carry first; the dropped-label rule then applies to the carried label.
+        {"frames 30 carry into the dropped label 00:01:00.00", kDropFrame, "00005930", kBoth, 1800},
+        {"seconds 60 carry into the dropped label 00:01:00.00", kDropFrame, "00006000", kBoth, 1800},
+        {"seconds 60 frame 01 carry into 00:01:00.01", kDropFrame, "00006001", kBoth, 1801},
+        {"carried into a dropped label fails without bump-up", kDropFrame, "00005930", kNoBump, std::nullopt},
+        {"seconds 60 fail without bump-up too", kDropFrame, "00006000", kNoBump, std::nullopt},
+        {"frames 32 carry past the dropped labels", kDropFrame, "00005932", kNoBump, 1800},
         {"one hour drop-frame", kDropFrame, "01000000", kBoth, 107892},
         {"one hour non-drop", kNtscNd, "01000000", kBoth, 108000},
         {"90 seconds overflow into minutes", kNtscNd, "00009000", kBoth, 90 * 30},
@@ -69,13 +75,11 @@ TEST(ValueCodec, ReadingEntries)
 
 TEST(ValueCodec, ScalarReadsOnlyTheLastFourDigits)
 {
-    CalculatorEngine engine;
     EXPECT_EQ(ParseDigits(ScalarFormat(), Digits("12340012"), kNoOverflow), 12);
 }
 
 TEST(ValueCodec, WritingValues)
 {
-    CalculatorEngine engine;
     struct Case { const char* name; int position; std::int64_t value; const char* digits; bool cannotBeShown; } cases[] = {
         {"drop-frame 1800 is the label 00:01:00.02", kDropFrame, 1800, "00010002", false},
         {"drop-frame 1799", kDropFrame, 1799, "00005929", false},
@@ -103,7 +107,6 @@ TEST(ValueCodec, WritingValues)
 
 TEST(ValueCodec, ScalarValuesAreWrittenInTheRegistersOwnFormat)
 {
-    CalculatorEngine engine;
     const FormattedValue written = FormatValue(ScalarFormat(), 12345);
     EXPECT_STREQ(written.digits.data(), "00002345");
     EXPECT_TRUE(written.cannotBeShown);
