@@ -21,12 +21,25 @@ constexpr TimecodeFormat Row(const char* name, int rate, int flags, int fieldCou
     row.fields[1] = f1;
     row.fields[2] = f2;
     row.fields[3] = f3;
+    row.familyNumerator = 1;
+    row.familyDenominator = 1;
     return row;
 }
 
 constexpr TimecodeFormat TimeCode(const char* name, int rate, int flags, FormatField lowest)
 {
     return Row(name, rate, flags, 4, lowest, kSeconds, kMinutes, kHours);
+}
+
+// A time code at `labelsPerSecond`, each frame numerator/denominator frames of
+// the family that `rate` names.
+constexpr TimecodeFormat Rate(const char* name, int rate, int flags, int labelsPerSecond, char separator,
+                              int numerator, int denominator)
+{
+    TimecodeFormat row = TimeCode(name, rate, flags, Frames(labelsPerSecond, separator));
+    row.familyNumerator = numerator;
+    row.familyDenominator = denominator;
+    return row;
 }
 
 constexpr TimecodeFormat FrameCount(const char* name, int rate, FormatField only)
@@ -64,6 +77,14 @@ constexpr std::array<TimecodeFormat, kFormatTableSize> FormatTable = Complete({{
     Footage("16mm", 40, {"feet", 6, 1000000, 0}),
     Footage("35mm", 16, {"feet", 6, 1000000, 0}),
     Footage("16mm/20", 20, {"keycode", 6, 1000000, 0}),
+    Rate("23.976", 29, 0, 24, ':', 5, 4), // a film frame shown at NTSC speed
+    Rate("24 fps", 24, 0, 24, ':', 1, 1),
+    Rate("30 fps", 30, 0, 30, ':', 1, 1),
+    Rate("48 fps", 24, 0, 48, ':', 1, 2),
+    Rate("50 fps", 25, 0, 50, ':', 1, 2),
+    Rate("59.94 DF", 29, 1, 60, '.', 1, 2),
+    Rate("59.94 NDF", 29, 0, 60, ':', 1, 2),
+    Rate("60 fps", 30, 0, 60, ':', 1, 2),
 }});
 
 // Every listed layout fills the eight entry digits; the Scalar operand takes four.
@@ -72,12 +93,16 @@ static_assert([] {
         if (FormatTable[i].totalDigits != 8 || FormatTable[i].listIndex != i - 1) return false;
     return FormatTable[kScalarRow].totalDigits == 4;
 }());
-static_assert(FormatTable[1].fields[0].separator == '.' && FormatTable[2].fields[0].separator == ':',
-              "drop-frame is marked by the point before its frames");
+static_assert([] {
+    for (const TimecodeFormat& row : FormatTable)
+        if (IsDropFrame(row) != (row.fields[0].separator == '.' && row.rate == 29)) return false;
+    return true;
+}(), "drop frame, and only drop frame, is marked by the point before its frames");
 
-void FillFormatList(FormatSelector& selector)
+void FillFormatList(FormatSelector& selector, bool moreRates)
 {
-    for (int position = 0; position < kListedFormatCount; ++position) selector.AddString(ListedFormat(position).name);
+    const int count = moreRates ? kListedFormatCount : kBaseFormatCount;
+    for (int position = 0; position < count; ++position) selector.AddString(ListedFormat(position).name);
 }
 
 } // namespace quillet

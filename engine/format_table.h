@@ -25,9 +25,20 @@ struct TimecodeFormat {
     FormatField fields[4];    // lowest-order field first
     std::int32_t listIndex;   // position in the selectors (-1 for the Scalar row)
     std::int32_t totalDigits; // sum of the used fields' digits
+    // How many frames of the rate code's own unit (its family: 29.97, 30, 25 or
+    // 24 frames) one frame of this format is: 5/4 for 23.976, 1/2 for 59.94 or
+    // 50 fps, 1/1 for the eleven formats every selector offers.
+    std::int32_t familyNumerator;
+    std::int32_t familyDenominator;
 };
 
 constexpr bool IsDropFrame(const TimecodeFormat& format) { return (format.flags & 0xFF) != 0; }
+
+// A 59.94 time code, drop frame or not: NTSC frames labelled 60 a second.
+constexpr bool IsNtsc5994(const TimecodeFormat& format)
+{
+    return format.rate == 29 && format.fieldCount == 4 && format.fields[0].modulus == 60;
+}
 
 // The format's name as the selectors show it.
 constexpr std::string_view NameOf(const TimecodeFormat& format)
@@ -38,7 +49,11 @@ constexpr std::string_view NameOf(const TimecodeFormat& format)
 }
 
 constexpr int kScalarRow = 0;
-constexpr int kListedFormatCount = 11;
+// The eleven formats every selector offers, at list positions 0..10.
+constexpr int kBaseFormatCount = 11;
+// Today's frame rates, offered after them on request (positions 11..18).
+constexpr int kMoreRateCount = 8;
+constexpr int kListedFormatCount = kBaseFormatCount + kMoreRateCount;
 constexpr int kFormatTableSize = kListedFormatCount + 1;
 
 // The sum of digits over the first fieldCount fields (0 when there are none).
@@ -49,15 +64,15 @@ constexpr std::int32_t TotalDigits(const TimecodeFormat& format)
     return total;
 }
 
-// Row 0 is the plain-number operand of '*' and '/'; rows 1 to 11 are the
+// Row 0 is the plain-number operand of '*' and '/'; rows 1 to 19 are the
 // listed formats in selector order. Built at compile time (format_table.cpp),
 // never written.
 extern const std::array<TimecodeFormat, kFormatTableSize> FormatTable;
 
 inline const TimecodeFormat& ScalarFormat() { return FormatTable[kScalarRow]; }
 
-// The listed row at table position `position` (0 "Drop Frame" .. 10 "16mm/20").
-// Callers must pass 0..10.
+// The listed row at table position `position` (0 "Drop Frame" .. 10 "16mm/20",
+// 11 "23.976" .. 18 "60 fps"). Callers must pass 0..kListedFormatCount-1.
 inline const TimecodeFormat& ListedFormat(int position) { return FormatTable[kScalarRow + 1 + position]; }
 
 // The listed row at selector position `listIndex`; "Drop Frame" for any other
@@ -77,8 +92,8 @@ protected:
     ~FormatSelector() = default;
 };
 
-// Appends the eleven listed names in table order, so that a name's position
-// in the list is its row's listIndex.
-void FillFormatList(FormatSelector& selector);
+// Appends the eleven base names in table order, and with moreRates the eight
+// after them, so that a name's position in the list is its row's listIndex.
+void FillFormatList(FormatSelector& selector, bool moreRates = false);
 
 } // namespace quillet

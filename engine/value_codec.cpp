@@ -33,6 +33,22 @@ Unsigned DivideByFieldProduct(Unsigned value, std::uint64_t divisor)
 {
     switch (divisor) {
     case 16: return value / 16;
+    case 24: return value / 24;
+    case 48: return value / 48;
+    case 50: return value / 50;
+    case 60: return value / 60;
+    case 1440: return value / 1440;
+    case 2880: return value / 2880;
+    case 3000: return value / 3000;
+    case 3600: return value / 3600;
+    case 86400: return value / 86400;
+    case 172800: return value / 172800;
+    case 180000: return value / 180000;
+    case 216000: return value / 216000;
+    case 2073600: return value / 2073600;
+    case 4147200: return value / 4147200;
+    case 4320000: return value / 4320000;
+    case 5184000: return value / 5184000;
     case 20: return value / 20;
     case 25: return value / 25;
     case 30: return value / 30;
@@ -119,6 +135,20 @@ CarriedEntry CarryFields(const TimecodeFormat& format, const EntryDigits& digits
     return entry;
 }
 
+// The real frames before a drop-frame label. The dropped-label rule applies
+// to the label the fields carry into, so one more frame typed never reads as
+// an earlier frame. A dropped label moves up to the first label after the
+// dropped ones, or is refused without bump-up.
+template <typename Count>
+std::optional<std::int64_t> LabelToDropFrames(std::int64_t label, bool bumpUpDropped)
+{
+    if (Count::IsDroppedLabel(label)) {
+        if (!bumpUpDropped) return std::nullopt;
+        label += Count::kDroppedPerMinute;
+    }
+    return Count::LabelToFrames(label);
+}
+
 } // namespace
 
 std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
@@ -128,13 +158,11 @@ std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const Entr
     if (!options.allowOverflow && entry.overflowedField >= 0) return std::nullopt;
     std::int64_t sum = entry.count;
     if (IsDropFrame(format)) {
-        // The dropped-label rule applies to the label the fields carry into,
-        // so one more frame typed never reads as an earlier frame.
-        if (IsDroppedLabel(sum)) {
-            if (!options.bumpUpDropped) return std::nullopt;
-            sum += 2;
-        }
-        sum = LabelToFrames(sum);
+        const std::optional<std::int64_t> frames = IsNtsc5994(format)
+            ? LabelToDropFrames<DropFrame5994>(sum, options.bumpUpDropped)
+            : LabelToDropFrames<DropFrame2997>(sum, options.bumpUpDropped);
+        if (!frames) return std::nullopt;
+        sum = *frames;
     }
     // Eight digits in any listed layout stay far below 2^31 (the largest,
     // "Real-time" 99:99:99.99, is 36,243,999 hundredths).
@@ -155,7 +183,8 @@ bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& 
         cannotBeShown = true;
         value = -value;
     }
-    if (IsDropFrame(format)) value = FramesToLabel(value);
+    if (IsDropFrame(format))
+        value = IsNtsc5994(format) ? DropFrame5994::FramesToLabel(value) : FramesToLabel(value);
     // Every value a register can hold fits 32 bits, where division is much
     // cheaper; wider values still format exactly.
     const bool leftOver = value <= UINT32_MAX

@@ -23,7 +23,8 @@ struct NameList final : FormatSelector {
 // List positions of the formats, as the selectors show them.
 enum Position {
     kDropFrame, kNtscNd, kPal, kNtscFrames, kPalFrames, kFilmFrames, kFps30Frames,
-    kRealTime, k16mm, k35mm, k16mm20
+    kRealTime, k16mm, k35mm, k16mm20,
+    k23976, k24Fps, k30Fps, k48Fps, k50Fps, k5994Df, k5994Ndf, k60Fps
 };
 
 struct Calculator {

@@ -299,7 +299,7 @@ TEST(Formats, UnknownListIndexFallsBackToDropFrame)
 {
     Calculator calc;
     calc.engine.SetRegisterFormat(kIn, kPal);
-    calc.engine.SetRegisterFormat(kIn, 11);
+    calc.engine.SetRegisterFormat(kIn, kListedFormatCount);
     EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
     calc.engine.SetRegisterFormat(3, kPal); // ignored
     EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
