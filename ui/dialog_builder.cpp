@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <cstring>
 
 namespace quillet {
 
@@ -130,14 +129,6 @@ QWidget* DialogBuilder::Item(int id) const
     if (id == kNoId) return nullptr;
     for (const auto& [item, widget] : m_items) {
         if (item->id == id) return widget;
-    }
-    return nullptr;
-}
-
-QWidget* DialogBuilder::Item(const char* name) const
-{
-    for (const auto& [item, widget] : m_items) {
-        if (std::strcmp(item->name, name) == 0) return widget;
     }
     return nullptr;
 }
