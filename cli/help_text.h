@@ -19,11 +19,18 @@ window, so a value gives the same result in both.
   eval     Computes VALUE OP VALUE ... left to right, as the keypad does, and
            shows the result. OP is + - * or / (x also multiplies, and needs no
            quoting); after * and / comes a plain number of up to four digits.
-  formats  Lists the eleven formats with their aliases and text layouts.
+  formats  Lists the formats with their aliases and text layouts: the
+           window's eleven, then today's frame rates 23.976 to 60 fps.
 
 Formats are named as the calculator's selectors show them ("Drop Frame",
 "NTSC-ND", "PAL", ..., "16mm/20"), in any letter case, or by a short alias:
 df ndf pal ntsc-frames pal-frames film-frames 30fps-frames real-time 16mm 35mm.
+
+A frame rate beyond the eleven converts as a fixed share of the frames of its
+family (23.976 and 59.94 of NTSC frames, 24 and 48 fps of film frames, 50 fps
+of PAL frames, 30 and 60 fps of 30fps frames), so film-origin equivalences
+hold: a 50 fps hour is 1:02:30 at 60 fps. For a conversion that keeps the
+running time, go through real-time.
 
 A VALUE is written as it is typed on the keypad: up to eight digits, filled in
 from the right. The separators : ; . , may be written anywhere and are
