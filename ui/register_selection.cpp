@@ -15,7 +15,6 @@ namespace quillet {
 namespace {
 
 constexpr int kRadioIds[3] = {IDC_IN_RADIO, IDC_OUT_RADIO, IDC_DURATION_RADIO};
-constexpr int kCalcIds[3] = {IDC_CALC_IN, IDC_CALC_OUT, IDC_CALC_DURATION};
 constexpr int kLabelIds[3] = {IDC_IN_LABEL, IDC_OUT_LABEL, IDC_DURATION_LABEL};
 
 } // namespace
@@ -67,6 +66,14 @@ int CalculatorDialog::ComputedRegister() const
     return -1;
 }
 
+void CalculatorDialog::ColourDisplays(int current)
+{
+    for (int i = 0; i < 3; ++i) Display(i).m_backColor = i == current ? ActiveColour : InactiveColour;
+    if (engine.conversionMode) return;
+    const int computed = ComputedRegister();
+    if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
+}
+
 void CalculatorDialog::RepaintDisplays()
 {
     inDisplay.Invalidate();
@@ -96,11 +103,7 @@ void CalculatorDialog::SelectRadio(int index)
 {
     UpdateData(true);
     engine.SelectRegister(index);
-    for (int i = 0; i < 3; ++i) Display(i).m_backColor = i == index ? ActiveColour : InactiveColour;
-    if (!engine.conversionMode) {
-        const int computed = ComputedRegister();
-        if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
-    }
+    ColourDisplays(index);
     RepaintDisplays();
 }
 
@@ -138,12 +141,7 @@ void CalculatorDialog::UpdateCalcControls()
     static_cast<QLabel*>(GetDlgItem(kLabelIds[0]))->setText(QStringLiteral("IN"));
     static_cast<QLabel*>(GetDlgItem(kLabelIds[1]))->setText(QStringLiteral("OUT"));
     static_cast<QLabel*>(GetDlgItem(kLabelIds[2]))->setText(QStringLiteral("CALC (DURATION)"));
-    for (int i = 0; i < 3; ++i) Display(i).m_backColor = InactiveColour;
-    if (selectedRegister >= 0 && selectedRegister < 3) Display(selectedRegister).m_backColor = ActiveColour;
-    if (!engine.conversionMode) {
-        const int computed = ComputedRegister();
-        if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
-    }
+    ColourDisplays(selectedRegister);
     RepaintDisplays();
 }
 
