@@ -10,9 +10,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QKeySequence>
-#include <QMenu>
 
 namespace quillet {
 
@@ -32,13 +29,17 @@ QIcon LoadApplicationIcon()
 } // namespace
 
 CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    // A window of its own rather than a dialog: no transient parent, so window
+    // managers give it a taskbar entry, and it can be minimised. It is never
+    // maximised: its layout has one size.
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_profile(profile), windowIcon(LoadApplicationIcon()), m_keyboardMap(*this)
 {
     InstallDisplayAccessibility();
     DialogBuilder builder(*this, kCalculatorTemplate);
     DoDataExchange(builder);
+    CreateCommands();
     OnInitDialog();
 }
 
@@ -79,6 +80,7 @@ void CalculatorDialog::ConnectHandlers()
         FlatButton& button = this->*key.button;
         connect(&button, &QPushButton::clicked, this, key.handler);
         button.setAccessibleName(QString::fromLatin1(key.accessibleName));
+        button.setToolTip(QString::fromLatin1(key.toolTip));
     }
     connect(&inSelector, &QComboBox::activated, this, &CalculatorDialog::OnInFormatChange);
     connect(&outSelector, &QComboBox::activated, this, &CalculatorDialog::OnOutFormatChange);
@@ -133,6 +135,9 @@ void CalculatorDialog::OnInitDialog()
     engine.AttachDisplay(kIn, &inDisplay);
     engine.AttachDisplay(kOut, &outDisplay);
     engine.AttachDisplay(kDuration, &durationDisplay);
+    inDisplay.Watch(engine.registers[kIn]);
+    outDisplay.Watch(engine.registers[kOut]);
+    durationDisplay.Watch(engine.registers[kDuration]);
 
     ColourDisplays(kIn);
 
@@ -166,6 +171,9 @@ void CalculatorDialog::OnInitDialog()
 void CalculatorDialog::showEvent(QShowEvent* event)
 {
     qApp->installEventFilter(&m_keyboardMap);
+    // Styles draw the focus only once the keyboard has moved it. Here Tab types
+    // "00" and the keyboard is always in use, so the focus is always shown.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     QDialog::showEvent(event);
 }
 
@@ -220,24 +228,6 @@ void CalculatorDialog::OnAboutButton()
 void CalculatorDialog::OnSysCommand(int commandId)
 {
     if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAboutButton();
-}
-
-void CalculatorDialog::PopulateContextMenu(QMenu& menu)
-{
-    QAction* copy = menu.addAction(QStringLiteral("&Copy"), this, &CalculatorDialog::OnEditCopy);
-    copy->setShortcut(QKeySequence::Copy);
-    QAction* paste = menu.addAction(QStringLiteral("&Paste"), this, &CalculatorDialog::OnEditPaste);
-    paste->setShortcut(QKeySequence::Paste);
-    menu.addSeparator();
-    QAction* about = menu.addAction(QString::fromLatin1(kAboutMenuText), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
-    about->setData(IDM_ABOUTBOX);
-}
-
-void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    PopulateContextMenu(menu);
-    menu.exec(event->globalPos());
 }
 
 } // namespace quillet

@@ -44,6 +44,7 @@ void CalculatorDialog::UpdateModeControls()
     outSelector.setVisible(conversion);
     durationSelector.setVisible(conversion);
     for (int id : kModeOnlyInEditing) GetDlgItem(id)->setVisible(!conversion);
+    EnableCommands();
     // In Editing mode OnCalcDuration has just coloured the displays. No
     // repaint here: every register is refreshed right after this.
     if (conversion) ColourDisplays(selectedRegister);
