@@ -55,13 +55,13 @@ constexpr std::array<CharacterEntry, 15> kCharacterTable{{
 }};
 
 constexpr std::array<KeyboardMap::KeyMeaning, 7> kMeanings{{
-    {"0 to 9", "type a digit"},
-    {"+  -  *  /", "add, subtract, multiply, divide"},
-    {"= or Enter", "finish the calculation; pressed again, repeat the last operation"},
-    {"Tab", "type 00"},
-    {"Backspace or Delete", "remove the last digit"},
-    {"Space", "clear the current register (C)"},
-    {"Escape", "close the calculator"},
+    {"0 to 9", "Type a digit"},
+    {"+  -  *  /", "Add, subtract, multiply, divide"},
+    {"= or Enter", "Finish the calculation; pressed again, repeat the last operation"},
+    {"Tab", "Type 00"},
+    {"Backspace or Delete", "Remove the last digit"},
+    {"Space", "Clear the current register (C)"},
+    {"Escape", "Close the calculator"},
 }};
 
 } // namespace

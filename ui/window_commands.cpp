@@ -198,8 +198,8 @@ void CalculatorDialog::OnKeyboardShortcuts()
     for (const KeyboardMap::KeyMeaning& key : KeyboardMap::Meanings()) {
         rows.push_back({QString::fromLatin1(key.keys), QString::fromLatin1(key.meaning)});
     }
-    rows.push_back({QStringLiteral("Arrow keys"), QStringLiteral("move the focus")});
-    rows.push_back({QStringLiteral("Menu or Shift+F10"), QStringLiteral("the menu of the current register")});
+    rows.push_back({QStringLiteral("Arrow keys"), QStringLiteral("Move the focus")});
+    rows.push_back({QStringLiteral("Menu or Shift+F10"), QStringLiteral("Open the menu of the current register")});
     for (const QAction* command : m_commands) {
         if (command->shortcut().isEmpty()) continue;
         QString meaning = command->text().remove(QLatin1Char('&'));
