@@ -16,11 +16,11 @@ void CalculatorDialog::OnEditPaste()
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     // "Shot 12 TC 10:00:00:00 to 10:00:05:00" means 10:00:00:00, not the last
     // eight digits of the whole line.
-    const ValueInText value = FindValueInText(text);
-    if (value.kind == ValueKind::kNone) return;
+    const std::string_view value = FirstValueInText(text);
+    if (value.empty()) return;
     // A new entry, as typed right after a commit; a pending operator stays
     // pending, so a pasted right operand works like a typed one.
-    engine.PasteDigits(value.text);
+    engine.PasteDigits(value);
 }
 
 void CalculatorDialog::CopyRegister(int index)
