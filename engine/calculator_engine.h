@@ -5,9 +5,12 @@
 // Recompute then derives the other registers, converting units with
 // convert_value.h in Conversion mode or applying OUT = IN + DURATION in
 // Editing mode. Every changed register's text goes to its DisplaySink, and
-// each register's `problem` says why its display shows "E", if it does.
+// each register's `problem` says why its display shows "E", if it does. A
+// StepListener, when attached, hears of each finished step (step_report.cpp);
+// lists of values are added up in list_total.cpp.
 
 #include "format_table.h"
+#include "step_listener.h"
 #include "timecode_register.h"
 
 #include <cstdint>
@@ -16,6 +19,8 @@
 namespace quillet {
 
 enum RegisterIndex { kIn = 0, kOut = 1, kDuration = 2 };
+
+struct ListTerm;
 
 class CalculatorEngine {
 public:
@@ -33,6 +38,8 @@ public:
     // --- Entry and text form -------------------------------------------------
     // Binds register `index` (0..2, others ignored) to a display; nothing is shown yet.
     void AttachDisplay(int index, DisplaySink* display);
+    // Tells `listener` (nullptr: nobody) of every finished step from now on.
+    void AttachStepListener(StepListener* listener) { m_stepListener = listener; }
     // One key into the current register: '0'..'9' shift in from the right, 8 removes
     // the last digit; any other key is ignored.
     void KeyIn(char key);
@@ -93,6 +100,26 @@ public:
     // Commits the current register, then gives all three the format at `listIndex`.
     void SetAllFormats(int listIndex);
 
+    // --- Lists and earlier results (list_total.cpp) ----------------------------
+    // Adds up the lines of `text` in the current register: each line's first value
+    // read in its format as if typed after '+' (blank lines skipped, unreadable ones
+    // left out), then '=' as if pressed. A pending '+' or '-' takes the total as its
+    // right operand; any other pending operator is abandoned and the total stands
+    // alone. A register blocked by an unreadable entry refuses (kCannotBeRead,
+    // nothing changes). Returns what became of the result.
+    Outcome AddUpLines(std::string_view text);
+    // AddUpLines in pieces, for a list too long to hold: BeginList (false when
+    // refused), AddListLines for each run of whole lines (a last line may lack its
+    // '\n'; lines are numbered on from the previous run), EndList. Nothing else may
+    // touch the engine in between.
+    bool BeginList();
+    void AddListLines(std::string_view text);
+    Outcome EndList();
+    // Puts `value` (in `format`'s unit) into the current register as a new entry,
+    // converted into the register's format, as a paste would. False, changing
+    // nothing, when it cannot be shown in that format.
+    bool PasteValue(std::int64_t value, const TimecodeFormat& format);
+
 private:
     // Stores a result: value keeps it (within +-kValueLimit), the digits show it, and
     // error is set when it cannot be shown. A result beyond the limit marks the
@@ -100,6 +127,28 @@ private:
     void StoreResult(TimecodeRegister& reg, std::int64_t result);
     void SetError(TimecodeRegister& reg, RegisterProblem cause);
     EntryOptions Options() const { return {allowOverflow, bumpUpDropped}; }
+
+    // Telling the listener (step_report.cpp); callers test m_stepListener first.
+    void ReportStep(const TimecodeRegister& reg, StepKind kind);
+    void ReportOperation(const TimecodeRegister& reg, char op, std::int64_t left, std::int64_t right);
+    void ReportListTerm(const TimecodeRegister& reg, const ListTerm& term, std::string_view line,
+                        long long lineNumber);
+    void ReportListTotal(const TimecodeRegister& reg);
+    // Recompute; when a step finished and someone listens, reports each register
+    // other than `stepped` whose display changed.
+    void RecomputeAfterStep(const TimecodeRegister& stepped, bool finished);
+
+    StepListener* m_stepListener = nullptr;
+    struct ListInProgress {
+        bool active = false;
+        bool continuesChain = false; // finishes a pending '+' or '-'
+        char op = '+';
+        std::int64_t left = 0;       // the pending operation's left operand
+        std::int64_t total = 0;      // of the lines added, saturating just above kValueLimit
+        long long added = 0;
+        long long leftOut = 0;
+        long long nextLine = 1;
+    } m_list;
 };
 
 } // namespace quillet

@@ -26,8 +26,10 @@ Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
         reg.error = false;
         return reg.problem.outcome;
     }
+    const std::int64_t before = reg.value;
     if (ParseEntry(reg)) {
         RefreshRegister(reg);
+        if (m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
         return Outcome::kCannotBeRead;
     }
     reg.pendingOp = 0;
@@ -37,7 +39,11 @@ Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
     ValueToDigits(reg);
     RefreshRegister(reg);
     const Outcome outcome = reg.problem.outcome;
-    Recompute();
+    // Committing the value the register already held (a cleared register
+    // whose format changes, say) is no step of the calculation.
+    const bool changed = reg.value != before || outcome != Outcome::kDone;
+    if (changed && m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
+    RecomputeAfterStep(reg, changed);
     return outcome;
 }
 
@@ -52,23 +58,30 @@ void CalculatorEngine::SelectRegister(int index)
 Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
 {
     TimecodeRegister& reg = *current;
+    const bool wasBlocked = reg.error;
+    const bool typed = !reg.freshEntry;
+    const std::int64_t before = reg.value;
     if (reg.error || ParseEntry(reg)) {
         RefreshRegister(reg);
+        if (!wasBlocked && m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
         return reg.problem.outcome;
     }
 
     std::int64_t result = reg.value;
     bool divisionByZero = false;
+    // '=' with nothing pending repeats the last operation.
+    const bool repeat = reg.pendingOp == 0 && op == '=' && reg.lastOp != 0 && !suppressRepeat;
+    const char carriedOut = repeat ? reg.lastOp : reg.pendingOp; // 0: nothing is computed
+    const std::int64_t left = reg.operand;
+    const std::int64_t right = repeat ? reg.lastOperand : reg.value;
     if (reg.pendingOp != 0 || op == '=') {
-        if (reg.pendingOp == 0 && op == '=' && reg.lastOp != 0 && !suppressRepeat) {
+        if (repeat) {
             reg.pendingOp = reg.lastOp;
             reg.value = reg.lastOperand;
             result = reg.value;
         }
         reg.lastOp = reg.pendingOp;
         reg.lastOperand = reg.value;
-        const std::int64_t left = reg.operand;
-        const std::int64_t right = reg.value;
         switch (reg.pendingOp) {
         case '+': result = left + right; break;
         case '-': result = left - right; break;
@@ -97,7 +110,14 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
     reg.operand = reg.value;
     RefreshRegister(reg);
     const Outcome outcome = reg.problem.outcome;
-    Recompute();
+    // Only '=' finishes a step whose conversions are worth a line; a typed
+    // value ended with '=' is an entry when it changed anything.
+    const bool entered = carriedOut == 0 && op == '=' && typed && (reg.value != before || outcome != Outcome::kDone);
+    if (m_stepListener != nullptr) {
+        if (carriedOut != 0) ReportOperation(reg, carriedOut, left, right);
+        else if (entered) ReportStep(reg, StepKind::kEntry);
+    }
+    RecomputeAfterStep(reg, op == '=' && (carriedOut != 0 || entered));
     reg.error = false;
     return outcome;
 }

@@ -1,0 +1,63 @@
+#pragma once
+// What the engine tells whoever keeps a record of the calculation (the
+// window's tape, quillet-calc's messages): each finished step, with its texts
+// as the display showed them. Nobody listening costs one pointer test.
+
+#include "format_table.h"
+#include "timecode_register.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace quillet {
+
+enum class StepKind : std::uint8_t {
+    kOperation, // left op right = result: '=' or an operator carried out the pending operation
+    kEntry,     // a typed entry committed with no operation, or refused with "E"
+    kDerived,   // a register that changed because another was committed (conversion, computed register)
+    kListTerm,  // one line of a list being added up: op '+', right its value as typed, no result
+    kListTotal, // a list's total with '=' done; left and op only when it finished a pending '+' or '-'
+};
+
+// Why a line of a list was not added.
+enum class LineProblem : std::uint8_t {
+    kNone,
+    kBlank,         // nothing but blanks: skipped, not counted as left out
+    kNoValue,       // no time code and no number in the line
+    kTooManyDigits, // more significant digits than an entry holds
+    kCannotBeRead,  // no valid value in the register's format (see FinishedStep::problem)
+};
+
+struct FinishedStep {
+    StepKind kind = StepKind::kEntry;
+    int registerIndex = 0;                  // 0 IN, 1 OUT, 2 DURATION
+    const TimecodeFormat* format = nullptr; // the register's format
+    char op = 0;                            // '+', '-', '*', '/', or 0 when there is none
+    // Texts as shown, "E" first when in error, without the display's trailing
+    // blank; empty when the step has none. Valid during the call only.
+    std::string_view left;
+    std::string_view right;  // a plain number after '*' and '/'; a list term's value as typed
+    std::string_view result;
+    RegisterProblem problem; // why result (a list term: right) shows "E"; kDone when it does not
+    // What result (a list term: right) stands for, in format's unit; only when it shows no "E".
+    std::int64_t value = 0;
+
+    // A list term: its line number in the list (from 1), the whole line, and why it was left out.
+    long long lineNumber = 0;
+    std::string_view line;
+    LineProblem lineProblem = LineProblem::kNone;
+    // A list total: how many lines were added and how many left out.
+    long long linesAdded = 0;
+    long long linesLeftOut = 0;
+};
+
+class StepListener {
+public:
+    // Called once per finished step, in the order the steps happened.
+    virtual void StepFinished(const FinishedStep& step) = 0;
+
+protected:
+    ~StepListener() = default;
+};
+
+} // namespace quillet

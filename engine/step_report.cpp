@@ -1,0 +1,132 @@
+// Telling the step listener what each finished step showed. Only runs when
+// someone listens; the texts are built on the stack, never allocated.
+#include "calculator_engine.h"
+
+#include "list_term.h"
+
+#include <string>
+
+namespace quillet {
+namespace {
+
+struct ShownText {
+    char text[kMaxDigitsTextLength];
+    int length = 0;
+    std::string_view View() const { return {text, static_cast<std::size_t>(length)}; }
+};
+
+// `value` written in `format` as a display shows it: "E" first when it cannot be shown.
+ShownText ShownValue(const TimecodeFormat& format, std::int64_t value)
+{
+    ShownText shown;
+    const FormattedValue written = FormatValue(format, value);
+    shown.length = WriteDigitsText(format, written.digits, shown.text);
+    if (written.cannotBeShown && shown.length > 0) shown.text[0] = 'E';
+    return shown;
+}
+
+// The register's text as its display shows it, without the trailing blank or
+// pending operator.
+std::string_view ShownResult(const TimecodeRegister& reg, std::string& scratch)
+{
+    scratch.assign(reg.text, 0, reg.text.empty() ? 0 : reg.text.size() - 1);
+    if (reg.problem.outcome != Outcome::kDone && !scratch.empty()) scratch[0] = 'E';
+    return scratch;
+}
+
+FinishedStep StepOf(const TimecodeRegister& reg, StepKind kind, std::string& scratch)
+{
+    FinishedStep step;
+    step.kind = kind;
+    step.registerIndex = reg.index;
+    step.format = reg.format;
+    step.result = ShownResult(reg, scratch);
+    step.problem = reg.problem;
+    step.value = reg.value;
+    return step;
+}
+
+} // namespace
+
+void CalculatorEngine::ReportStep(const TimecodeRegister& reg, StepKind kind)
+{
+    std::string scratch;
+    m_stepListener->StepFinished(StepOf(reg, kind, scratch));
+}
+
+void CalculatorEngine::ReportOperation(const TimecodeRegister& reg, char op, std::int64_t left, std::int64_t right)
+{
+    std::string scratch;
+    FinishedStep step = StepOf(reg, StepKind::kOperation, scratch);
+    const ShownText leftText = ShownValue(*reg.format, left);
+    // The operand of '*' and '/' is a plain number, shown as it was typed.
+    const ShownText rightText = ShownValue(op == '*' || op == '/' ? ScalarFormat() : *reg.format, right);
+    step.op = op;
+    step.left = leftText.View();
+    step.right = rightText.View();
+    m_stepListener->StepFinished(step);
+}
+
+void CalculatorEngine::ReportListTerm(const TimecodeRegister& reg, const ListTerm& term, std::string_view line,
+                                      long long lineNumber)
+{
+    FinishedStep step;
+    step.kind = StepKind::kListTerm;
+    step.registerIndex = reg.index;
+    step.format = reg.format;
+    step.op = '+';
+    step.lineNumber = lineNumber;
+    step.line = line;
+    step.lineProblem = term.problem;
+    ShownText typed;
+    if (term.problem == LineProblem::kNone || term.problem == LineProblem::kCannotBeRead)
+        typed.length = WriteDigitsText(*reg.format, term.digits, typed.text);
+    if (term.problem != LineProblem::kNone) {
+        // A line without a readable value still gets its "E", as the display would.
+        if (typed.length == 0) typed.length = 1;
+        typed.text[0] = 'E';
+        step.problem = {Outcome::kCannotBeRead, term.unreadableField, false};
+    }
+    step.right = typed.View();
+    step.value = term.value;
+    m_stepListener->StepFinished(step);
+}
+
+void CalculatorEngine::ReportListTotal(const TimecodeRegister& reg)
+{
+    std::string scratch;
+    FinishedStep step = StepOf(reg, StepKind::kListTotal, scratch);
+    step.linesAdded = m_list.added;
+    step.linesLeftOut = m_list.leftOut;
+    ShownText leftText;
+    ShownText rightText;
+    if (m_list.continuesChain) {
+        leftText = ShownValue(*reg.format, m_list.left);
+        rightText = ShownValue(*reg.format, m_list.total);
+        step.op = m_list.op;
+        step.left = leftText.View();
+        step.right = rightText.View();
+    }
+    m_stepListener->StepFinished(step);
+}
+
+void CalculatorEngine::RecomputeAfterStep(const TimecodeRegister& stepped, bool finished)
+{
+    if (m_stepListener == nullptr || !finished) {
+        Recompute();
+        return;
+    }
+    struct Shown {
+        std::string text;
+        Outcome outcome;
+    } before[3];
+    for (int i = 0; i < 3; ++i) before[i] = {registers[i].text, registers[i].problem.outcome};
+    Recompute();
+    for (int i = 0; i < 3; ++i) {
+        const TimecodeRegister& reg = registers[i];
+        if (&reg == &stepped || (reg.text == before[i].text && reg.problem.outcome == before[i].outcome)) continue;
+        ReportStep(reg, StepKind::kDerived);
+    }
+}
+
+} // namespace quillet

@@ -1,0 +1,199 @@
+// Lists added up as if typed after '+', and the steps the engine reports.
+#include "engine_test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillet;
+using namespace quillet::testing;
+
+namespace {
+
+struct RecordedStep {
+    StepKind kind;
+    int reg;
+    std::string text; // "left op right = result" as far as the step has them
+    Outcome problem;
+    LineProblem lineProblem;
+    long long lineNumber, added, leftOut;
+};
+
+struct StepLog final : StepListener {
+    std::vector<RecordedStep> steps;
+    void StepFinished(const FinishedStep& s) override
+    {
+        std::string text{s.left};
+        if (s.op != 0) text += (text.empty() ? "" : " ") + std::string(1, s.op) + " ";
+        text += s.right;
+        if (!s.result.empty()) text += (text.empty() ? "= " : " = ") + std::string{s.result};
+        steps.push_back({s.kind, s.registerIndex, text, s.problem.outcome, s.lineProblem, s.lineNumber,
+                         s.linesAdded, s.linesLeftOut});
+    }
+};
+
+struct ListCalculator : Calculator {
+    StepLog log;
+    explicit ListCalculator(int position)
+    {
+        engine.SetRegisterFormat(kIn, position);
+        engine.AttachStepListener(&log);
+    }
+};
+
+} // namespace
+
+TEST(ListTotal, EqualsTheKeypadChainWhateverSurroundsEachValue)
+{
+    struct Case {
+        const char* name;
+        int position;
+        const char* list;
+        std::vector<const char*> typed; // the same values on the keypad
+    } cases[] = {
+        {"durations", kNtscNd, "00:00:10:00\n00:01:00:15\r\n00:00:00:29\n", {"1000", "10015", "29"}},
+        {"edit list rows", kDropFrame, "001 Shot 3 00:00:05.00\nClip,00:01:00.02,x\n  \n", {"500", "10002"}},
+        {"frame counts", kPalFrames, "1250\n\n375 frames", {"1250", "375"}},
+        {"overflowing fields", kPal, "00:00:90:00\n0000000000:30", {"9000", "30"}},
+        {"feet and frames", k35mm, "000012:08\n3:15", {"1208", "315"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Calculator keypad;
+        keypad.engine.SetRegisterFormat(kIn, c.position);
+        for (std::size_t i = 0; i < c.typed.size(); ++i) {
+            keypad.Type(c.typed[i]);
+            keypad.engine.ApplyOperator(i + 1 < c.typed.size() ? '+' : '=', false);
+        }
+        Calculator pasted;
+        pasted.engine.SetRegisterFormat(kIn, c.position);
+        pasted.Type("12345");
+        EXPECT_EQ(pasted.engine.AddUpLines(c.list), Outcome::kDone);
+        EXPECT_EQ(pasted.Shown(kIn), keypad.Shown(kIn));
+        EXPECT_EQ(pasted.Shown(kOut), keypad.Shown(kOut)) << "converted as after '='";
+    }
+}
+
+TEST(ListTotal, APendingOperatorDecidesWhatTheTotalJoins)
+{
+    struct Case {
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"10000+", "00:01:10:00 "},  // 1:00 + (0:10)
+        {"10000-", "00:00:50:00 "},  // 1:00 - (0:10)
+        {"10000-5", "00:00:50:00 "}, // a half-typed right operand is replaced, as a paste replaces it
+        {"10000x", "00:00:10:00 "},  // a list is no multiplier: the total stands alone
+        {"10000=", "00:00:10:00 "},  // a committed value is replaced, as by a paste
+        {"500-", "E0:00:05:00 "},    // below zero, as on the keypad
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Calculator calc;
+        calc.engine.SetRegisterFormat(kIn, kNtscNd);
+        calc.Type(c.typed);
+        calc.engine.AddUpLines("00:00:04:00\n00:00:06:00");
+        EXPECT_EQ(calc.Shown(kIn), c.shown);
+    }
+    // A register blocked by an entry that cannot be read takes no list until "C".
+    Calculator blocked;
+    blocked.engine.allowOverflow = false;
+    blocked.Type("9000=");
+    EXPECT_EQ(blocked.engine.AddUpLines("1\n2"), Outcome::kCannotBeRead);
+    EXPECT_EQ(blocked.Shown(kIn), "E0:00:90.00 ");
+}
+
+TEST(ListTotal, LinesThatCannotBeReadAreLeftOutAndReportedWithTheirNumbers)
+{
+    ListCalculator calc(kNtscNd);
+    calc.engine.allowOverflow = false;
+    ASSERT_EQ(calc.engine.AddUpLines("Duration\n00:00:10:00\n\n00:00:90:00\n123456789\n000000001"), Outcome::kDone);
+    EXPECT_EQ(calc.Shown(kIn), "00:00:10:01 ");
+    const std::vector<RecordedStep>& s = calc.log.steps;
+    ASSERT_GE(s.size(), 6u);
+    EXPECT_EQ(s[0].lineProblem, LineProblem::kNoValue);
+    EXPECT_EQ(s[0].text, "+ E");
+    EXPECT_EQ(s[1].text, "+ 00:00:10:00");
+    EXPECT_EQ(s[2].lineNumber, 4) << "the blank line is skipped but counted";
+    EXPECT_EQ(s[2].lineProblem, LineProblem::kCannotBeRead);
+    EXPECT_EQ(s[2].text, "+ E0:00:90:00");
+    EXPECT_EQ(s[3].lineProblem, LineProblem::kTooManyDigits) << "never only its last eight digits";
+    EXPECT_EQ(s[4].lineProblem, LineProblem::kNone) << "leading zeros cost nothing";
+    EXPECT_EQ(s[5].kind, StepKind::kListTotal);
+    EXPECT_EQ(s[5].text, "= 00:00:10:01");
+    EXPECT_EQ(s[5].added, 2);
+    EXPECT_EQ(s[5].leftOut, 3);
+}
+
+TEST(ListTotal, InPiecesEqualsAllAtOnceAndStaysExactPastWhatCanBeShown)
+{
+    std::string list;
+    for (int i = 0; i < 3000; ++i) list += "00:00:59:29\n"; // 50 hours: more than the format shows
+    Calculator whole;
+    whole.engine.SetRegisterFormat(kOut, kNtscFrames);
+    EXPECT_EQ(whole.engine.AddUpLines(list), Outcome::kCannotBeShown);
+
+    Calculator pieces;
+    pieces.engine.SetRegisterFormat(kOut, kNtscFrames);
+    ASSERT_TRUE(pieces.engine.BeginList());
+    for (std::size_t at = 0; at < list.size(); at += 1200) pieces.engine.AddListLines(std::string_view{list}.substr(at, 1200));
+    EXPECT_EQ(pieces.engine.EndList(), Outcome::kCannotBeShown);
+    EXPECT_EQ(pieces.Shown(kIn), whole.Shown(kIn));
+    EXPECT_EQ(pieces.Shown(kOut), "05397000 ") << "the exact total, converted";
+}
+
+TEST(StepReport, EachFinishedStepIsReportedOnceAsShown)
+{
+    ListCalculator calc(kNtscNd);
+    calc.engine.SetRegisterFormat(kOut, kDropFrame);
+    calc.engine.SetRegisterFormat(kDuration, kNtscFrames);
+    calc.Type("10000+1000");
+    EXPECT_TRUE(calc.log.steps.empty()) << "digits and a first operator finish nothing";
+    calc.Type("x2/0=");
+    calc.Type("1000000=");
+    calc.engine.SelectRegister(kOut); // nothing typed: no step
+    calc.Type("2");
+    calc.engine.SelectRegister(kIn);  // commits OUT's entry
+
+    const std::vector<std::tuple<StepKind, int, std::string, Outcome>> expected = {
+        {StepKind::kOperation, kIn, "00:01:00:00 + 00:00:10:00 = 00:01:10:00", Outcome::kDone},
+        {StepKind::kOperation, kIn, "00:01:10:00 * 0002 = 00:02:20:00", Outcome::kDone},
+        {StepKind::kOperation, kIn, "00:02:20:00 / 0000 = E0:00:00:00", Outcome::kDivisionByZero},
+        {StepKind::kDerived, kOut, "= 00:00:00.00", Outcome::kDone},
+        {StepKind::kDerived, kDuration, "= 00000000", Outcome::kDone},
+        {StepKind::kEntry, kIn, "= 01:00:00:00", Outcome::kDone},
+        {StepKind::kDerived, kOut, "= 01:00:03.18", Outcome::kDone},
+        {StepKind::kDerived, kDuration, "= 00108000", Outcome::kDone},
+        {StepKind::kEntry, kOut, "= 00:00:00.02", Outcome::kDone},
+        {StepKind::kDerived, kIn, "= 00:00:00:02", Outcome::kDone},
+        {StepKind::kDerived, kDuration, "= 00000002", Outcome::kDone},
+    };
+    ASSERT_EQ(calc.log.steps.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(i);
+        const RecordedStep& step = calc.log.steps[i];
+        EXPECT_EQ(step.kind, std::get<0>(expected[i]));
+        EXPECT_EQ(step.reg, std::get<1>(expected[i]));
+        EXPECT_EQ(step.text, std::get<2>(expected[i]));
+        EXPECT_EQ(step.problem, std::get<3>(expected[i]));
+    }
+}
+
+TEST(StepReport, AnEntryThatCannotBeReadIsReportedOnce)
+{
+    ListCalculator calc(kNtscNd);
+    calc.engine.allowOverflow = false;
+    calc.Type("9000+++");
+    ASSERT_EQ(calc.log.steps.size(), 1u);
+    EXPECT_EQ(calc.log.steps[0].text, "= E0:00:90:00");
+    EXPECT_EQ(calc.log.steps[0].problem, Outcome::kCannotBeRead);
+}
+
+TEST(PasteValue, EntersAnEarlierResultInTheCurrentRegistersFormat)
+{
+    Calculator calc;
+    calc.engine.SetRegisterFormat(kIn, kRealTime);
+    EXPECT_TRUE(calc.engine.PasteValue(1800, ListedFormat(kNtscNd))); // one minute of NTSC frames
+    EXPECT_EQ(calc.Shown(kIn), "00:01:00.06 ");
+    EXPECT_FALSE(calc.engine.registers[kIn].freshEntry) << "a new entry, not yet committed";
+    EXPECT_FALSE(calc.engine.PasteValue(100'000'000, ListedFormat(kNtscFrames)));
+    EXPECT_EQ(calc.Shown(kIn), "00:01:00.06 ");
+}
