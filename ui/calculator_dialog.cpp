@@ -7,6 +7,7 @@
 #include "resources/about_template.h"
 #include "resources/calculator_template.h"
 #include "settings_dialog.h"
+#include "tape_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,6 +42,7 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     DoDataExchange(builder);
     CreateCommands();
     OnInitDialog();
+    InitTape();
 }
 
 CalculatorDialog::~CalculatorDialog() = default;
@@ -175,6 +177,7 @@ void CalculatorDialog::showEvent(QShowEvent* event)
     // "00" and the keyboard is always in use, so the focus is always shown.
     setAttribute(Qt::WA_KeyboardFocusChange);
     QDialog::showEvent(event);
+    if (m_tapeShown) SetTapeVisible(true);
 }
 
 void CalculatorDialog::hideEvent(QHideEvent* event)

@@ -10,7 +10,7 @@
 // calculator_keypad.cpp (keypad), register_clipboard.cpp (copy and paste),
 // keyboard_map.cpp (the calculator's keys), window_commands.cpp (shortcuts and
 // the context menu), register_selection.cpp (displays, radio buttons, CALC
-// boxes), mode_switch.cpp (Mode button).
+// boxes), mode_switch.cpp (Mode button), calculator_tape.cpp (the tape).
 
 #include "store/profile_store.h"
 #include "controls/hyper_link.h"
@@ -19,11 +19,13 @@
 #include "flat_combo_box.h"
 #include "keyboard_map.h"
 #include "register_display.h"
+#include "tape_model.h"
 #include "resources/control_ids.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <array>
+#include <memory>
 #include <span>
 
 class QAction;
@@ -32,6 +34,7 @@ class QMenu;
 namespace quillet {
 
 class DialogBuilder;
+class TapeWindow;
 
 class CalculatorDialog : public QDialog {
     Q_OBJECT
@@ -76,7 +79,8 @@ public:
     // or operator; drop-frame time code with ';' before the frames.
     void OnEditCopy();
     // Takes the first timecode (or else number) in the clipboard's text as a new
-    // entry of the current register; its last eight digits count.
+    // entry of the current register; its last eight digits count. Text of
+    // several lines is a list: its values are added up (AddUpLines).
     void OnEditPaste();
     // The same for register `index` (0..2). Pasting selects the register first,
     // as a click on its display does, and pastes nothing where that click is
@@ -115,9 +119,20 @@ public:
     void ComputeRegister(int index);
     void OnKeyboardShortcuts();
 
+    // The tape (calculator_tape.cpp): shows or hides it and stores the choice.
+    void ShowTape(bool shown);
+    bool TapeShown() const { return m_tapeShown; }
+    const TapeModel& Tape() const { return m_tapeModel; }
+    // The tape window, or nullptr until the tape is first shown.
+    TapeWindow* TapeWindowIfAny() const { return m_tapeWindow.get(); }
+    // Enter on tape line `row`: its result becomes a new entry of the current
+    // register; a beep, and nothing else, when the line shows "E".
+    void OnTapeLineChosen(int row);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Arrow keys that no control used move the focus; Shift+F10 opens the context menu.
     void keyPressEvent(QKeyEvent* event) override;
@@ -134,6 +149,9 @@ private:
     static std::span<const KeypadKey> KeypadKeys();
 
     void CreateCommands();
+    // Listens to the engine for the tape and reads whether it was shown last time.
+    void InitTape();
+    void SetTapeVisible(bool visible);
     // Disables what the mode rules out: CALC choices in Conversion mode,
     // selecting the computed register in Editing mode. Run on every change of either.
     void EnableCommands();
@@ -202,7 +220,12 @@ private:
 
     QWidget* m_items[IDC_ABOUT - IDC_KEY_7 + 1] = {}; // indexed by control id - IDC_KEY_7
     KeyboardMap m_keyboardMap;
-    std::array<QAction*, 19> m_commands = {}; // owned by the window; see window_commands.cpp
+    std::array<QAction*, 20> m_commands = {}; // owned by the window; see window_commands.cpp
+    QAction* m_tapeCommand = nullptr;         // the one of m_commands that shows the tape
+
+    TapeModel m_tapeModel;
+    bool m_tapeShown = false;
+    std::unique_ptr<TapeWindow> m_tapeWindow; // destroyed before the model it shows
 };
 
 } // namespace quillet

@@ -9,6 +9,27 @@
 
 namespace quillet {
 
+namespace {
+
+// A column copied from a spreadsheet or an edit list; a single cell often
+// comes with a line break of its own, which does not make it a list.
+bool HoldsSeveralLines(std::string_view text)
+{
+    int lines = 0;
+    bool lineHasText = false;
+    for (const char c : text) {
+        if (c == '\n') {
+            lineHasText = false;
+        } else if (!lineHasText && c != ' ' && c != '\t' && c != '\r') {
+            lineHasText = true;
+            if (++lines == 2) return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void CalculatorDialog::OnEditCopy() { CopyRegister(CurrentIndex()); }
 
 void CalculatorDialog::OnEditPaste()
@@ -18,6 +39,10 @@ void CalculatorDialog::OnEditPaste()
     // eight digits of the whole line.
     const std::string_view value = FirstValueInText(text);
     if (value.empty()) return;
+    if (HoldsSeveralLines(text)) {
+        engine.AddUpLines(text);
+        return;
+    }
     // A new entry, as typed right after a commit; a pending operator stays
     // pending, so a pasted right operand works like a typed one.
     engine.PasteDigits(value);

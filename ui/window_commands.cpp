@@ -23,7 +23,7 @@ namespace {
 // Positions in CalculatorDialog::m_commands, which follows the table in CreateCommands.
 enum CommandIndex {
     kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
-    kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kSettings,
+    kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kTape, kSettings,
     kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
 };
 
@@ -70,6 +70,7 @@ void CalculatorDialog::CreateCommands()
         {kComputeDuration, "Compute DURATION", none, Qt::ALT | Qt::Key_3, [](D& d) { d.ComputeRegister(kDuration); }},
         {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.OnKeyClearAll(); }},
         {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.OnModeButton(); }},
+        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.ShowTape(!d.TapeShown()); }},
         {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.OnSettingsButton(); }},
         {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.OnKeyboardShortcuts(); }},
         {kHomePage, "Open the &home page", none, noKey, [](D& d) { d.homeLink.FollowLink(); }},
@@ -88,6 +89,8 @@ void CalculatorDialog::CreateCommands()
         m_commands[command.index] = action;
     }
     m_commands[kAbout]->setData(IDM_ABOUTBOX);
+    m_tapeCommand = m_commands[kTape];
+    m_tapeCommand->setCheckable(true);
 }
 
 void CalculatorDialog::EnableCommands()
@@ -121,7 +124,7 @@ void CalculatorDialog::PopulateContextMenu(QMenu& menu, int target)
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
     if (!engine.conversionMode) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
-    for (int i : {kClearAll, kSwitchMode, kSettings, kShortcuts, kHomePage, kQuit}) menu.addAction(m_commands[i]);
+    for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kShortcuts, kHomePage, kQuit}) menu.addAction(m_commands[i]);
     menu.addSeparator();
     menu.addAction(m_commands[kAbout]);
 }
@@ -206,6 +209,13 @@ void CalculatorDialog::OnKeyboardShortcuts()
         if (meaning.endsWith(QLatin1String("..."))) meaning.chop(3);
         rows.push_back({command->shortcut().toString(QKeySequence::NativeText), meaning});
     }
+    const auto onTape = [](QKeySequence::StandardKey key) {
+        return QKeySequence(key).toString(QKeySequence::NativeText) + QStringLiteral(" on the tape");
+    };
+    rows.push_back({QStringLiteral("Enter or double-click on the tape"), QStringLiteral("Put the line's result into the current register")});
+    rows.push_back({onTape(QKeySequence::Copy), QStringLiteral("Copy the selected lines")});
+    rows.push_back({onTape(QKeySequence::SelectAll), QStringLiteral("Select all lines")});
+    rows.push_back({QStringLiteral("Escape on the tape"), QStringLiteral("Hide the tape")});
     ShortcutsDialog dialog(rows, this);
     dialog.exec();
 }

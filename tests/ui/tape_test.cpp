@@ -1,0 +1,122 @@
+// The tape: shown with Ctrl+T and remembered, a line per finished step, a
+// line's result given back with Enter, pasted lists added up, the tape saved.
+
+#include "calculator_fixture.h"
+
+#include "ui/tape_file.h"
+#include "ui/tape_window.h"
+
+#include <QClipboard>
+#include <QListView>
+
+namespace quillet::testing {
+namespace {
+
+using TapeTest = CalculatorFixture;
+
+QStringList Lines(const CalculatorDialog& dialog)
+{
+    QStringList lines;
+    for (int row = 0; row < dialog.Tape().rowCount(); ++row) lines << LineText(dialog.Tape().Line(row));
+    return lines;
+}
+
+TEST_F(TapeTest, CtrlTShowsTheTapeAndTheChoiceOutlivesTheWindow)
+{
+    Open();
+    EXPECT_EQ(Dialog().TapeWindowIfAny(), nullptr) << "hidden by default, and not even built";
+    Type("10000+1000=");
+    Press(Qt::Key_T, Qt::ControlModifier);
+    ASSERT_NE(Dialog().TapeWindowIfAny(), nullptr);
+    EXPECT_TRUE(Dialog().TapeWindowIfAny()->isVisible());
+    EXPECT_EQ(Dialog().TapeWindowIfAny()->List().model()->rowCount(), 3) << "steps taken while hidden are there";
+    EXPECT_TRUE(ReadSettingsFile().contains("tape=1"));
+
+    Restart();
+    ASSERT_NE(Dialog().TapeWindowIfAny(), nullptr);
+    EXPECT_TRUE(Dialog().TapeWindowIfAny()->isVisible());
+    EXPECT_EQ(Dialog().Tape().rowCount(), 0) << "nothing is kept across runs";
+    // Escape on the tape hides it as Ctrl+T does.
+    QTest::keyClick(&Dialog().TapeWindowIfAny()->List(), Qt::Key_Escape);
+    EXPECT_FALSE(Dialog().TapeWindowIfAny()->isVisible());
+    EXPECT_TRUE(Dialog().isVisible());
+    EXPECT_TRUE(ReadSettingsFile().contains("tape=0"));
+}
+
+TEST_F(TapeTest, EnterOnALineGivesItsResultBackConverted)
+{
+    Open();
+    ChooseFormat(kIn, 1);  // NTSC-ND
+    ChooseFormat(kOut, 7); // Real-time
+    Type("10000+1000=");
+    Type("/0=");
+    EXPECT_EQ(Lines(Dialog()), (QStringList{
+        QStringLiteral("IN  00:01:00:00 + 00:00:10:00 = 00:01:10:00  NTSC-ND"),
+        QStringLiteral("OUT 00:01:10.06  Real-time"),
+        QStringLiteral("DUR 00002100  NTSC frames"),
+        QStringLiteral("IN  00:01:10:00 / 0000 = E0:00:00:00  NTSC-ND  Division by zero"),
+        QStringLiteral("OUT 00:00:00.00  Real-time"),
+        QStringLiteral("DUR 00000000  NTSC frames"),
+    }));
+    Press(Qt::Key_2, Qt::ControlModifier); // OUT, in Real-time
+    Dialog().OnTapeLineChosen(0);
+    EXPECT_EQ(Text(kOut), "00:01:10.06 ") << "IN's 00:01:10:00 in OUT's format";
+    EXPECT_FALSE(Dialog().Engine().registers[kOut].freshEntry) << "a new entry";
+    Dialog().OnTapeLineChosen(3); // shows "E": refused
+    EXPECT_EQ(Text(kOut), "00:01:10.06 ");
+}
+
+TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
+{
+    Open();
+    ChooseFormat(kIn, 1); // NTSC-ND
+    QGuiApplication::clipboard()->setText(QStringLiteral("Clip 3, 00:00:20:00\r\n"));
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(kIn), "00:00:20:00 ") << "one cell, line break and all, is one value";
+    EXPECT_EQ(Dialog().Tape().rowCount(), 0) << "an entry is not a step yet";
+
+    Type("+");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Duration\n00:00:10:00\n\n00:00:00:05\n"));
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(kIn), "00:00:30:05 ");
+    const QStringList lines = Lines(Dialog());
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("IN  + E  NTSC-ND  Line 1 left out. No time code or number in \"Duration\""));
+    EXPECT_EQ(lines[3], QStringLiteral("IN  00:00:20:00 + 00:00:10:05 = 00:00:30:05  NTSC-ND  2 lines added, 1 left out"));
+    EXPECT_EQ(Dialog().Tape().data(Dialog().Tape().index(3), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("IN: 00:00:20:00 plus 00:00:10:05 equals 00:00:30:05, NTSC-ND. 2 lines added, 1 left out"));
+}
+
+TEST_F(TapeTest, CtrlCOnTheTapeCopiesLinesNotTheRegister)
+{
+    Open();
+    Type("5=7=");
+    Press(Qt::Key_T, Qt::ControlModifier);
+    QListView& list = Dialog().TapeWindowIfAny()->List();
+    QApplication::setActiveWindow(Dialog().TapeWindowIfAny());
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), Lines(Dialog()).join(QLatin1Char('\n')));
+}
+
+TEST_F(TapeTest, TheTapeSavesAsCsvASpreadsheetReadsAndKeepsTheLastThousandSteps)
+{
+    Open();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\nTake \"A\", none\n5,2\n"));
+    Dialog().OnEditPaste();
+    const QList<QByteArray> rows = TapeFileText(Dialog().Tape(), TapeFileKind::kCsv).split('\n');
+    EXPECT_EQ(rows[0], "Register,Format,Left,Operator,Right,Result,Note\r");
+    EXPECT_EQ(rows[2], "IN,Drop Frame,,+,E,,\"Line 2 left out. No time code or number in \"\"Take \"\"A\"\", none\"\"\"\r");
+    EXPECT_EQ(rows[4], "IN,Drop Frame,,,,00:00:00.06,\"2 lines added, 1 left out\"\r");
+
+    for (int i = 0; i < 600; ++i) Type("1+1=");
+    EXPECT_EQ(Dialog().Tape().rowCount(), TapeModel::kMaxLines);
+    EXPECT_EQ(TapeFileText(Dialog().Tape(), TapeFileKind::kText).count('\n'), TapeModel::kMaxLines);
+    QString error;
+    EXPECT_FALSE(WriteTapeFile(Dialog().Tape(), TapeFileKind::kCsv, m_folder.path() + "/no/such/folder/t.csv", error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace
+} // namespace quillet::testing

@@ -1,0 +1,43 @@
+#pragma once
+// One line of the tape: a finished step in words a person reads, a screen
+// reader speaks and a spreadsheet takes apart.
+
+#include "engine/step_listener.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace quillet {
+
+struct TapeLine {
+    StepKind kind = StepKind::kEntry;
+    int registerIndex = 0;  // 0 IN, 1 OUT, 2 DURATION
+    QString format;         // the format's name
+    QString left;           // texts as shown, "E" first when in error; empty when the step has none
+    QString op;             // "+", "-", "x", "/", or empty
+    QString right;
+    QString result;
+    QString note;           // why the line shows "E"; how many lines a list total added and left out
+    bool inError = false;
+    // What Enter puts back into the calculator: the result (a list term: its
+    // value) in valueFormat's unit; none when the line shows "E".
+    bool hasValue = false;
+    std::int64_t value = 0;
+    const TimecodeFormat* valueFormat = nullptr;
+};
+
+// The line for a step the engine reported.
+TapeLine TapeLineFrom(const FinishedStep& step);
+
+// "IN  00:01:00:00 + 00:00:10:00 = 00:01:10:00  NTSC-ND", with its note last.
+QString LineText(const TapeLine& line);
+
+// The same in words for a screen reader: "IN: 00:01:00:00 plus 00:00:10:00 equals ...".
+QString SpokenText(const TapeLine& line);
+
+// The CSV columns, and the fields of one line under them.
+QStringList CsvHeader();
+QStringList CsvFields(const TapeLine& line);
+
+} // namespace quillet
