@@ -146,23 +146,20 @@ void CalculatorDialog::OnInitDialog()
     engine.SetMode(2);
     UpdateModeControls();
 
-    FillFormatList(inSelector);
-    FillFormatList(outSelector);
-    FillFormatList(durationSelector);
 
     homeLink.SetTarget(QString::fromLatin1(kHomePageAddress));
 
-    const int idx1 = m_profile.GetProfileInt(kSection, QStringLiteral("idx1"), 0);
-    const int idx2 = m_profile.GetProfileInt(kSection, QStringLiteral("idx2"), 1);
-    const int idx3 = m_profile.GetProfileInt(kSection, QStringLiteral("idx3"), 3);
-    // An index outside the list leaves the selector blank (-1).
-    inSelector.setCurrentIndex(idx1 >= 0 && idx1 < inSelector.count() ? idx1 : -1);
-    outSelector.setCurrentIndex(idx2 >= 0 && idx2 < outSelector.count() ? idx2 : -1);
-    durationSelector.setCurrentIndex(idx3 >= 0 && idx3 < durationSelector.count() ? idx3 : -1);
+    // The lists, each with its stored choice; an index outside the table
+    // leaves the selector blank (-1). A stored frame rate beyond the eleven
+    // shows even while the longer list is off.
+    m_showMoreRates = m_profile.GetProfileInt(kSection, QStringLiteral("moreRates"), 0) == 1;
+    inSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx1"), 0));
+    outSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx2"), 1));
+    durationSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx3"), 3));
 
-    engine.SetRegisterFormat(kIn, inSelector.currentIndex());
-    engine.SetRegisterFormat(kOut, outSelector.currentIndex());
-    engine.SetRegisterFormat(kDuration, durationSelector.currentIndex());
+    engine.SetRegisterFormat(kIn, inSelector.CurrentFormat());
+    engine.SetRegisterFormat(kOut, outSelector.CurrentFormat());
+    engine.SetRegisterFormat(kDuration, durationSelector.CurrentFormat());
 
     // There is no system menu to extend here: the About entry lives in the
     // context menu (PopulateContextMenu).
@@ -188,7 +185,7 @@ void CalculatorDialog::hideEvent(QHideEvent* event)
 
 void CalculatorDialog::OnInFormatChange()
 {
-    const int selection = inSelector.currentIndex();
+    const int selection = inSelector.CurrentFormat();
     if (engine.conversionMode) {
         engine.SetRegisterFormat(kIn, selection);
     } else {
@@ -199,14 +196,14 @@ void CalculatorDialog::OnInFormatChange()
 
 void CalculatorDialog::OnOutFormatChange()
 {
-    const int selection = outSelector.currentIndex();
+    const int selection = outSelector.CurrentFormat();
     engine.SetRegisterFormat(kOut, selection);
     m_profile.WriteProfileInt(kSection, QStringLiteral("idx2"), selection);
 }
 
 void CalculatorDialog::OnDurationFormatChange()
 {
-    const int selection = durationSelector.currentIndex();
+    const int selection = durationSelector.CurrentFormat();
     engine.SetRegisterFormat(kDuration, selection);
     m_profile.WriteProfileInt(kSection, QStringLiteral("idx3"), selection);
 }
@@ -216,9 +213,17 @@ void CalculatorDialog::OnSettingsButton()
     SettingsDialog dialog(this);
     dialog.bumpUpDropped = engine.bumpUpDropped ? 1 : 0;
     dialog.allowOverflow = engine.allowOverflow ? 1 : 0;
+    dialog.showMoreRates = m_showMoreRates ? 1 : 0;
     if (dialog.DoModal() == QDialog::Accepted) {
         engine.allowOverflow = dialog.allowOverflow != 0;
         engine.bumpUpDropped = dialog.bumpUpDropped != 0;
+        if ((dialog.showMoreRates != 0) != m_showMoreRates) {
+            m_showMoreRates = dialog.showMoreRates != 0;
+            m_profile.WriteProfileInt(kSection, QStringLiteral("moreRates"), m_showMoreRates ? 1 : 0);
+            // Each list keeps its choice, even one that the shorter list no longer offers.
+            for (FlatComboBox* selector : {&inSelector, &outSelector, &durationSelector})
+                selector->ShowFormats(m_showMoreRates, selector->CurrentFormat());
+        }
     }
 }
 

@@ -180,6 +180,7 @@ private:
     int ComputedRegister() const;
 
     ProfileStore& m_profile;
+    bool m_showMoreRates = false; // the selectors offer today's frame rates after the eleven
 
     // Members in the order the window declares its controls.
     FlatButton aboutButton;

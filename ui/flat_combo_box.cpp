@@ -18,9 +18,27 @@ FlatComboBox::FlatComboBox(QWidget* parent) : QComboBox(parent)
 
 void FlatComboBox::AddString(const char* name)
 {
-    addItem(QString::fromLatin1(name));
-    const int row = count() - 1;
-    setItemData(row, FormatDescription(row), Qt::ToolTipRole);
+    // FillFormatList adds the names in list order, from the first.
+    const int position = count();
+    addItem(QString::fromLatin1(name), position);
+    setItemData(position, FormatDescription(position), Qt::ToolTipRole);
+}
+
+void FlatComboBox::ShowFormats(bool moreRates, int keep)
+{
+    const bool known = keep >= 0 && keep < kListedFormatCount;
+    clear();
+    FillFormatList(*this, moreRates);
+    if (known && findData(keep) < 0) {
+        addItem(QString::fromLatin1(ListedFormat(keep).name), keep);
+        setItemData(count() - 1, FormatDescription(keep), Qt::ToolTipRole);
+    }
+    setCurrentIndex(known ? findData(keep) : -1);
+}
+
+int FlatComboBox::CurrentFormat() const
+{
+    return currentIndex() < 0 ? -1 : currentData().toInt();
 }
 
 void FlatComboBox::keyPressEvent(QKeyEvent* event)

@@ -20,7 +20,20 @@ constexpr std::array<const char*, kListedFormatCount> kFormatMeanings{{
     "16 mm film in feet and frames, 40 frames per foot",
     "35 mm film in feet and frames, 16 frames per foot",
     "16 mm key code, 20 frames per number",
+    "23.976 frames per second time code (film shown at NTSC speed)",
+    "24 frames per second time code",
+    "30 frames per second time code",
+    "48 frames per second time code",
+    "50 frames per second time code",
+    "59.94 frames per second, drop-frame time code",
+    "59.94 frames per second, non-drop-frame time code",
+    "60 frames per second time code",
 }};
+static_assert([] {
+    for (const char* meaning : kFormatMeanings)
+        if (meaning == nullptr) return false;
+    return true;
+}(), "a meaning for every listed format");
 
 QString Name(const TimecodeFormat& format)
 {
@@ -64,8 +77,11 @@ QString ProblemText(const RegisterProblem& problem, const TimecodeFormat& format
     case Outcome::kCannotBeRead: {
         const QString start = QStringLiteral("Cannot be read in %1: ").arg(Name(format));
         if (problem.field < 0 || problem.field >= format.fieldCount) {
-            return start + QStringLiteral("drop-frame time code skips this label "
-                                          "(frames 00 and 01 of every minute but each tenth)");
+            return start + (IsNtsc5994(format)
+                                 ? QStringLiteral("drop-frame time code skips this label "
+                                                  "(frames 00 to 03 of every minute but each tenth)")
+                                 : QStringLiteral("drop-frame time code skips this label "
+                                                  "(frames 00 and 01 of every minute but each tenth)"));
         }
         const FormatField& field = format.fields[problem.field];
         return start + QStringLiteral("%1 must be below %2").arg(FieldWord(field)).arg(field.modulus);

@@ -10,7 +10,7 @@
 namespace quillet {
 
 // "NTSC-ND: 29.97 frames per second, non-drop-frame time code" for the listed
-// format at selector position `position` (0..10); empty for any other.
+// format at list position `position` (0..18); empty for any other.
 QString FormatDescription(int position);
 
 // The field's name in words ("seconds", "key-code number"), from its label.
