@@ -81,6 +81,22 @@ ParsedCommandLine ParseEval(Command command, const std::vector<std::string_view>
 
 } // namespace
 
+ParsedCommandLine ParseSum(Command command, const std::vector<std::string_view>& words)
+{
+    if (words.empty()) return Fail("sum needs a FORMAT");
+    const std::optional<int> format = FindFormatPosition(words[0]);
+    if (!format) return Fail(UnknownFormat(words[0]));
+    command.fromPosition = command.toPosition = *format;
+    if (!command.toText.empty()) {
+        const std::optional<int> to = FindFormatPosition(command.toText);
+        if (!to) return Fail(UnknownFormat(command.toText));
+        command.toPosition = *to;
+    }
+    // Values are lines like those of standard input, read by the engine itself.
+    command.lines.assign(words.begin() + 1, words.end());
+    return Succeed(std::move(command));
+}
+
 char OperatorFromText(std::string_view text)
 {
     if (text == "+") return '+';
@@ -115,6 +131,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
             command.strict = true;
         } else if (word == "--no-bump") {
             command.noBump = true;
+        } else if (word == "--to" || word.starts_with("--to=")) {
+            const bool separate = word == "--to";
+            command.toText = separate ? (i + 1 < args.size() ? args[++i] : std::string_view{}) : word.substr(5);
+            if (command.toText.empty()) return Fail("--to needs a format");
         } else if (word.size() > 1 && word[0] == '-' && (word[1] == '-' || word[1] < '0' || word[1] > '9')) {
             return Fail("unknown option " + Quoted(word));
         } else {
@@ -122,6 +142,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
         }
     }
 
+    if (!command.toText.empty() && args[0] != "sum") return Fail("--to is an option of sum only");
     if (args[0] == "convert") {
         command.kind = CommandKind::kConvert;
         return ParseConvert(std::move(command), words);
@@ -129,6 +150,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
     if (args[0] == "eval") {
         command.kind = CommandKind::kEval;
         return ParseEval(std::move(command), words);
+    }
+    if (args[0] == "sum") {
+        command.kind = CommandKind::kSum;
+        return ParseSum(std::move(command), words);
     }
     if (args[0] == "formats") {
         if (!words.empty()) return Fail("formats takes no arguments, found " + Quoted(words[0]));

@@ -10,7 +10,7 @@
 
 namespace quillet::cli {
 
-enum class CommandKind { kConvert, kEval, kFormats, kHelp, kVersion };
+enum class CommandKind { kConvert, kEval, kSum, kFormats, kHelp, kVersion };
 
 struct ConvertValue {
     std::string_view text; // as written, to name it in messages
@@ -29,10 +29,12 @@ struct Command {
     CommandKind kind = CommandKind::kHelp;
     bool strict = false; // --strict: fields may not overflow into the next field
     bool noBump = false; // --no-bump: a dropped drop-frame label is an error
-    int fromPosition = 0; // convert FROM, or eval FORMAT (list position 0..18)
-    int toPosition = 0;   // convert TO
+    int fromPosition = 0; // convert FROM, eval or sum FORMAT (list position 0..18)
+    int toPosition = 0;   // convert TO, sum --to (FORMAT without it)
     std::vector<ConvertValue> values; // convert; empty means read standard input
     std::vector<EvalStep> steps;      // eval
+    std::vector<std::string_view> lines; // sum, as written; empty means read standard input
+    std::string_view toText;          // sum: the word after --to, when given
 };
 
 struct ParsedCommandLine {
@@ -44,6 +46,9 @@ struct ParsedCommandLine {
 // `args` are the words after the program name. The views point into them
 // and stay valid as long as they do.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args);
+
+// The words after "sum" (options taken out): FORMAT [VALUE...] (sum_command.cpp).
+ParsedCommandLine ParseSum(Command command, const std::vector<std::string_view>& words);
 
 // '+', '-', '*' (also written 'x' to spare the shell's quoting) or '/'; 0 otherwise.
 char OperatorFromText(std::string_view text);

@@ -12,6 +12,8 @@ constexpr int kExitUsage = 2;
 
 int RunConvert(const Command& command);
 int RunEval(const Command& command);
+// sum_command.cpp
+int RunSum(const Command& command);
 int RunFormats();
 
 } // namespace quillet::cli

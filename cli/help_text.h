@@ -7,6 +7,7 @@ namespace quillet::cli {
 inline constexpr std::string_view kHelpText = R"(Usage:
   quillet-calc convert [--strict] [--no-bump] FROM TO [VALUE...]
   quillet-calc eval    [--strict] [--no-bump] FORMAT VALUE [OP VALUE]...
+  quillet-calc sum     [--strict] [--no-bump] FORMAT [--to TO] [VALUE...]
   quillet-calc formats
   quillet-calc --help | --version
 
@@ -19,6 +20,12 @@ window, so a value gives the same result in both.
   eval     Computes VALUE OP VALUE ... left to right, as the keypad does, and
            shows the result. OP is + - * or / (x also multiplies, and needs no
            quoting); after * and / comes a plain number of up to four digits.
+  sum      Adds up values, one a line, as the window adds up a pasted list:
+           each line's first time code (or else number) is read in FORMAT as
+           if typed after +. With no VALUE, reads the lines from standard
+           input. Prints the total in FORMAT, or in format TO with --to. A
+           line that cannot be read is left out of the total and named on
+           standard error; blank lines are skipped.
   formats  Lists the formats with their aliases and text layouts: the
            window's eleven, then today's frame rates 23.976 to 60 fps.
 
@@ -56,6 +63,7 @@ Examples:
   quillet-calc eval ndf 00:01:00:00 x 3               prints 00:03:00:00
   quillet-calc eval ndf 1:00 + 10 + 10                prints 00:00:01:20
   quillet-calc convert ndf df < list.txt > list-df.txt
+  quillet-calc sum ndf --to real-time < durations.csv
 )";
 
 } // namespace quillet::cli

@@ -32,6 +32,7 @@ int main(int argc, char** argv)
     case CommandKind::kFormats: return RunFormats();
     case CommandKind::kConvert: return RunConvert(command);
     case CommandKind::kEval: return RunEval(command);
+    case CommandKind::kSum: return RunSum(command);
     }
     return kExitUsage;
 }

@@ -3,6 +3,7 @@
 
 #include "calculator_fixture.h"
 
+#include "calc_runner.h"
 #include "ui/tape_file.h"
 #include "ui/tape_window.h"
 
@@ -85,6 +86,25 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
     EXPECT_EQ(lines[3], QStringLiteral("IN  00:00:20:00 + 00:00:10:05 = 00:00:30:05  NTSC-ND  2 lines added, 1 left out"));
     EXPECT_EQ(Dialog().Tape().data(Dialog().Tape().index(3), Qt::AccessibleTextRole).toString(),
               QStringLiteral("IN: 00:00:20:00 plus 00:00:10:05 equals 00:00:30:05, NTSC-ND. 2 lines added, 1 left out"));
+}
+
+TEST_F(TapeTest, APastedListTotalsWhatQuilletCalcSumPrints)
+{
+    Open();
+    ChooseFormat(kIn, 1);  // NTSC-ND
+    ChooseFormat(kOut, 7); // Real-time
+    std::string list;
+    for (int i = 1; i <= 100; ++i)
+        list += "Clip " + std::to_string(i) + (i % 17 == 0 ? ",1:00:00:00:00" : ",00:0" + std::to_string(i % 3) + ":"
+                + std::to_string(10 + i % 50) + ":" + std::to_string(10 + i % 20)) + "\r\n";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(list));
+    Dialog().PasteIntoRegister(kIn);
+    const std::string window = Text(kIn);
+    const CalcRun cli = RunCalc({"sum", "ndf"}, list);
+    EXPECT_EQ(cli.out, window.substr(0, window.size() - 1) + "\n");
+    EXPECT_EQ(cli.status, 1) << "lines with nine digits are left out";
+    const std::string converted = Text(kOut);
+    EXPECT_EQ(RunCalc({"sum", "ndf", "--to", "real-time"}, list).out, converted.substr(0, converted.size() - 1) + "\n");
 }
 
 TEST_F(TapeTest, CtrlCOnTheTapeCopiesLinesNotTheRegister)

@@ -1,0 +1,64 @@
+// quillet-calc sum: a list's total, with convert's messages and exit statuses.
+#include "calc_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(CliSum, LinesThatCannotBeReadAreNamedAndLeftOut)
+{
+    const std::string input = "Clip,Duration\n"
+                              "A001,00:00:10:00\n"
+                              "\n"
+                              "A002,00:00:60:00\n"
+                              "  00:01:00:05\r\n"
+                              "123456789\n"
+                              "5"; // the last line has no newline
+    const CalcRun run = RunCalc({"sum", "--strict", "ndf"}, input);
+    EXPECT_EQ(run.out, "00:01:10:10\n");
+    EXPECT_EQ(run.err,
+              "quillet-calc: line 1: 'Clip,Duration': not a value: no time code or number\n"
+              "quillet-calc: line 4: 'A002,00:00:60:00': cannot be read in NTSC-ND\n"
+              "quillet-calc: line 6: '123456789': not a value: more than eight digits\n");
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST(CliSum, ValuesOnTheCommandLineAndATotalInAnotherFormat)
+{
+    const CalcRun run = RunCalc({"sum", "df", "1:00.00", "--to", "ntsc-frames", "10"});
+    EXPECT_EQ(run.out, "00001810\n") << "1:00.00 is bumped up to 1:00.02, frame 1800";
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+
+    const CalcRun tooLarge = RunCalc({"sum", "pal", "23:00:00:00", "1:00:00:00"});
+    EXPECT_EQ(tooLarge.out, "E0:00:00:00\n");
+    EXPECT_EQ(tooLarge.err, "quillet-calc: 'total': cannot be shown in PAL\n");
+    EXPECT_EQ(tooLarge.status, 1);
+    EXPECT_EQ(RunCalc({"sum", "pal", "--to=pal-frames", "23:00:00:00", "1:00:00:00"}).out, "02160000\n")
+        << "the exact total, converted";
+    EXPECT_EQ(RunCalc({"sum", "ndf"}, "").out, "00:00:00:00\n") << "nothing adds up to zero";
+}
+
+TEST(CliSum, UsageErrors)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"sum"}, {"sum", "ndf", "--to"},
+                                                 {"sum", "ndf", "--to", "fps"}, {"convert", "ndf", "--to", "df"}}) {
+        const CalcRun run = RunCalc(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(CliSum, ALineTooLongToHoldIsLeftOutAndTheCountGoesOn)
+{
+    const std::string input = "1\n" + std::string(3u << 20, 'x') + "\n2\nbad\n";
+    const CalcRun run = RunCalc({"sum", "ntsc-frames"}, input);
+    EXPECT_EQ(run.out, "00000003\n");
+    EXPECT_EQ(run.err,
+              "quillet-calc: line 2: 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...': not a value: line too long\n"
+              "quillet-calc: line 4: 'bad': not a value: no time code or number\n");
+}
+
+} // namespace
