@@ -3,6 +3,8 @@
 #include "colours.h"
 
 #include <QColor>
+#include <algorithm>
+#include <iterator>
 
 namespace quillet {
 
@@ -27,14 +29,26 @@ QVariant TapeModel::data(const QModelIndex& index, int role) const
 
 void TapeModel::StepFinished(const FinishedStep& step)
 {
-    if (m_lines.size() >= kMaxLines) {
-        beginRemoveRows({}, 0, 0);
-        m_lines.pop_front();
+    // A pasted list of thousands of lines would otherwise update the view once
+    // a line: its terms are shown together with its total, which the engine
+    // reports before the paste returns.
+    m_pending.push_back(TapeLineFrom(step));
+    if (m_pending.size() > kMaxLines) m_pending.pop_front();
+    if (step.kind != StepKind::kListTerm) Publish();
+}
+
+void TapeModel::Publish()
+{
+    const std::size_t beyond = m_lines.size() + m_pending.size() - std::min<std::size_t>(m_lines.size() + m_pending.size(), kMaxLines);
+    if (beyond > 0) {
+        beginRemoveRows({}, 0, static_cast<int>(beyond) - 1);
+        m_lines.erase(m_lines.begin(), m_lines.begin() + static_cast<std::ptrdiff_t>(beyond));
         endRemoveRows();
     }
-    const int row = static_cast<int>(m_lines.size());
-    beginInsertRows({}, row, row);
-    m_lines.push_back(TapeLineFrom(step));
+    const int first = static_cast<int>(m_lines.size());
+    beginInsertRows({}, first, first + static_cast<int>(m_pending.size()) - 1);
+    m_lines.insert(m_lines.end(), std::make_move_iterator(m_pending.begin()), std::make_move_iterator(m_pending.end()));
+    m_pending.clear();
     endInsertRows();
 }
 

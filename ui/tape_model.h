@@ -22,7 +22,8 @@ public:
     // The line's text; for assistive technology the same in words; its note as tooltip.
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // Appends the step's line, dropping the oldest beyond kMaxLines.
+    // Appends the step's line, dropping the oldest beyond kMaxLines. A list's
+    // terms appear with its total.
     void StepFinished(const FinishedStep& step) override;
 
     // Callers pass 0 <= row < rowCount().
@@ -30,7 +31,11 @@ public:
     void Clear();
 
 private:
+    // Moves the pending lines onto the tape, dropping the oldest beyond kMaxLines.
+    void Publish();
+
     std::deque<TapeLine> m_lines;
+    std::deque<TapeLine> m_pending; // terms of a list whose total has not come yet
 };
 
 } // namespace quillet
