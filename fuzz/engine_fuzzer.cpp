@@ -5,8 +5,10 @@
 // operator, 'c' the "C" key, 'A' "CA", 'S'n select register n, 'T'n set the
 // calculation target, 'M' Editing mode, 'm' Conversion mode, 'F'rn the format
 // of register r from list index n, 'G'n all formats, 'o' and 'd' toggle the
-// two entry options. A register byte counts modulo 3; a list-index byte
-// modulo 13, less one (-1..11). Other bytes are skipped.
+// two entry options, 'p' a paste up to the next newline, 'L' a pasted list
+// up to the next byte 0x01. A register byte counts modulo 3; a list-index
+// byte modulo 13, less one (-1..11). Other bytes are skipped. Every finished
+// step the engine reports is checked too.
 #include "engine/calculator_engine.h"
 #include "engine/value_codec.h"
 
@@ -83,6 +85,31 @@ void CheckRegisters()
     }
 }
 
+// A reported result shows "E" exactly when it has a problem, and one without
+// is its value written in its format.
+struct CheckingListener final : StepListener {
+    void StepFinished(const FinishedStep& step) override
+    {
+        const TimecodeRegister& reg = engine->registers[step.registerIndex];
+        const std::string_view shown = step.kind == StepKind::kListTerm ? step.right : step.result;
+        if (shown.empty() || (shown[0] == 'E') != (step.problem.outcome != Outcome::kDone))
+            Breach("a step's E and its problem disagree", reg, std::string{shown});
+        // A list term is shown as typed, which may carry into a higher field.
+        if (step.problem.outcome == Outcome::kDone && step.kind != StepKind::kListTerm
+            && DigitsToText(*step.format, FormatValue(*step.format, step.value).digits) != shown)
+            Breach("a step's text is not its value", reg, std::string{shown});
+        if (step.kind == StepKind::kListTerm) {
+            if (step.lineNumber <= lastLine) Breach("list line numbers", reg, std::string{shown});
+            lastLine = step.lineNumber;
+            ++terms;
+        }
+        if (step.kind == StepKind::kListTotal && step.linesAdded + step.linesLeftOut != terms)
+            Breach("list counts", reg, std::string{shown});
+    }
+    long long lastLine = 0; // of the list being added up
+    long long terms = 0;    // reported of it
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -97,6 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // As the window starts: Conversion mode, then each register's format.
     calculator.SetMode(2);
     for (int i = 0; i < 3; ++i) calculator.SetRegisterFormat(i, i == 2 ? 3 : i);
+    CheckingListener listener;
+    calculator.AttachStepListener(&listener);
 
     std::size_t at = 0;
     auto next = [&]() -> int { return at < size ? data[at++] : 0; };
@@ -117,6 +146,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::size_t start = at;
             while (at < size && data[at] != '\n') ++at;
             calculator.PasteDigits({reinterpret_cast<const char*>(data) + start, at - start});
+            break;
+        }
+        case 'L': {
+            const std::size_t start = at;
+            while (at < size && data[at] != 1) ++at;
+            listener.lastLine = listener.terms = 0;
+            calculator.AddUpLines({reinterpret_cast<const char*>(data) + start, at - start});
             break;
         }
         case 'A': calculator.ClearAllRegisters(); break;
