@@ -13,5 +13,7 @@ constexpr int kExitUsage = 2;
 int RunConvert(const Command& command);
 int RunEval(const Command& command);
 int RunFormats();
+// Writes `text` to standard output (the help, the version).
+int RunPrint(std::string_view text);
 
 } // namespace quillet::cli
