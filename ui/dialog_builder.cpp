@@ -54,7 +54,7 @@ void DialogBuilder::FitTexts()
         const bool captioned = item->kind == ItemKind::CheckBox || item->kind == ItemKind::RadioButton
                                || item->kind == ItemKind::Label;
         // Bound controls size themselves (a link fits its caption, for one).
-        const bool bound = std::any_of(m_bound.begin(), m_bound.end(), [&](const auto& b) { return b.second == widget; });
+        const bool bound = std::any_of(m_bound.begin(), m_bound.end(), [widget = widget](const auto& b) { return b.second == widget; });
         if (!captioned || bound || item->text[0] == '\0') continue;
         const int needed = widget->sizeHint().width() - widget->width();
         if (needed <= 0) continue;

@@ -15,7 +15,6 @@ namespace quillet {
 namespace {
 
 constexpr int kRadioIds[3] = {IDC_IN_RADIO, IDC_OUT_RADIO, IDC_DURATION_RADIO};
-constexpr int kCalcIds[3] = {IDC_CALC_IN, IDC_CALC_OUT, IDC_CALC_DURATION};
 constexpr int kLabelIds[3] = {IDC_IN_LABEL, IDC_OUT_LABEL, IDC_DURATION_LABEL};
 
 } // namespace

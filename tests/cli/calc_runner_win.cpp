@@ -56,7 +56,10 @@ bool InheritablePipe(HANDLE ends[2], int inheritedEnd)
 HANDLE Start(const std::vector<std::string>& args, HANDLE in, HANDLE out, HANDLE err)
 {
     std::string commandLine = QuoteWindowsArgument(QUILLET_CALC_PATH);
-    for (const std::string& arg : args) commandLine += " " + QuoteWindowsArgument(arg);
+    for (const std::string& arg : args) {
+        commandLine += ' ';
+        commandLine += QuoteWindowsArgument(arg);
+    }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

@@ -163,9 +163,11 @@ TEST(CliBinary, HelpNamesEveryAliasOfTheFormatTable)
     for (char& c : listed) c = c == '\n' ? ' ' : c;
 
     std::string aliases;
-    for (const quillet::cli::FormatAlias& row : quillet::cli::kFormatAliases)
-        aliases += (aliases.empty() ? "" : " ") + std::string{row.alias};
-    EXPECT_EQ(listed, aliases);
+    for (const quillet::cli::FormatAlias& row : quillet::cli::kFormatAliases) {
+        aliases += row.alias;
+        aliases += ' ';
+    }
+    EXPECT_EQ(listed + ' ', aliases);
 }
 
 TEST(CliBinary, ControlCharactersAreEscapedInMessages)
