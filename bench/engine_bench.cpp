@@ -25,15 +25,7 @@ struct NullDisplay final : DisplaySink {
     void Invalidate() override { benchmark::DoNotOptimize(m_text.data()); }
 };
 
-struct FilledLists final : FormatSelector {
-    void AddString(const char*) override {}
-};
-
-TimecodeFormat& DropFrame()
-{
-    static CalculatorEngine computesTotals;
-    return ListedFormat(0);
-}
+const TimecodeFormat& DropFrame() { return ListedFormat(0); }
 
 void BM_KeyInWithRefresh(benchmark::State& state)
 {
@@ -89,17 +81,26 @@ void BM_FramesToLabelAndBack(benchmark::State& state)
 }
 BENCHMARK(BM_FramesToLabelAndBack);
 
+// Conversion between list positions; the first pair is Drop Frame to real
+// time, the drop-frame label path, the others involve today's frame rates.
 void BM_ConvertValue(benchmark::State& state)
 {
-    const TimecodeFormat& from = ListedFormat(0);
-    const TimecodeFormat& to = ListedFormat(7); // real time: the drop-frame label path
+    const TimecodeFormat& from = ListedFormat(static_cast<int>(state.range(0)));
+    const TimecodeFormat& to = ListedFormat(static_cast<int>(state.range(1)));
+    state.SetLabel(std::string(from.name) + " -> " + to.name);
     std::int64_t frame = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ConvertValue(from, frame, to));
         frame = (frame + 7919) % kFramesPerDay;
     }
 }
-BENCHMARK(BM_ConvertValue);
+BENCHMARK(BM_ConvertValue)
+    ->Args({0, 7})   // Drop Frame -> Real-time
+    ->Args({16, 7})  // 59.94 DF -> Real-time
+    ->Args({11, 6})  // 23.976 -> 30fps frames
+    ->Args({15, 18}) // 50 fps -> 60 fps
+    ->Args({18, 16}) // 60 fps -> 59.94 DF
+    ->Args({11, 7}); // 23.976 -> Real-time
 
 // Whole day, one label per frame: the engine's frame count to display text.
 void BM_DayToDropFrameText_Quillet(benchmark::State& state)
@@ -147,20 +148,26 @@ std::string DigitsOnly(const char* text)
     return digits;
 }
 
-// Both must label every frame of the day alike, separators aside.
-bool PeerAgreesOnEveryLabel()
+// Both must label every frame of the day alike, separators aside, and each
+// of the peer's labels must read back as its frame.
+bool PeerAgreesOnEveryLabel(const TimecodeFormat& format, AVRational rate, std::int64_t framesPerDay)
 {
-    const TimecodeFormat& format = DropFrame();
-    const AVTimecode tc = PeerTimecode();
+    AVTimecode tc;
+    av_timecode_init(&tc, rate, AV_TIMECODE_FLAG_DROPFRAME, 0, nullptr);
     char buffer[AV_TIMECODE_STR_SIZE];
-    for (int frame = 0; frame < kFramesPerDay; ++frame) {
+    const EntryOptions strict{false, false};
+    for (int frame = 0; frame < framesPerDay; ++frame) {
         const std::string ours = DigitsOnly(DigitsToText(format, FormatValue(format, frame).digits).c_str());
         const std::string peer = DigitsOnly(av_timecode_make_string(&tc, buffer, frame));
-        if (ours != peer) {
-            std::fprintf(stderr, "frame %d: ours %s, peer %s\n", frame, ours.c_str(), peer.c_str());
+        EntryDigits peerDigits = kZeroDigits;
+        std::memcpy(peerDigits.data(), peer.data(), 8);
+        if (ours != peer || ParseDigits(format, peerDigits, strict) != frame) {
+            std::fprintf(stderr, "%s frame %d: ours %s, peer %s\n", format.name, frame, ours.c_str(), peer.c_str());
             return false;
         }
     }
+    std::printf("All %lld %s labels of a day agree with av_timecode_make_string, both ways.\n",
+                static_cast<long long>(framesPerDay), format.name);
     return true;
 }
 
@@ -168,12 +175,9 @@ bool PeerAgreesOnEveryLabel()
 
 int main(int argc, char** argv)
 {
-    FilledLists lists;
-    FillFormatList(lists);
     const bool verifyOnly = argc > 1 && std::strcmp(argv[1], "--verify-only") == 0;
-    if (!PeerAgreesOnEveryLabel()) return 1;
-    std::printf("All %lld drop-frame labels of a day agree with av_timecode_make_string.\n",
-                static_cast<long long>(kFramesPerDay));
+    if (!PeerAgreesOnEveryLabel(DropFrame(), AVRational{30000, 1001}, kFramesPerDay)) return 1;
+    if (!PeerAgreesOnEveryLabel(ListedFormat(16), AVRational{60000, 1001}, 2 * kFramesPerDay)) return 1; // 59.94 DF
     if (verifyOnly) return 0;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

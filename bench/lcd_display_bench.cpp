@@ -2,6 +2,7 @@
 // one register's readout) showing a timecode with a pending operator.
 
 #include "controls/lcd_display.h"
+#include "controls/lcd_scaled_canvas.h"
 #include "controls/lcd_screen_canvas.h"
 
 #include <QApplication>
@@ -33,14 +34,20 @@ BENCHMARK(BM_LcdWidgetRepaint);
 void BM_LcdDrawDisplayOnImage(benchmark::State& state)
 {
     const qreal ratio = static_cast<qreal>(state.range(0));
-    const QSize deviceSize(static_cast<int>(kWidth * ratio), static_cast<int>(kHeight * ratio));
+    const QSize logicalSize(kWidth, kHeight);
     LcdDisplay display;
-    QImage image(deviceSize, QImage::Format_RGB32);
+    QImage image(logicalSize * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     for (auto _ : state) {
         QPainter painter(&image);
-        quillet::LcdScreenCanvas canvas(painter, deviceSize);
-        display.DrawDisplay(canvas, kText);
+        // As the widget paints: straight onto the screen at ratio 1, scaled otherwise.
+        quillet::LcdScreenCanvas screen(painter, logicalSize);
+        if (screen.Grid().IsIdentity()) {
+            display.DrawDisplay(screen, kText);
+        } else {
+            quillet::LcdScaledCanvas canvas(screen, screen.Grid(), logicalSize);
+            display.DrawDisplay(canvas, kText);
+        }
     }
     benchmark::DoNotOptimize(image.constBits());
 }

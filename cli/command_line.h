@@ -38,7 +38,7 @@ struct Command {
     CommandKind kind = CommandKind::kHelp;
     bool strict = false; // --strict: fields may not overflow into the next field
     bool noBump = false; // --no-bump: a dropped drop-frame label is an error
-    int fromPosition = 0; // convert FROM, or eval FORMAT (list position 0..10)
+    int fromPosition = 0; // convert FROM, or eval FORMAT (list position 0..18)
     int toPosition = 0;   // convert TO
     std::vector<ConvertValue> values; // convert; empty means read standard input
     std::vector<EvalStep> steps;      // eval

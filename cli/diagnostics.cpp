@@ -25,7 +25,7 @@ std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome
 {
     std::string text = Prefix(lineNumber, input);
     switch (outcome) {
-    case Outcome::kFine: return {};
+    case Outcome::kDone: return {};
     case Outcome::kCannotBeRead: text += "cannot be read in "; break;
     case Outcome::kCannotBeShown: text += "cannot be shown in "; break;
     case Outcome::kDivisionByZero: return text + "division by zero\n";
@@ -39,7 +39,7 @@ std::string ConversionMessage(long long lineNumber, std::string_view input,
                               const ConversionSession::Result& result, const ConversionSession& session)
 {
     switch (result.outcome) {
-    case Outcome::kFine:
+    case Outcome::kDone:
         if (!result.notShownInFrom) return {};
         return ProblemMessage(lineNumber, input, Outcome::kCannotBeShown, session.FromName());
     case Outcome::kCannotBeRead: return ProblemMessage(lineNumber, input, result.outcome, session.FromName());

@@ -5,17 +5,8 @@
 namespace quillet::cli {
 namespace {
 
-// FindFormat looks rows up by the indexes FillFormatList writes, so the
-// engine needs a selector filled once, even with no one to show it.
-class UnseenSelector final : public FormatSelector {
-public:
-    void AddString(const char*) override {}
-};
-
 void PrepareEngine(CalculatorEngine& engine, bool strict, bool noBump)
 {
-    UnseenSelector selector;
-    FillFormatList(selector);
     engine.allowOverflow = !strict;
     engine.bumpUpDropped = !noBump;
 }
@@ -28,11 +19,6 @@ void TypeDigits(CalculatorEngine& engine, const TypedDigits& typed, bool entryCl
     if (entryCleared)
         while (first < typed.count && typed.digits[first] == '0') ++first;
     for (int i = first; i < typed.count; ++i) engine.KeyIn(typed.digits[i]);
-}
-
-bool ShowsError(const CapturedDisplay& display)
-{
-    return !display.m_text.empty() && display.m_text[0] == 'E';
 }
 
 } // namespace
@@ -63,23 +49,21 @@ ConversionSession::Result ConversionSession::Convert(const TypedDigits& typed)
     // A cleared register, as after "C": nothing of the previous value remains.
     m_engine.ResetRegister(in, true);
     TypeDigits(m_engine, typed, true);
-    m_engine.CommitEntry(in);
+    const Outcome committed = m_engine.CommitEntry(in);
 
-    // A commit that could not read the entry stops before marking the
-    // register fresh, and leaves OUT as it was.
-    if (!in.freshEntry) {
+    // An entry that cannot be read leaves OUT as it was.
+    if (committed == Outcome::kCannotBeRead) {
         m_engine.AttachDisplay(kIn, &m_fromDisplay);
         m_engine.RefreshRegister(in);
         m_engine.AttachDisplay(kIn, nullptr);
         return {m_fromDisplay.Shown(), Outcome::kCannotBeRead, false};
     }
-    const TimecodeRegister& out = m_engine.registers[kOut];
-    return {m_toDisplay.Shown(), out.error ? Outcome::kCannotBeShown : Outcome::kFine, in.error};
+    return {m_toDisplay.Shown(), m_engine.registers[kOut].problem.outcome, committed == Outcome::kCannotBeShown};
 }
 
-std::string_view ConversionSession::FromName() const { return m_engine.registers[kIn].format->name; }
+std::string_view ConversionSession::FromName() const { return NameOf(*m_engine.registers[kIn].format); }
 
-std::string_view ConversionSession::ToName() const { return m_engine.registers[kOut].format->name; }
+std::string_view ConversionSession::ToName() const { return NameOf(*m_engine.registers[kOut].format); }
 
 EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps)
 {
@@ -95,21 +79,17 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
     for (std::size_t i = 0; i < steps.size(); ++i) {
         TypeDigits(engine, steps[i].typed, false);
         const char op = i + 1 < steps.size() ? steps[i + 1].op : '=';
-        engine.ApplyOperator(op, false);
-        // An operator that was carried out always ends by clearing the error
-        // flag; it is still set only when the entry could not be read.
-        if (reg.error) {
-            result.problems.push_back({i, Outcome::kCannotBeRead});
+        const Outcome outcome = engine.ApplyOperator(op, false);
+        // An entry that cannot be read blocks the register, so the chain ends
+        // there. Values are exact through the chain, so a step that cannot be
+        // shown matters only at the end (5 - 10 + 20 is 15); a division by
+        // zero loses the left operand wherever it happens.
+        if (outcome == Outcome::kCannotBeRead) {
+            result.problems.push_back({i, outcome});
             break;
         }
-        // Values are exact through the chain, so a step that cannot be shown
-        // matters only at the end (5 - 10 + 20 is 15); a division by zero
-        // loses the left operand wherever it happens.
-        if (ShowsError(display)) {
-            const bool divisionByZero = reg.lastOp == '/' && reg.lastOperand == 0;
-            if (divisionByZero) result.problems.push_back({i, Outcome::kDivisionByZero});
-            else if (i + 1 == steps.size()) result.problems.push_back({i, Outcome::kCannotBeShown});
-        }
+        if (outcome == Outcome::kDivisionByZero || (outcome == Outcome::kCannotBeShown && i + 1 == steps.size()))
+            result.problems.push_back({i, outcome});
     }
     result.text = display.Shown();
     return result;

@@ -1,8 +1,8 @@
 #pragma once
 // quillet-calc's hands on the keypad: it drives a CalculatorEngine exactly as
 // the window does (digits through KeyIn, a commit or an operator, the text a
-// display would show) and tells apart why a value ended in error by looking
-// at the engine's state around each step. It computes nothing itself.
+// display would show) and reports what the engine says became of each step.
+// It computes nothing itself.
 
 #include "cli/command_line.h"
 #include "engine/calculator_engine.h"
@@ -14,12 +14,7 @@
 
 namespace quillet::cli {
 
-enum class Outcome {
-    kFine,
-    kCannotBeRead,   // the entry is not a valid value in its format (strict or no-bump)
-    kCannotBeShown,  // the value is negative or too large for the format
-    kDivisionByZero,
-};
+using quillet::Outcome; // kDone, kCannotBeRead, kCannotBeShown, kDivisionByZero
 
 // Holds the text the engine last showed on a register, as the display would paint it.
 class CapturedDisplay final : public DisplaySink {

@@ -19,7 +19,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::string_view FormatNameAt(int position) { return ListedFormat(position).name; }
+std::string_view FormatNameAt(int position) { return NameOf(ListedFormat(position)); }
 
 std::optional<int> FindFormatPosition(std::string_view text)
 {

@@ -19,9 +19,10 @@ inline constexpr std::string_view kLayoutLegend =
     "Layout: H hours, M minutes, S seconds, F frames, P hundredths of a second,\n"
     "N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).\n";
 
-// One row per listed format, in selector order (0 "Drop Frame" .. 10 "16mm/20").
-// The names themselves come from the engine's format table.
-inline constexpr std::array<FormatAlias, 11> kFormatAliases{{
+// One row per listed format, in selector order (0 "Drop Frame" .. 10 "16mm/20",
+// then 11 "23.976" .. 18 "60 fps"). The names themselves come from the
+// engine's format table.
+inline constexpr std::array<FormatAlias, 19> kFormatAliases{{
     {"df", "HH:MM:SS.FF"},
     {"ndf", "HH:MM:SS:FF"},
     {"pal", "HH:MM:SS:FF"},
@@ -33,14 +34,22 @@ inline constexpr std::array<FormatAlias, 11> kFormatAliases{{
     {"16mm", "TTTTTT:FF"},
     {"35mm", "TTTTTT:FF"},
     {"16mm/20", "TTTTTT:FF"},
+    {"23.976", "HH:MM:SS:FF"},
+    {"24", "HH:MM:SS:FF"},
+    {"30", "HH:MM:SS:FF"},
+    {"48", "HH:MM:SS:FF"},
+    {"50", "HH:MM:SS:FF"},
+    {"59.94df", "HH:MM:SS.FF"},
+    {"59.94ndf", "HH:MM:SS:FF"},
+    {"60", "HH:MM:SS:FF"},
 }};
 
-// The list position (0..10) of the format called `text`, matching the
+// The list position (0..18) of the format called `text`, matching the
 // selector's name or the alias without regard to letter case; empty when
 // nothing matches.
 std::optional<int> FindFormatPosition(std::string_view text);
 
-// The selector's name of the format at list position 0..10.
+// The selector's name of the format at list position 0..18.
 std::string_view FormatNameAt(int position);
 
 } // namespace quillet::cli

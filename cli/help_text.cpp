@@ -88,8 +88,15 @@ std::vector<HelpSection> HelpSections()
          "  eval     Computes VALUE OP VALUE ... left to right, as the keypad does, and\n"
          "           shows the result. OP is + - * or / (x also multiplies, and needs no\n"
          "           quoting); after * and / comes a plain number of up to four digits.\n"
-         "  formats  Lists the formats with their aliases and text layouts.\n"},
+         "  formats  Lists the formats with their aliases and text layouts: the\n"
+         "           window's eleven, then today's frame rates 23.976 to 60 fps.\n"},
         {"", "", FormatNamesParagraph()},
+        {"", "",
+         "A frame rate beyond the eleven converts as a fixed share of the frames of its\n"
+         "family (23.976 and 59.94 of NTSC frames, 24 and 48 fps of film frames, 50 fps\n"
+         "of PAL frames, 30 and 60 fps of 30fps frames), so film-origin equivalences\n"
+         "hold: a 50 fps hour is 1:02:30 at 60 fps. For a conversion that keeps the\n"
+         "running time, go through real-time.\n"},
         {"", "",
          "A VALUE is written as it is typed on the keypad: up to eight digits, filled in\n"
          "from the right. The separators : ; . , may be written anywhere and are\n"

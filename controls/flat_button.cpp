@@ -1,6 +1,7 @@
 #include "controls/flat_button.h"
 
 #include "controls/colorref.h"
+#include "controls/device_pixel_grid.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -26,6 +27,21 @@ void FlatButton::SetTextColor(std::uint32_t colorref)
     update();
 }
 
+void FlatButton::PaintFaceAndFrame(QPainter& painter, const QColor& face, const QColor& frame)
+{
+    // In whole device pixels: at a fractional pixel ratio a logical one-pixel
+    // frame can fall on pixels outside the button and lose its top and left
+    // edges, and a logical fill can leave the last row or column unpainted.
+    const DevicePixelGrid grid = DevicePixelGrid::Of(painter);
+    const QSize deviceSize = grid.DeviceSize(size());
+    const int line = grid.LineWidth();
+    painter.save();
+    grid.PaintInDevicePixels(painter);
+    painter.fillRect(QRect(QPoint(0, 0), deviceSize), frame);
+    painter.fillRect(QRect(QPoint(0, 0), deviceSize).adjusted(line, line, -line, -line), face);
+    painter.restore();
+}
+
 void FlatButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -33,7 +49,6 @@ void FlatButton::paintEvent(QPaintEvent*)
     const bool hot = underMouse() && isEnabled();
     const bool down = isDown() || isChecked();
     const bool framed = m_style == KeypadStyle || hot || down;
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
 
     if (framed) {
         QColor face = pal.color(QPalette::Button);
@@ -42,9 +57,7 @@ void FlatButton::paintEvent(QPaintEvent*)
         } else if (hot) {
             face = face.lighter(106);
         }
-        painter.fillRect(rect(), face);
-        painter.setPen(pal.color(down ? QPalette::Dark : QPalette::Mid));
-        painter.drawRect(frame);
+        PaintFaceAndFrame(painter, face, pal.color(down ? QPalette::Dark : QPalette::Mid));
     }
 
     QColor textColour = m_textColor ? ToQColor(*m_textColor) : pal.color(QPalette::ButtonText);

@@ -30,6 +30,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Fills the whole button with face inside a frame one logical pixel wide.
+    void PaintFaceAndFrame(QPainter& painter, const QColor& face, const QColor& frame);
+
     std::uint32_t m_style = KeypadStyle;
     std::optional<std::uint32_t> m_textColor;
     bool m_textLeft = false;

@@ -3,6 +3,7 @@
 #include "controls/colorref.h"
 #include "controls/link/link_opener.h"
 #include "controls/link/open_error.h"
+#include "controls/link/open_in_background.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -107,16 +108,23 @@ void CHyperLink::LoadHandCursor()
 
 void CHyperLink::FollowLink()
 {
+    if (m_opening) return;
+    m_opening = true;
     // The system calls take text in the locale's encoding (UTF-8 outside Windows).
-    const QByteArray target = m_target.toLocal8Bit();
-    const int result = OpenTarget(target.constData(), SwShow);
+    OpenTargetInBackground(m_target.toLocal8Bit().toStdString(), SwShow, this,
+                           [this, target = m_target](int result) { OpenFinished(result, target); });
+}
+
+void CHyperLink::OpenFinished(int result, const QString& target)
+{
+    m_opening = false;
     if (result <= 32) {
         // The message box must get the mouse: a grab kept now would swallow
         // the click on its OK button. The next move over the link grabs again.
         m_hover = 0;
         if (mouseGrabber() == this) releaseMouse();
         QApplication::beep();
-        ShowOpenError(result);
+        ShowOpenError(result, target);
         return;
     }
     m_opened = 1;

@@ -2,7 +2,8 @@
 // A label that behaves as a web link: underlined caption in link colours, a
 // pointing hand over it, the address as its tooltip. A click, or Space while
 // it has the keyboard focus, opens the address with the system's handler
-// (link_opener.h); a failure beeps and explains itself (open_error.h).
+// (link_opener.h) without holding up the window; a failure, once known,
+// beeps and explains itself (open_error.h).
 //
 // The owner creates the link, sets its caption (setText), font and template
 // geometry, and alignment if the template asks for centring, then calls
@@ -35,8 +36,12 @@ public:
     // Stores the address. Once attached, also refits the control and shows
     // the address as the tooltip. The caption does not change.
     void SetTarget(const QString& target);
-    // Opens m_target: m_opened on success; the beep and the error box otherwise.
+    // Starts opening m_target and returns at once. When the result comes:
+    // m_opened on success; the beep and the error box otherwise. Does nothing
+    // while an earlier opening has not finished, so the page opens once.
     void FollowLink();
+    // An opening started by FollowLink has not yet given its result.
+    bool Opening() const { return m_opening; }
     // Resizes the control to the caption's extent in m_linkFont (when
     // m_autoSize is set). Horizontally centred captions keep their centre,
     // right-aligned ones their right edge, others their left edge; vertically
@@ -69,6 +74,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void OpenFinished(int result, const QString& target);
+
     bool m_attached = false;
+    bool m_opening = false;
     static QCursor* s_handCursor;
 };

@@ -7,7 +7,7 @@
 
 namespace quillet {
 
-// A rectangle in device pixels: left and top inside, right and bottom
+// A rectangle in the canvas's pixels: left and top inside, right and bottom
 // outside, as the platform's rectangles are.
 struct LcdRect {
     int left = 0;
@@ -25,7 +25,7 @@ inline constexpr std::uint32_t kLcdFrameGrey = 0x808080;
 
 class LcdCanvas {
 public:
-    // The whole area to paint, in device pixels, with its top-left at (0, 0).
+    // The whole area to paint, with its top-left at (0, 0).
     virtual LcdRect ClientRect() const = 0;
     // Fills the rectangle with a colour.
     virtual void FillRect(const LcdRect& rect, std::uint32_t color) = 0;

@@ -1,6 +1,7 @@
 #include "controls/lcd_display.h"
 
 #include "controls/lcd_glyph_tables.h"
+#include "controls/lcd_scaled_canvas.h"
 #include "controls/lcd_screen_canvas.h"
 
 #include <QMouseEvent>
@@ -27,10 +28,15 @@ void LcdDisplay::Invalidate()
 
 void LcdDisplay::paintEvent(QPaintEvent*)
 {
+    // The picture is laid out in logical pixels, the same at every pixel
+    // ratio, and scaled onto whole device pixels.
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
-    const QSize deviceSize(qRound(width() * ratio), qRound(height() * ratio));
-    quillet::LcdScreenCanvas canvas(painter, deviceSize);
+    quillet::LcdScreenCanvas screen(painter, size());
+    if (screen.Grid().IsIdentity()) {
+        DrawDisplay(screen, m_text); // nothing to scale: spare every call the detour
+        return;
+    }
+    quillet::LcdScaledCanvas canvas(screen, screen.Grid(), size());
     DrawDisplay(canvas, m_text);
 }
 

@@ -6,7 +6,9 @@
 // whole control from scratch: background, grey frame, then the text from the
 // left in cells sized by the control's height alone (nothing is fitted to the
 // width; text past the right edge is cut off). Drawing goes through an
-// LcdCanvas, so the geometry can be checked without a screen.
+// LcdCanvas, so the geometry can be checked without a screen. The picture is
+// laid out in logical pixels; on a high-DPI screen LcdScaledCanvas puts it on
+// the device's pixels at the screen's ratio.
 
 #include "controls/lcd_canvas.h"
 #include "engine/display_sink.h"

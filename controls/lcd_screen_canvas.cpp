@@ -3,22 +3,22 @@
 #include "controls/colorref.h"
 #include "controls/lcd_line_walk.h"
 
-#include <QPaintDevice>
 #include <QPainter>
-#include <QTransform>
 
 #include <algorithm>
 
 namespace quillet {
 
-LcdScreenCanvas::LcdScreenCanvas(QPainter& painter, QSize deviceSize)
-    : m_painter(painter), m_deviceSize(deviceSize), m_penColor(ToQColor(kLcdBlack))
+LcdScreenCanvas::LcdScreenCanvas(QPainter& painter, QSize logicalSize)
+    : m_painter(painter),
+      m_grid(DevicePixelGrid::Of(painter)),
+      m_deviceSize(m_grid.DeviceSize(logicalSize)),
+      m_penColor(ToQColor(kLcdBlack))
 {
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setPen(Qt::NoPen);
-    const qreal ratio = m_painter.device() != nullptr ? m_painter.device()->devicePixelRatioF() : 1.0;
-    if (ratio != 1.0) m_painter.setWorldTransform(QTransform::fromScale(1.0 / ratio, 1.0 / ratio));
+    m_grid.PaintInDevicePixels(m_painter);
 }
 
 LcdScreenCanvas::~LcdScreenCanvas()

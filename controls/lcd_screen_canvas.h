@@ -2,8 +2,10 @@
 // Paints the display's drawing calls with a QPainter, pixel for pixel as the
 // recorded calls describe them. It works in device pixels: on a high-DPI
 // device the painter is scaled back so that a line is one device pixel wide
-// and lands exactly on the pixel grid, never smeared across two.
+// and lands on whole pixels the widget owns, never smeared across two.
+// LcdScaledCanvas puts a picture laid out in logical pixels on top of it.
 
+#include "controls/device_pixel_grid.h"
 #include "controls/lcd_canvas.h"
 
 #include <QColor>
@@ -15,14 +17,18 @@ namespace quillet {
 
 class LcdScreenCanvas final : public LcdCanvas {
 public:
-    // Paints on painter's device, whose size in device pixels is deviceSize.
-    // The painter's state is restored when the canvas goes away.
-    LcdScreenCanvas(QPainter& painter, QSize deviceSize);
+    // Paints an area of logicalSize, from the painter's current origin, in the
+    // device pixels it covers. The painter's state is restored when the
+    // canvas goes away.
+    LcdScreenCanvas(QPainter& painter, QSize logicalSize);
     ~LcdScreenCanvas();
     LcdScreenCanvas(const LcdScreenCanvas&) = delete;
     LcdScreenCanvas& operator=(const LcdScreenCanvas&) = delete;
 
-    LcdRect ClientRect() const override;
+    // Where the painted area lies on the device's pixels.
+    const DevicePixelGrid& Grid() const { return m_grid; }
+
+    LcdRect ClientRect() const override; // in device pixels
     void FillRect(const LcdRect& rect, std::uint32_t color) override;
     void FrameRect(const LcdRect& rect, std::uint32_t color) override;
     void SelectPen(std::uint32_t color) override;
@@ -33,6 +39,7 @@ private:
     void FillSpan(int left, int top, int width, int height, const QColor& color);
 
     QPainter& m_painter;
+    DevicePixelGrid m_grid;
     QSize m_deviceSize;
     QColor m_penColor;
     int m_x = 0;

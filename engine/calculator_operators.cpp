@@ -6,11 +6,29 @@
 
 namespace quillet {
 
-void CalculatorEngine::CommitEntry(TimecodeRegister& reg)
+Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
 {
-    if (reg.error || ParseEntry(reg)) {
+    if (reg.error) {
         RefreshRegister(reg);
-        return;
+        return reg.problem.outcome;
+    }
+    if (reg.freshEntry) {
+        // The digits show a value already set (a commit, a result, a conversion),
+        // perhaps rounded or cut short, so they are not read again, and the other
+        // registers already follow that value. Only a pending operator goes.
+        reg.pendingOp = 0;
+        reg.scalarEntry = false;
+        reg.operand = reg.value;
+        ValueToDigits(reg);
+        RefreshRegister(reg);
+        // As after an operator, a value that cannot be shown keeps its "E" on
+        // the display without blocking the register.
+        reg.error = false;
+        return reg.problem.outcome;
+    }
+    if (ParseEntry(reg)) {
+        RefreshRegister(reg);
+        return Outcome::kCannotBeRead;
     }
     reg.pendingOp = 0;
     reg.scalarEntry = false;
@@ -18,7 +36,9 @@ void CalculatorEngine::CommitEntry(TimecodeRegister& reg)
     reg.operand = reg.value;
     ValueToDigits(reg);
     RefreshRegister(reg);
+    const Outcome outcome = reg.problem.outcome;
     Recompute();
+    return outcome;
 }
 
 void CalculatorEngine::SelectRegister(int index)
@@ -29,15 +49,16 @@ void CalculatorEngine::SelectRegister(int index)
     current->isCalcTarget = 0;
 }
 
-void CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
+Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
 {
     TimecodeRegister& reg = *current;
     if (reg.error || ParseEntry(reg)) {
         RefreshRegister(reg);
-        return;
+        return reg.problem.outcome;
     }
 
     std::int64_t result = reg.value;
+    bool divisionByZero = false;
     if (reg.pendingOp != 0 || op == '=') {
         if (reg.pendingOp == 0 && op == '=' && reg.lastOp != 0 && !suppressRepeat) {
             reg.pendingOp = reg.lastOp;
@@ -53,12 +74,8 @@ void CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
         case '-': result = left - right; break;
         case '*': result = left * right; break;
         case '/':
-            if (right == 0) {
-                reg.error = true;
-                result = 0;
-            } else {
-                result = left / right;
-            }
+            divisionByZero = right == 0;
+            result = divisionByZero ? 0 : left / right;
             break;
         default: break;
         }
@@ -72,11 +89,17 @@ void CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
         reg.scalarEntry = (op == '*' || op == '/');
     }
     reg.freshEntry = true;
+    // The result alone decides its "E": an operand that could not be shown
+    // marked the register while it was on the display, not the result.
+    reg.error = false;
+    if (divisionByZero) SetError(reg, {Outcome::kDivisionByZero, -1, false});
     StoreResult(reg, result);
     reg.operand = reg.value;
     RefreshRegister(reg);
+    const Outcome outcome = reg.problem.outcome;
     Recompute();
     reg.error = false;
+    return outcome;
 }
 
 void CalculatorEngine::Recompute()
@@ -87,6 +110,7 @@ void CalculatorEngine::Recompute()
 
     TimecodeRegister* targets[2] = {nullptr, nullptr};
     std::int64_t results[2] = {0, 0};
+    bool fromBeyondRange = false; // a source value is not the true result of its chain
     if (conversionMode) {
         int n = 0;
         for (TimecodeRegister& reg : registers) {
@@ -95,22 +119,27 @@ void CalculatorEngine::Recompute()
             results[n] = ConvertValue(*current->format, current->value, *reg.format);
             ++n;
         }
+        fromBeyondRange = current->beyondRange;
     } else if (in.isCalcTarget) {
         targets[0] = &in;
-        results[0] = std::int64_t{out.value} - duration.value;
+        results[0] = out.value - duration.value;
+        fromBeyondRange = out.beyondRange || duration.beyondRange;
     } else if (out.isCalcTarget) {
         targets[0] = &out;
-        results[0] = std::int64_t{duration.value} + in.value;
+        results[0] = duration.value + in.value;
+        fromBeyondRange = duration.beyondRange || in.beyondRange;
     } else if (duration.isCalcTarget) {
         targets[0] = &duration;
-        results[0] = std::int64_t{out.value} - in.value;
+        results[0] = out.value - in.value;
+        fromBeyondRange = out.beyondRange || in.beyondRange;
     }
 
     for (int i = 0; i < 2 && targets[i] != nullptr; ++i) {
         TimecodeRegister& target = *targets[i];
+        target.beyondRange = fromBeyondRange;
         if (results[i] < 0) {
             results[i] = 0;
-            target.error = true;
+            SetError(target, {Outcome::kCannotBeShown, -1, true});
         } else {
             target.error = false;
             target.freshEntry = true;
@@ -149,7 +178,7 @@ void CalculatorEngine::SetMode(int type)
     }
 }
 
-void CalculatorEngine::ChangeRegisterFormat(TimecodeRegister& reg, TimecodeFormat& format)
+void CalculatorEngine::ChangeRegisterFormat(TimecodeRegister& reg, const TimecodeFormat& format)
 {
     const std::int64_t converted = ConvertValue(*reg.format, reg.value, format);
     reg.format = &format;
@@ -161,14 +190,14 @@ void CalculatorEngine::ChangeRegisterFormat(TimecodeRegister& reg, TimecodeForma
 void CalculatorEngine::SetRegisterFormat(int index, int listIndex)
 {
     if (index < 0 || index > 2) return;
-    TimecodeFormat& format = FindFormat(listIndex);
+    const TimecodeFormat& format = FindFormat(listIndex);
     CommitEntry(registers[index]);
     ChangeRegisterFormat(registers[index], format);
 }
 
 void CalculatorEngine::SetAllFormats(int listIndex)
 {
-    TimecodeFormat& format = FindFormat(listIndex);
+    const TimecodeFormat& format = FindFormat(listIndex);
     CommitEntry(*current);
     for (TimecodeRegister& reg : registers) ChangeRegisterFormat(reg, format);
 }

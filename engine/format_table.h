@@ -1,11 +1,12 @@
 #pragma once
-// The static table of timecode formats. Every register reads and shows its
-// value through one of these rows; nothing else in the program knows what a
-// format looks like, apart from the drop-frame flag and the rate codes that
-// conversion tests.
+// The table of timecode formats, fixed at compile time. Every register reads
+// and shows its value through one of these rows; nothing else in the program
+// knows what a format looks like, apart from the drop-frame flag and the rate
+// codes that conversion tests.
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace quillet {
 
@@ -22,34 +23,64 @@ struct TimecodeFormat {
     std::int32_t flags;       // low byte non-zero: drop-frame counting
     std::int32_t fieldCount;  // fields in use, 1 to 4
     FormatField fields[4];    // lowest-order field first
-    std::int32_t listIndex;   // position in the selectors, written by FillFormatList
-    std::int32_t totalDigits; // sum of the used fields' digits, written by ComputeTotalDigits
+    std::int32_t listIndex;   // position in the selectors (-1 for the Scalar row)
+    std::int32_t totalDigits; // sum of the used fields' digits
+    // How many frames of the rate code's own unit (its family: 29.97, 30, 25 or
+    // 24 frames) one frame of this format is: 5/4 for 23.976, 1/2 for 59.94 or
+    // 50 fps, 1/1 for the eleven formats every selector offers.
+    std::int32_t familyNumerator;
+    std::int32_t familyDenominator;
 };
 
-inline bool IsDropFrame(const TimecodeFormat& format) { return (format.flags & 0xFF) != 0; }
+constexpr bool IsDropFrame(const TimecodeFormat& format) { return (format.flags & 0xFF) != 0; }
+
+// A 59.94 time code, drop frame or not: NTSC frames labelled 60 a second.
+constexpr bool IsNtsc5994(const TimecodeFormat& format)
+{
+    return format.rate == 29 && format.fieldCount == 4 && format.fields[0].modulus == 60;
+}
+
+// The format's name as the selectors show it.
+constexpr std::string_view NameOf(const TimecodeFormat& format)
+{
+    std::size_t length = 0;
+    while (length < sizeof format.name && format.name[length] != '\0') ++length;
+    return {format.name, length};
+}
 
 constexpr int kScalarRow = 0;
-constexpr int kListedFormatCount = 11;
+// The eleven formats every selector offers, at list positions 0..10.
+constexpr int kBaseFormatCount = 11;
+// Today's frame rates, offered after them on request (positions 11..18).
+constexpr int kMoreRateCount = 8;
+constexpr int kListedFormatCount = kBaseFormatCount + kMoreRateCount;
 constexpr int kFormatTableSize = kListedFormatCount + 1;
 
-// Row 0 is the plain-number operand of '*' and '/'; rows 1 to 11 are the
-// listed formats in selector order. listIndex and totalDigits are the only
-// members that change, and the whole program shares them.
-extern std::array<TimecodeFormat, kFormatTableSize> FormatTable;
+// The sum of digits over the first fieldCount fields (0 when there are none).
+constexpr std::int32_t TotalDigits(const TimecodeFormat& format)
+{
+    std::int32_t total = 0;
+    for (int i = 0; i < format.fieldCount && i < 4; ++i) total += format.fields[i].digits;
+    return total;
+}
 
-inline TimecodeFormat& ScalarFormat() { return FormatTable[kScalarRow]; }
+// Row 0 is the plain-number operand of '*' and '/'; rows 1 to 19 are the
+// listed formats in selector order. Built at compile time (format_table.cpp),
+// never written.
+extern const std::array<TimecodeFormat, kFormatTableSize> FormatTable;
 
-// The listed row at table position `position` (0 "Drop Frame" .. 10 "16mm/20"),
-// independent of the selectors. Callers must pass 0..10.
-inline TimecodeFormat& ListedFormat(int position) { return FormatTable[kScalarRow + 1 + position]; }
+inline const TimecodeFormat& ScalarFormat() { return FormatTable[kScalarRow]; }
 
-// Sets totalDigits to the sum of digits over the first fieldCount fields
-// (0 when fieldCount is 0 or less).
-void ComputeTotalDigits(TimecodeFormat& format);
+// The listed row at table position `position` (0 "Drop Frame" .. 10 "16mm/20",
+// 11 "23.976" .. 18 "60 fps"). Callers must pass 0..kListedFormatCount-1.
+inline const TimecodeFormat& ListedFormat(int position) { return FormatTable[kScalarRow + 1 + position]; }
 
-// The first listed row whose listIndex equals `listIndex`; "Drop Frame" when
-// none does (also for -1, a selector's no-selection value). Never the Scalar row.
-TimecodeFormat& FindFormat(int listIndex);
+// The listed row at selector position `listIndex`; "Drop Frame" for any other
+// index (also for -1, a selector's no-selection value). Never the Scalar row.
+inline const TimecodeFormat& FindFormat(int listIndex)
+{
+    return listIndex >= 0 && listIndex < kListedFormatCount ? ListedFormat(listIndex) : ListedFormat(0);
+}
 
 // Where FillFormatList puts the format names: a drop-down list that keeps
 // insertion order.
@@ -61,8 +92,8 @@ protected:
     ~FormatSelector() = default;
 };
 
-// Appends the eleven listed names in table order and sets each row's
-// listIndex to the number of names added before it (0..10).
-void FillFormatList(FormatSelector& selector);
+// Appends the eleven base names in table order, and with moreRates the eight
+// after them, so that a name's position in the list is its row's listIndex.
+void FillFormatList(FormatSelector& selector, bool moreRates = false);
 
 } // namespace quillet

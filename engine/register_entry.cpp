@@ -11,8 +11,6 @@ CalculatorEngine::CalculatorEngine()
         registers[i] = TimecodeRegister{};
         registers[i].index = i;
     }
-    for (int position = 0; position < kListedFormatCount; ++position) ComputeTotalDigits(ListedFormat(position));
-    ComputeTotalDigits(ScalarFormat());
     for (TimecodeRegister& reg : registers) {
         reg.format = &FindFormat(0);
         reg.entryDigits = kZeroDigits;
@@ -41,6 +39,9 @@ void CalculatorEngine::KeyIn(char key)
         if (reg.freshEntry) {
             std::fill(digits, digits + 7, '0');
             reg.lastOp = 0;
+            // A new entry with no operator waiting starts a new chain: nothing
+            // of a value beyond the exact range is carried on.
+            if (reg.pendingOp == 0) reg.beyondRange = false;
         } else {
             std::copy(digits + 1, digits + 8, digits);
         }
@@ -50,12 +51,26 @@ void CalculatorEngine::KeyIn(char key)
     RefreshRegister(reg);
 }
 
+void CalculatorEngine::PasteDigits(std::string_view text)
+{
+    bool started = false;
+    for (char c : text) {
+        if (c < '0' || c > '9') continue;
+        // The first digit starts a new entry; the rest shift in as typed, so
+        // only the last eight stay.
+        if (!started) current->freshEntry = true;
+        started = true;
+        KeyIn(c);
+    }
+}
+
 void CalculatorEngine::ResetRegister(TimecodeRegister& reg, bool clearMemory)
 {
     reg.entryDigits = kZeroDigits;
     reg.freshEntry = false;
     reg.scalarEntry = false;
     reg.error = false;
+    reg.beyondRange = false;
     reg.pendingOp = 0;
     reg.value = 0;
     if (clearMemory) {
@@ -63,6 +78,13 @@ void CalculatorEngine::ResetRegister(TimecodeRegister& reg, bool clearMemory)
         reg.operand = 0;
         reg.lastOperand = 0;
     }
+}
+
+void CalculatorEngine::ClearEntry()
+{
+    ResetRegister(*current, true);
+    RefreshRegister(*current);
+    Recompute();
 }
 
 void CalculatorEngine::ClearAllRegisters()
@@ -85,11 +107,21 @@ void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
 
 void CalculatorEngine::ShowText(TimecodeRegister& reg, const std::string& text)
 {
+    const bool inError = reg.error || reg.beyondRange;
+    if (!inError) reg.problem = {};
+    else if (reg.error && reg.errorCause.outcome != Outcome::kDone) reg.problem = reg.errorCause;
+    else reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0};
     if (reg.display == nullptr) return;
     std::string& shown = reg.display->m_text;
     shown = text;
-    if (reg.error && !shown.empty()) shown[0] = 'E';
+    if (inError && !shown.empty()) shown[0] = 'E';
     reg.display->Invalidate();
+}
+
+void CalculatorEngine::SetError(TimecodeRegister& reg, RegisterProblem cause)
+{
+    reg.error = true;
+    reg.errorCause = cause;
 }
 
 std::optional<std::int32_t> CalculatorEngine::ParseDigits(const TimecodeFormat& format,
@@ -103,7 +135,7 @@ bool CalculatorEngine::ParseEntry(TimecodeRegister& reg)
     const TimecodeFormat& format = reg.scalarEntry ? ScalarFormat() : *reg.format;
     const std::optional<std::int32_t> read = ParseDigits(format, reg.entryDigits);
     if (!read) {
-        reg.error = true;
+        SetError(reg, {Outcome::kCannotBeRead, UnreadableField(format, reg.entryDigits, Options()), false});
         return true;
     }
     reg.error = false;
@@ -120,8 +152,10 @@ void CalculatorEngine::ValueToDigits(TimecodeRegister& reg)
 
 void CalculatorEngine::StoreResult(TimecodeRegister& reg, std::int64_t result)
 {
+    if (result > kValueLimit || result < -kValueLimit) reg.beyondRange = true;
     reg.value = std::clamp(result, -kValueLimit, kValueLimit);
-    if (FormatValue(*reg.format, reg.value, reg.entryDigits)) reg.error = true;
+    if (FormatValue(*reg.format, reg.value, reg.entryDigits))
+        SetError(reg, {Outcome::kCannotBeShown, -1, reg.value < 0});
 }
 
 } // namespace quillet

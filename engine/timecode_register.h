@@ -11,8 +11,26 @@ namespace quillet {
 
 // Far beyond anything a format can show (at most 99,999,999 units), and small
 // enough that a product with a four-digit operand, or a conversion to
-// hundredths, never leaves 64 bits.
+// hundredths, never leaves 64 bits. The engine holds values exactly within
+// this range; a chain that leaves it shows "E" from then on.
 constexpr std::int64_t kValueLimit = 100'000'000'000'000; // 10^14
+
+// What became of an operation, and why a display shows "E".
+enum class Outcome : std::uint8_t {
+    kDone,           // read, and the result can be shown
+    kCannotBeRead,   // the entry is no valid value in its format; nothing was computed
+    kCannotBeShown,  // negative, too large for the format, or beyond the range held exactly
+    kDivisionByZero, // the right operand of '/' was 0: the result is 0, the left operand lost
+};
+
+struct RegisterProblem {
+    Outcome outcome = Outcome::kDone;
+    // kCannotBeRead: the highest field at or above its modulus (0 the lowest), or -1
+    // for a dropped drop-frame label.
+    int field = -1;
+    // kCannotBeShown: the value is negative (otherwise it is too large).
+    bool negative = false;
+};
 
 // One of the three registers IN, OUT, DURATION.
 struct TimecodeRegister {
@@ -32,7 +50,12 @@ struct TimecodeRegister {
     bool scalarEntry = false;     // the entry is the plain-number operand of '*' or '/'
     std::int32_t isCalcTarget = 0; // Editing mode computes this register from the other two
     bool error = false;           // shown as "E" over the first character
-    TimecodeFormat* format = nullptr; // always a listed row, never Scalar
+    // The value comes from a chain that left the range held exactly, so it is not
+    // the true result: shown as "E" until a reset or a new entry starts afresh.
+    bool beyondRange = false;
+    RegisterProblem errorCause;   // why error or beyondRange was last set
+    RegisterProblem problem;      // why the text last shown has "E"; kDone when it has none
+    const TimecodeFormat* format = nullptr; // always a listed row, never Scalar
     DisplaySink* display = nullptr;
 };
 

@@ -16,14 +16,6 @@ std::int64_t ReadNumber(const char* first, int count)
     return number;
 }
 
-// A label whose frames 00 or 01 fall on second 00 of a minute not divisible
-// by ten does not exist in drop-frame counting. The test looks at the fields
-// as typed, so an overflowed minute such as 70 counts as divisible by ten.
-bool IsDroppedLabel(std::int64_t frames, std::int64_t seconds, std::int64_t minutes)
-{
-    return frames <= 1 && seconds == 0 && minutes % 10 != 0;
-}
-
 // For each number below 100, what its two digits add to two '0' characters
 // (tens in the first byte): one lookup instead of two divisions in a chain.
 constexpr std::array<std::uint16_t, 100> kPairOffsets = [] {
@@ -41,6 +33,22 @@ Unsigned DivideByFieldProduct(Unsigned value, std::uint64_t divisor)
 {
     switch (divisor) {
     case 16: return value / 16;
+    case 24: return value / 24;
+    case 48: return value / 48;
+    case 50: return value / 50;
+    case 60: return value / 60;
+    case 1440: return value / 1440;
+    case 2880: return value / 2880;
+    case 3000: return value / 3000;
+    case 3600: return value / 3600;
+    case 86400: return value / 86400;
+    case 172800: return value / 172800;
+    case 180000: return value / 180000;
+    case 216000: return value / 216000;
+    case 2073600: return value / 2073600;
+    case 4147200: return value / 4147200;
+    case 4320000: return value / 4320000;
+    case 5184000: return value / 5184000;
     case 20: return value / 20;
     case 25: return value / 25;
     case 30: return value / 30;
@@ -103,31 +111,69 @@ bool WriteFields(const TimecodeFormat& format, Unsigned value, EntryDigits& digi
 
 } // namespace
 
-std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
-                                        EntryOptions options)
+namespace {
+
+// The entry's fields carried into one count of the lowest unit (for drop
+// frame, the label count); the highest field at or above its modulus, or -1.
+struct CarriedEntry {
+    std::int64_t count;
+    int overflowedField;
+};
+
+CarriedEntry CarryFields(const TimecodeFormat& format, const EntryDigits& digits)
 {
-    std::int64_t sum = 0;
+    CarriedEntry entry{0, -1};
     int position = 8 - format.totalDigits;
-    std::int64_t typed[4] = {0, 0, 0, 0};
     for (int field = format.fieldCount - 1; field >= 0; --field) {
         const FormatField& f = format.fields[field];
         const std::int64_t v = ReadNumber(&digits[position], f.digits);
         position += f.digits;
-        sum += v;
-        typed[field] = v;
-        if (!options.allowOverflow && v >= f.modulus) return std::nullopt;
-        if (field > 0) sum *= format.fields[field - 1].modulus;
+        entry.count += v;
+        if (v >= f.modulus && entry.overflowedField < 0) entry.overflowedField = field;
+        if (field > 0) entry.count *= format.fields[field - 1].modulus;
     }
+    return entry;
+}
+
+// The real frames before a drop-frame label. The dropped-label rule applies
+// to the label the fields carry into, so one more frame typed never reads as
+// an earlier frame. A dropped label moves up to the first label after the
+// dropped ones, or is refused without bump-up.
+template <typename Count>
+std::optional<std::int64_t> LabelToDropFrames(std::int64_t label, bool bumpUpDropped)
+{
+    if (Count::IsDroppedLabel(label)) {
+        if (!bumpUpDropped) return std::nullopt;
+        label += Count::kDroppedPerMinute;
+    }
+    return Count::LabelToFrames(label);
+}
+
+} // namespace
+
+std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
+                                        EntryOptions options)
+{
+    const CarriedEntry entry = CarryFields(format, digits);
+    if (!options.allowOverflow && entry.overflowedField >= 0) return std::nullopt;
+    std::int64_t sum = entry.count;
     if (IsDropFrame(format)) {
-        if (IsDroppedLabel(typed[0], typed[1], typed[2])) {
-            if (!options.bumpUpDropped) return std::nullopt;
-            sum += 2;
-        }
-        sum = LabelToFrames(sum);
+        const std::optional<std::int64_t> frames = IsNtsc5994(format)
+            ? LabelToDropFrames<DropFrame5994>(sum, options.bumpUpDropped)
+            : LabelToDropFrames<DropFrame2997>(sum, options.bumpUpDropped);
+        if (!frames) return std::nullopt;
+        sum = *frames;
     }
     // Eight digits in any listed layout stay far below 2^31 (the largest,
     // "Real-time" 99:99:99.99, is 36,243,999 hundredths).
     return static_cast<std::int32_t>(sum);
+}
+
+int UnreadableField(const TimecodeFormat& format, const EntryDigits& digits, EntryOptions options)
+{
+    const CarriedEntry entry = CarryFields(format, digits);
+    if (!options.allowOverflow && entry.overflowedField >= 0) return entry.overflowedField;
+    return -1;
 }
 
 bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& digits)
@@ -137,7 +183,8 @@ bool FormatValue(const TimecodeFormat& format, std::int64_t value, EntryDigits& 
         cannotBeShown = true;
         value = -value;
     }
-    if (IsDropFrame(format)) value = FramesToLabel(value);
+    if (IsDropFrame(format))
+        value = IsNtsc5994(format) ? DropFrame5994::FramesToLabel(value) : FramesToLabel(value);
     // Every value a register can hold fits 32 bits, where division is much
     // cheaper; wider values still format exactly.
     const bool leftOver = value <= UINT32_MAX

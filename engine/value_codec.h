@@ -26,6 +26,11 @@ struct EntryOptions {
 std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
                                         EntryOptions options);
 
+// Why ParseDigits refused `digits` with the same arguments: the highest field
+// at or above its modulus (0 is the lowest field), or -1 when the label is a
+// dropped drop-frame label.
+int UnreadableField(const TimecodeFormat& format, const EntryDigits& digits, EntryOptions options);
+
 struct FormattedValue {
     EntryDigits digits;
     bool cannotBeShown; // negative (digits hold the magnitude) or too large (the part above the highest field is lost)

@@ -11,8 +11,6 @@ constexpr int IDCANCEL = 2;
 constexpr int IDD_ABOUTBOX = 100;
 constexpr int IDD_CALCULATOR = 102;
 constexpr int IDD_SETTINGS = 129;
-constexpr int IDR_MAINFRAME = 128; // the application icon
-constexpr int IDS_ABOUTBOX = 101;  // text of the About menu entry
 constexpr int IDM_ABOUTBOX = 0x0010;
 
 constexpr int IDC_KEY_7 = 1000;

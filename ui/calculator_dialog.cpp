@@ -134,9 +134,7 @@ void CalculatorDialog::OnInitDialog()
     engine.AttachDisplay(kOut, &outDisplay);
     engine.AttachDisplay(kDuration, &durationDisplay);
 
-    inDisplay.m_backColor = ActiveColour;
-    outDisplay.m_backColor = InactiveColour;
-    durationDisplay.m_backColor = InactiveColour;
+    ColourDisplays(kIn);
 
     engine.SetMode(2);
     UpdateModeControls();

@@ -115,6 +115,9 @@ private:
     void CalcClick(int target);
     void UpdateCalcControls();
     void UpdateModeControls();
+    // Current register white, the others light grey; in Editing mode the
+    // computed register pale red over that. Only sets the colours.
+    void ColourDisplays(int current);
     void RepaintDisplays();
     LcdDisplay& Display(int index);
     int CalcField(int index) const;

@@ -57,12 +57,7 @@ void CalculatorDialog::OnKeyDoubleZero()
 
 void CalculatorDialog::OnKeyBackspace() { engine.KeyIn(8); }
 
-void CalculatorDialog::OnKeyClear()
-{
-    engine.ResetRegister(*engine.current, true);
-    engine.RefreshRegister(*engine.current);
-    engine.Recompute();
-}
+void CalculatorDialog::OnKeyClear() { engine.ClearEntry(); }
 
 void CalculatorDialog::OnKeyClearAll() { engine.ClearAllRegisters(); }
 void CalculatorDialog::OnKeyAdd() { engine.ApplyOperator('+', false); }
@@ -83,16 +78,9 @@ void CalculatorDialog::OnEditCopy()
 
 void CalculatorDialog::OnEditPaste()
 {
-    QString digits;
-    for (const QChar c : QGuiApplication::clipboard()->text()) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
-    }
-    if (digits.isEmpty()) return;
-    // A new entry, as typed right after a commit: the first digit replaces the old
-    // digits instead of shifting them. A pending operator stays pending, so a pasted
-    // right operand works like a typed one.
-    engine.current->freshEntry = true;
-    for (const QChar c : digits.right(8)) engine.KeyIn(static_cast<char>(c.unicode()));
+    // A new entry, as typed right after a commit; a pending operator stays
+    // pending, so a pasted right operand works like a typed one.
+    engine.PasteDigits(QGuiApplication::clipboard()->text().toStdString());
 }
 
 } // namespace quillet

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <cstring>
 
 namespace quillet {
 
@@ -54,7 +53,7 @@ void DialogBuilder::FitTexts()
         const bool captioned = item->kind == ItemKind::CheckBox || item->kind == ItemKind::RadioButton
                                || item->kind == ItemKind::Label;
         // Bound controls size themselves (a link fits its caption, for one).
-        const bool bound = std::any_of(m_bound.begin(), m_bound.end(), [widget = widget](const auto& b) { return b.second == widget; });
+        const bool bound = std::any_of(m_bound.begin(), m_bound.end(), [target = widget](const auto& b) { return b.second == target; });
         if (!captioned || bound || item->text[0] == '\0') continue;
         const int needed = widget->sizeHint().width() - widget->width();
         if (needed <= 0) continue;
@@ -130,14 +129,6 @@ QWidget* DialogBuilder::Item(int id) const
     if (id == kNoId) return nullptr;
     for (const auto& [item, widget] : m_items) {
         if (item->id == id) return widget;
-    }
-    return nullptr;
-}
-
-QWidget* DialogBuilder::Item(const char* name) const
-{
-    for (const auto& [item, widget] : m_items) {
-        if (std::strcmp(item->name, name) == 0) return widget;
     }
     return nullptr;
 }

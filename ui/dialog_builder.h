@@ -31,8 +31,6 @@ public:
 
     // The widget of item `id`, or nullptr for an unknown id.
     QWidget* Item(int id) const;
-    // The widget named `name` (items without an id are found this way).
-    QWidget* Item(const char* name) const;
     const DialogUnits& Units() const { return m_units; }
 
 private:

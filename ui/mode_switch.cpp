@@ -4,7 +4,6 @@
 
 #include "calculator_dialog.h"
 
-#include "colours.h"
 #include "resources/control_ids.h"
 
 namespace quillet {
@@ -45,12 +44,9 @@ void CalculatorDialog::UpdateModeControls()
     outSelector.setVisible(conversion);
     durationSelector.setVisible(conversion);
     for (int id : kModeOnlyInEditing) GetDlgItem(id)->setVisible(!conversion);
-    if (!conversion) return; // OnCalcDuration has just coloured the displays
-
-    inDisplay.m_backColor = InactiveColour;
-    outDisplay.m_backColor = InactiveColour;
-    durationDisplay.m_backColor = InactiveColour;
-    if (selectedRegister >= 0 && selectedRegister < 3) Display(selectedRegister).m_backColor = ActiveColour;
+    // In Editing mode OnCalcDuration has just coloured the displays. No
+    // repaint here: every register is refreshed right after this.
+    if (conversion) ColourDisplays(selectedRegister);
 }
 
 } // namespace quillet

@@ -66,6 +66,14 @@ int CalculatorDialog::ComputedRegister() const
     return -1;
 }
 
+void CalculatorDialog::ColourDisplays(int current)
+{
+    for (int i = 0; i < 3; ++i) Display(i).m_backColor = i == current ? ActiveColour : InactiveColour;
+    if (engine.conversionMode) return;
+    const int computed = ComputedRegister();
+    if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
+}
+
 void CalculatorDialog::RepaintDisplays()
 {
     inDisplay.Invalidate();
@@ -95,11 +103,7 @@ void CalculatorDialog::SelectRadio(int index)
 {
     UpdateData(true);
     engine.SelectRegister(index);
-    for (int i = 0; i < 3; ++i) Display(i).m_backColor = i == index ? ActiveColour : InactiveColour;
-    if (!engine.conversionMode) {
-        const int computed = ComputedRegister();
-        if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
-    }
+    ColourDisplays(index);
     RepaintDisplays();
 }
 
@@ -137,12 +141,7 @@ void CalculatorDialog::UpdateCalcControls()
     static_cast<QLabel*>(GetDlgItem(kLabelIds[0]))->setText(QStringLiteral("IN"));
     static_cast<QLabel*>(GetDlgItem(kLabelIds[1]))->setText(QStringLiteral("OUT"));
     static_cast<QLabel*>(GetDlgItem(kLabelIds[2]))->setText(QStringLiteral("CALC (DURATION)"));
-    for (int i = 0; i < 3; ++i) Display(i).m_backColor = InactiveColour;
-    if (selectedRegister >= 0 && selectedRegister < 3) Display(selectedRegister).m_backColor = ActiveColour;
-    if (!engine.conversionMode) {
-        const int computed = ComputedRegister();
-        if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
-    }
+    ColourDisplays(selectedRegister);
     RepaintDisplays();
 }
 

@@ -1,5 +1,9 @@
 #include "controls/link/desktop_entry.h"
 
+#include "controls/link/handler_command.h"
+
+#include <array>
+
 namespace {
 
 std::string_view Trimmed(std::string_view text)
@@ -31,7 +35,68 @@ std::string Unescaped(std::string_view value)
     return result;
 }
 
+bool IsAddressCode(char code)
+{
+    return code == 'u' || code == 'U' || code == 'f' || code == 'F';
+}
+
+// A field code for the address between double quotes, read with the quoting
+// rules of SplitExecLine.
+bool HasQuotedAddressCode(std::string_view exec)
+{
+    bool quoted = false;
+    for (std::size_t i = 0; i < exec.size(); ++i) {
+        const char c = exec[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (quoted && c == '\\' && i + 1 < exec.size()) {
+            ++i;
+        } else if (c == '%' && i + 1 < exec.size()) {
+            if (quoted && IsAddressCode(exec[i + 1])) return true;
+            ++i;
+        }
+    }
+    return false;
+}
+
+// Whether an unquoted argument holds the address's field code ("%%" is a percent sign).
+bool HasAddressCode(std::string_view argument)
+{
+    for (std::size_t i = 0; i + 1 < argument.size(); ++i) {
+        if (argument[i] != '%') continue;
+        if (IsAddressCode(argument[i + 1])) return true;
+        ++i;
+    }
+    return false;
+}
+
+bool IsShell(std::string_view program)
+{
+    const auto slash = program.rfind('/');
+    if (slash != std::string_view::npos) program.remove_prefix(slash + 1);
+    constexpr std::array<std::string_view, 14> shells{"sh",  "bash", "dash", "zsh",  "ksh",  "mksh",    "pdksh",
+                                                      "ash", "yash", "fish", "csh",  "tcsh", "busybox", "rc"};
+    for (std::string_view shell : shells) {
+        if (program == shell) return true;
+    }
+    return false;
+}
+
 } // namespace
+
+bool ExecHandsAddressToShell(std::string_view exec)
+{
+    if (HasQuotedAddressCode(exec)) return true;
+    const std::optional<std::vector<std::string>> arguments = SplitExecLine(exec);
+    if (!arguments) return false;  // refused later anyway
+    // A shell anywhere in front of the address, so also behind env, nice,
+    // flatpak-spawn and the like.
+    for (const std::string& argument : *arguments) {
+        if (IsShell(argument)) return true;
+        if (HasAddressCode(argument)) return false;
+    }
+    return false;
+}
 
 std::optional<std::string> DesktopEntryExec(std::string_view fileText)
 {

@@ -2,6 +2,7 @@
 
 #ifndef _WIN32
 
+#include "controls/link/desktop_entry.h"
 #include "controls/link/handler_command.h"
 
 namespace {
@@ -77,7 +78,7 @@ int OpenTarget(const char* target, int /*showCommand*/)
     // Fallback: the desktop's handler for web pages, started directly. When
     // it cannot be found, xdg-open's own failure is the one reported.
     const std::optional<std::string> handler = opener.WebPageHandler();
-    if (!handler) return result;
+    if (!handler || ExecHandsAddressToShell(*handler)) return result;
     std::optional<std::vector<std::string>> arguments = HandlerArguments(*handler, address);
     if (!arguments) return result;
     const std::string program = arguments->front();

@@ -5,7 +5,9 @@
 //
 // Windows: ShellExecute, then the command registered for ".htm" pages
 // (link_opener_win.cpp). Linux: xdg-open, then the desktop's handler for
-// text/html. macOS: open. Elsewhere than Windows every program is started
+// text/html, unless that would hand the address to a shell. macOS: open.
+// OpenTarget waits for the verdict; the link calls it through
+// OpenTargetInBackground (open_in_background.h). Elsewhere than Windows every program is started
 // through the replaceable LinkOpener, so tests can record what would run.
 
 #include <optional>

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -32,25 +33,61 @@ constexpr std::array errorTexts{
 };
 static_assert(errorTexts.size() == 13);
 
+#ifndef _WIN32
+// What the failures of xdg-open, open and a desktop's web-page handler come
+// to (link_opener.h), in words for this system: the Windows ones speak of
+// files and filename extensions.
+constexpr std::array otherSystemTexts{
+    ErrorText{2, "The program that opens web pages could not be found."},
+    ErrorText{27, "The program that opens web pages reported an error."},
+    ErrorText{31, "No web browser is set up to open web pages."},
+};
+#endif
+
+template <std::size_t N>
+std::optional<QString> Lookup(int code, const std::array<ErrorText, N>& texts)
+{
+    for (const ErrorText& text : texts) {
+        if (text.code == code)
+            return QString::fromLatin1(text.description.data(), static_cast<qsizetype>(text.description.size()));
+    }
+    return std::nullopt;
+}
+
+QString Prefixed(const QString& text)
+{
+    return QStringLiteral("Can't open link:\n\n") + text;
+}
+
 } // namespace
 
 QString OpenErrorDescription(int code)
 {
-    for (const ErrorText& text : errorTexts) {
-        if (text.code == code)
-            return QString::fromLatin1(text.description.data(), static_cast<qsizetype>(text.description.size()));
-    }
-    return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    return Lookup(code, errorTexts).value_or(QStringLiteral("Unknown Error (%1) occurred.").arg(code));
 }
 
 QString OpenErrorMessage(int code)
 {
-    return QStringLiteral("Can't open link:\n\n") + OpenErrorDescription(code);
+    return Prefixed(OpenErrorDescription(code));
 }
 
-void ShowOpenError(int code)
+QString PlatformOpenErrorMessage(int code, [[maybe_unused]] const QString& target)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), OpenErrorMessage(code), QMessageBox::Ok,
-                    QApplication::activeWindow());
+#ifdef _WIN32
+    return OpenErrorMessage(code);
+#else
+    return Prefixed(target + QStringLiteral("\n\n") + Lookup(code, otherSystemTexts).value_or(OpenErrorDescription(code)));
+#endif
+}
+
+void ShowOpenError(int code, const QString& target)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), PlatformOpenErrorMessage(code, target),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    // An address is never markup.
+    box.setTextFormat(Qt::PlainText);
+#ifndef _WIN32
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+#endif
     box.exec();
 }

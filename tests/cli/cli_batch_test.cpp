@@ -115,7 +115,7 @@ TEST(CliBatch, ALargeBatchMatchesOneValueAtATime)
         }
         const auto result = session.Convert(parse.typed);
         expected += std::string{result.text} + "\n";
-        if (result.outcome != quillet::cli::Outcome::kFine)
+        if (result.outcome != quillet::cli::Outcome::kDone)
             expectedErrors += "quillet-calc: line " + std::to_string(i + 1) + ": '" + value + "': cannot be shown";
     }
     const CalcRun run = RunCalc({"convert", "NTSC frames", "Drop Frame"}, input);

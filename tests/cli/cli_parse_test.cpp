@@ -93,7 +93,6 @@ TEST(CliFormatNames, FindsEveryFormatByNameInAnyCaseAndByAlias)
 
 TEST(CliFormatNames, LayoutsMatchTheTextTheEngineBuilds)
 {
-    CalculatorEngine engine; // computes the digit totals the text form needs
     for (int position = 0; position < kListedFormatCount; ++position) {
         SCOPED_TRACE(FormatNameAt(position));
         std::string zeros{kFormatAliases[position].layout};

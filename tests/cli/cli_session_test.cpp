@@ -10,11 +10,6 @@
 namespace quillet::cli {
 namespace {
 
-class NullSelector final : public FormatSelector {
-public:
-    void AddString(const char*) override {}
-};
-
 class Display final : public DisplaySink {
 public:
     void Invalidate() override {}
@@ -31,8 +26,6 @@ TypedDigits Typed(const char* text)
 // digits typed into IN, then a click on OUT, which commits IN.
 std::string WindowConversion(int from, int to, const char* text, bool strict)
 {
-    NullSelector selector;
-    FillFormatList(selector);
     CalculatorEngine engine;
     Display in;
     Display out;
@@ -88,11 +81,11 @@ TEST(CliConversionSession, TellsWhyAValueEndedInError)
     };
     const Case cases[] = {
         {"dropped label, no bump-up", 0, 3, false, true, "1:00.00", "E0:01:00.00", Outcome::kCannotBeRead, false},
-        {"dropped label bumped up", 0, 3, false, false, "1:00.00", "00001800", Outcome::kFine, false},
+        {"dropped label bumped up", 0, 3, false, false, "1:00.00", "00001800", Outcome::kDone, false},
         {"60 seconds, strict", 1, 0, true, false, "60:00", "E0:00:60:00", Outcome::kCannotBeRead, false},
-        {"60 seconds overflow", 1, 1, false, false, "60:00", "00:01:00:00", Outcome::kFine, false},
+        {"60 seconds overflow", 1, 1, false, false, "60:00", "00:01:00:00", Outcome::kDone, false},
         {"beyond 24 hours in TO", 3, 0, false, false, "2589408", "E0:00:00.00", Outcome::kCannotBeShown, false},
-        {"25 hours read, shown as frames", 1, 3, false, false, "25:00:00:00", "02700000", Outcome::kFine, true},
+        {"25 hours read, shown as frames", 1, 3, false, false, "25:00:00:00", "02700000", Outcome::kDone, true},
         {"25 hours in its own format", 1, 1, false, false, "25:00:00:00", "E1:00:00:00", Outcome::kCannotBeShown,
          true},
     };

@@ -122,6 +122,35 @@ TEST(DesktopEntry, ReadsExecFromTheDesktopEntryGroupOnly)
     }
 }
 
+TEST(DesktopEntry, HandlersThatPassTheAddressToAShellAreRecognised)
+{
+    struct Case {
+        const char* exec;
+        bool handsToShell;
+    };
+    const Case cases[] = {
+        {R"(sh -c "browser %u")", true},
+        {R"(/bin/bash -lc "exec firefox --new-tab %U")", true},
+        {R"(browser "%u")", true},
+        {R"(browser "--url=%f" --x)", true},
+        {"sh -c %u", true},
+        {R"(sh -c 'browser "$1"' sh %u)", true},
+        {R"(env BROWSER_X=1 /usr/bin/dash -c "browser" %u)", true},
+        {"firefox-esr %u", false},
+        {"env MOZ_ENABLE_WAYLAND=1 firefox --new-window %u", false},
+        {"browser --url=%u", false},
+        {R"("/opt/My Browser/run" --x %U)", false},
+        {R"(browser "50%% off" %u)", false},
+        {R"(browser "%%u")", false},
+        {"browser %u sh", false},
+        {"browser", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.exec);
+        EXPECT_EQ(ExecHandsAddressToShell(c.exec), c.handsToShell);
+    }
+}
+
 TEST(OpenError, EveryCodeHasItsTextBehindThePrefix)
 {
     struct Case {
@@ -151,6 +180,32 @@ TEST(OpenError, EveryCodeHasItsTextBehindThePrefix)
         EXPECT_EQ(OpenErrorMessage(c.code), QStringLiteral("Can't open link:\n\n") + QString::fromUtf8(c.description));
     }
 }
+
+#ifndef _WIN32
+
+TEST(OpenError, HereTheMessageShowsTheAddressAndSpeaksOfWebPages)
+{
+    const QString address = QStringLiteral("https://a.example/<b>x</b>?q=1&r=2");
+    struct Case {
+        int code;
+        const char* description;
+    };
+    const Case cases[] = {
+        {2, "The program that opens web pages could not be found."},
+        {27, "The program that opens web pages reported an error."},
+        {31, "No web browser is set up to open web pages."},
+        {26, "A sharing violation occurred. "},
+        {4, "Unknown Error (4) occurred."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(PlatformOpenErrorMessage(c.code, address),
+                  QStringLiteral("Can't open link:\n\n") + address + QStringLiteral("\n\n") + QString::fromUtf8(c.description));
+        EXPECT_FALSE(PlatformOpenErrorMessage(c.code, address).contains(QStringLiteral("extension")));
+    }
+}
+
+#endif
 
 TEST(OpenResultCodes, FailuresMapOntoTextsTheUserCanRead)
 {
@@ -220,6 +275,17 @@ TEST(OpenTarget, ReportsXdgOpensFailureWhenNoHandlerIsFound)
     opener.handler = "missing-browser %u";
     EXPECT_EQ(OpenTarget("http://a/", SwShow), OpenFileNotFound) << "the handler's own failure counts";
     EXPECT_EQ(opener.calls.size(), 2u);
+}
+
+TEST(OpenTarget, AHandlerThatWouldPutTheAddressIntoShellTextIsNotRun)
+{
+    RecordingLinkOpener opener;
+    ScopedLinkOpener scope(opener);
+    opener.outcomes = {ExitedWith(3)};
+    opener.handler = R"(sh -c "browser %u")";
+    EXPECT_EQ(OpenTarget("http://a/;touch /tmp/x", SwShow), OpenNoAssociation) << "xdg-open's failure is reported";
+    ASSERT_EQ(opener.calls.size(), 1u);
+    EXPECT_EQ(opener.calls[0].program, "xdg-open");
 }
 
 TEST(OpenTarget, HostileAddressIsOneArgumentAndRunsNothingElse)

@@ -14,7 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -44,6 +48,8 @@ public:
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
+            format = box->textFormat();
+            interaction = box->textInteractionFlags();
             grabberWhileShown = QWidget::mouseGrabber();
             ++count;
             box->accept();
@@ -53,11 +59,60 @@ public:
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    Qt::TextInteractionFlags interaction;
     QWidget* grabberWhileShown = nullptr;
     int count = 0;
 
 private:
     QTimer m_timer;
+};
+
+// An opener whose programs run until the test lets them end, as xdg-open does
+// while it keeps a browser in the foreground.
+class GatedLinkOpener final : public LinkOpener {
+public:
+    RunOutcome Run(const std::string& /*program*/, const std::vector<std::string>& /*args*/, int /*waitMs*/) override
+    {
+        std::unique_lock lock(m_mutex);
+        ++m_runs;
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return m_open; });
+        return {RunOutcome::State::Exited, m_exitCode};
+    }
+    // Asked after a failure; the opening touches this opener no more after it.
+    std::optional<std::string> WebPageHandler() override
+    {
+        m_handlerQueries.fetch_add(1);
+        return std::nullopt;
+    }
+    int HandlerQueries() const { return m_handlerQueries.load(); }
+
+    bool WaitForRun()
+    {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(5), [this] { return m_runs > 0; });
+    }
+    int Runs()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_runs;
+    }
+    void Finish(int exitCode)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_exitCode = exitCode;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_runs = 0;
+    bool m_open = false;
+    int m_exitCode = 0;
+    std::atomic<int> m_handlerQueries{0};
 };
 
 class HyperLinkTest : public ::testing::Test {
@@ -82,6 +137,18 @@ protected:
         // Qt drops a move to where the pointer already is, and the pointer
         // may still rest where an earlier test left it.
         QTest::mouseMove(Handle(), QPoint(window.width() - 2, window.height() - 2));
+    }
+
+    // The opening runs away from this thread; its result comes through the event queue.
+    void WaitForResult()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !link->Opening(); }, 5000)) << "no result from the opening";
+    }
+
+    void TearDown() override
+    {
+        // The opener must outlive every opening that uses it.
+        if (link != nullptr) WaitForResult();
     }
 
     QPoint InLink(QPoint p = {3, 3}) const { return link->mapTo(&window, p); }
@@ -224,6 +291,7 @@ TEST_F(HyperLinkTest, ClickOpensOnceThenTealUntilFocusLeavesThenPurple)
     EXPECT_TRUE(link->hasFocus());
     EXPECT_TRUE(opener.calls.empty()) << "opens on release, not on press";
     QTest::mouseRelease(Handle(), Qt::LeftButton, {}, InLink());
+    WaitForResult();
 
     ASSERT_EQ(opener.calls.size(), 1u);
     EXPECT_EQ(opener.calls[0].program, "xdg-open");
@@ -256,6 +324,7 @@ TEST_F(HyperLinkTest, PressThenLeaveThenReleaseOutsideOpensNothing)
     // Back over the caption, a whole click still works.
     QTest::mouseMove(Handle(), InLink());
     QTest::mouseClick(Handle(), Qt::LeftButton, {}, InLink());
+    WaitForResult();
     EXPECT_EQ(opener.calls.size(), 1u);
 }
 
@@ -273,6 +342,7 @@ TEST_F(HyperLinkTest, SpaceOpensOnlyWhileTheLinkHasTheFocus)
     QTest::keyClick(Handle(), Qt::Key_Return);
     EXPECT_TRUE(opener.calls.empty());
     QTest::keyClick(Handle(), Qt::Key_Space);
+    WaitForResult();
     EXPECT_EQ(opener.calls.size(), 1u);
     EXPECT_EQ(link->m_opened, 1);
 }
@@ -285,11 +355,14 @@ TEST_F(HyperLinkTest, FailureShowsTheErrorBoxAndLeavesTheLinkUnopened)
     MessageBoxCatcher catcher;
     QTest::mouseMove(Handle(), InLink());
     QTest::mouseClick(Handle(), Qt::LeftButton, {}, InLink());
+    WaitForResult();
 
     EXPECT_EQ(catcher.count, 1);
     EXPECT_EQ(catcher.title, "quillet");
     EXPECT_EQ(catcher.icon, QMessageBox::Warning);
-    EXPECT_EQ(catcher.text, "Can't open link:\n\nThere is no application associated\nwith the given filename extension.");
+    EXPECT_EQ(catcher.text, "Can't open link:\n\n" + address + "\n\nNo web browser is set up to open web pages.");
+    EXPECT_TRUE(catcher.interaction & Qt::TextSelectableByMouse) << "the address can be copied";
+    EXPECT_EQ(catcher.format, Qt::PlainText);
     EXPECT_EQ(catcher.grabberWhileShown, nullptr) << "the box's OK button must be clickable";
     EXPECT_EQ(link->m_opened, 0);
     EXPECT_EQ(opener.handlerQueries, 1);
@@ -297,6 +370,7 @@ TEST_F(HyperLinkTest, FailureShowsTheErrorBoxAndLeavesTheLinkUnopened)
     // The link keeps working.
     link->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(Handle(), Qt::Key_Space);
+    WaitForResult();
     EXPECT_EQ(link->m_opened, 1);
     EXPECT_EQ(catcher.count, 1);
 }
@@ -306,6 +380,7 @@ TEST_F(HyperLinkTest, LosingTheFocusClearsHoverButKeepsTheGrabUntilThePointerLea
     Attach();
     QTest::mouseMove(Handle(), InLink());
     QTest::mouseClick(Handle(), Qt::LeftButton, {}, InLink());
+    WaitForResult();
     other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(link->m_hover, 0);
     EXPECT_EQ(link->m_focused, 0);
@@ -316,4 +391,48 @@ TEST_F(HyperLinkTest, LosingTheFocusClearsHoverButKeepsTheGrabUntilThePointerLea
     QTest::mouseMove(Handle(), Outside());
     EXPECT_EQ(link->m_hover, 0);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(HyperLinkTest, ClickReturnsBeforeTheOpeningEndsAndOpensOnce)
+{
+    GatedLinkOpener gated;
+    ScopedLinkOpener gatedScope(gated);
+    Attach();
+    QTest::mouseMove(Handle(), InLink());
+    QTest::mouseClick(Handle(), Qt::LeftButton, {}, InLink());
+    ASSERT_TRUE(gated.WaitForRun());
+    EXPECT_TRUE(link->Opening());
+    EXPECT_EQ(link->m_opened, 0);
+
+    // The window goes on working meanwhile; a second click opens nothing more.
+    other->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Handle(), Qt::Key_X);
+    EXPECT_EQ(other->text(), "x");
+    QTest::mouseMove(Handle(), InLink());
+    QTest::mouseClick(Handle(), Qt::LeftButton, {}, InLink());
+    QTest::qWait(50);
+    EXPECT_EQ(gated.Runs(), 1);
+
+    gated.Finish(0);
+    WaitForResult();
+    EXPECT_EQ(link->m_opened, 1);
+    EXPECT_EQ(gated.Runs(), 1);
+}
+
+TEST_F(HyperLinkTest, ResultForALinkThatIsGoneIsDropped)
+{
+    GatedLinkOpener gated;
+    ScopedLinkOpener gatedScope(gated);
+    Attach();
+    MessageBoxCatcher catcher;
+    link->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Handle(), Qt::Key_Space);
+    ASSERT_TRUE(gated.WaitForRun());
+    delete link;
+    link = nullptr;
+
+    gated.Finish(3);  // a failure: it would show the error box
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gated.HandlerQueries() == 1; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(catcher.count, 0);
 }

@@ -2,6 +2,7 @@
 // drawing calls predict, and it behaves as a display and a click target.
 
 #include "controls/lcd_display.h"
+#include "controls/lcd_images.h"
 #include "controls/lcd_recording_canvas.h"
 #include "controls/lcd_screen_canvas.h"
 
@@ -14,29 +15,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace quillet {
 namespace {
-
-// Empty when the images match; otherwise where they first differ.
-std::string FirstDifference(const QImage& actual, const QImage& expected)
-{
-    if (actual.size() != expected.size()) return "sizes differ";
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x) {
-            const QRgb a = actual.pixel(x, y) & 0xFFFFFF;
-            const QRgb e = expected.pixel(x, y) & 0xFFFFFF;
-            if (a != e) {
-                std::ostringstream out;
-                out << "pixel (" << x << ", " << y << ") is " << std::hex << a << ", expected " << e;
-                return out.str();
-            }
-        }
-    return {};
-}
 
 QImage Predicted(LcdDisplay& display, const std::string& text, int width, int height)
 {
@@ -72,24 +55,43 @@ TEST(LcdDisplayPixels, GrabbedWidgetMatchesTheRecordedDrawing)
     }
 }
 
-// On a high-DPI device the display draws in device pixels: larger digits,
-// lines still one device pixel wide and on the pixel grid.
+// On a high-DPI device the screen canvas paints the device-pixel calls it is
+// given exactly, each on one whole device pixel, wherever the painter's origin
+// falls between pixels.
 TEST(LcdDisplayPixels, HighDpiDevicePaintsWholeDevicePixels)
 {
     for (const qreal ratio : {1.25, 1.5, 2.0, 3.0}) {
-        SCOPED_TRACE("device pixel ratio " + std::to_string(ratio));
-        const int width = qRound(196 * ratio);
-        const int height = qRound(36 * ratio);
-        LcdDisplay display;
-        QImage image(width, height, QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::magenta);
-        {
-            QPainter painter(&image);
-            LcdScreenCanvas canvas(painter, QSize(width, height));
-            display.DrawDisplay(canvas, "E1:23;45.67/-+*");
+        for (const int offset : {0, 7}) {
+            SCOPED_TRACE("device pixel ratio " + std::to_string(ratio) + ", origin at logical " + std::to_string(offset));
+            const QSize logicalSize(196, 36);
+            const DevicePixelGrid grid(ratio, QPointF(offset * ratio, offset * ratio));
+            const QSize deviceSize = grid.DeviceSize(logicalSize);
+            const int first = qRound(offset * ratio); // the first device pixel the area owns
+            LcdDisplay display;
+            QImage image(qCeil((offset + 196) * ratio) + 1, qCeil((offset + 36) * ratio) + 1, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::magenta);
+            {
+                QPainter painter(&image);
+                painter.translate(offset, offset);
+                LcdScreenCanvas canvas(painter, logicalSize);
+                ASSERT_EQ(canvas.ClientRect(), (LcdRect{0, 0, deviceSize.width(), deviceSize.height()}));
+                display.DrawDisplay(canvas, "E1:23;45.67/-+*");
+            }
+            const QImage painted = image.copy(first, first, deviceSize.width(), deviceSize.height());
+            EXPECT_EQ(FirstDifference(painted, Predicted(display, "E1:23;45.67/-+*", deviceSize.width(),
+                                                         deviceSize.height())),
+                      "");
+            // Nothing lands left of, above or below the area. (Text that runs
+            // past its right edge is for the window to clip.)
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const bool beside = x < first || y < first || y >= first + deviceSize.height();
+                    if (beside) {
+                        ASSERT_EQ(image.pixel(x, y), QColor(Qt::magenta).rgb()) << x << ", " << y;
+                    }
+                }
         }
-        EXPECT_EQ(FirstDifference(image, Predicted(display, "E1:23;45.67/-+*", width, height)), "");
     }
 }
 

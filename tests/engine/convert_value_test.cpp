@@ -41,6 +41,11 @@ TEST(ConvertValue, RulesByRate)
         {"an hour at 29.97 is an hour at 30 fps", kDropFrame, 107892, kFps30Frames, 108000},
         {"an hour at 30 fps is an hour at 29.97", kFps30Frames, 108000, kDropFrame, 107892},
         {"negative values convert by magnitude", kNtscFrames, -1800, kRealTime, -6006},
+        {"59.94 meets 60 fps through its own labels", k5994Df, 215785, k60Fps, 216001},
+        {"60 fps meets 59.94 through its labels", k60Fps, 216001, k5994Ndf, 215785},
+        {"30 fps meets 59.94 at half a 60 fps count", k30Fps, 1802, k5994Df, 3600},
+        {"real time to 23.976 truncates", kRealTime, 100, k23976, 23},
+        {"23.976 to 30 fps truncates its NTSC count first", k23976, 3, k30Fps, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -60,12 +65,14 @@ TEST(ConvertValue, VideoAndThirtyFramesRoundTripExactly)
     }
 }
 
-TEST(ConvertValue, FormatsOfEqualRateKeepTheCount)
+TEST(ConvertValue, FormatsOfEqualRateAndShareKeepTheCount)
 {
-    CalculatorEngine engine;
     for (int from = 0; from < kListedFormatCount; ++from)
         for (int to = 0; to < kListedFormatCount; ++to) {
-            if (ListedFormat(from).rate != ListedFormat(to).rate) continue;
+            const TimecodeFormat& a = ListedFormat(from);
+            const TimecodeFormat& b = ListedFormat(to);
+            if (a.rate != b.rate || a.familyNumerator * b.familyDenominator != b.familyNumerator * a.familyDenominator)
+                continue;
             for (std::int64_t value : {0LL, 1LL, 1799LL, 1800LL, 17982LL, 2589407LL, 99999999LL})
                 EXPECT_EQ(Convert(from, value, to), value) << from << " -> " << to;
         }
@@ -81,18 +88,17 @@ TEST(ConvertValue, ProductsBeyondThirtyTwoBitsDoNotWrap)
 namespace {
 
 // One line per conversion: the source text, the converted value and the text
-// shown in the target format, through a register as the window shows it.
-std::string ConversionMatrix()
+// shown in the target format. `pairs` picks the pairs of list positions.
+template <typename Pairs>
+std::string ConversionMatrix(std::initializer_list<std::int64_t> values, Pairs pairs)
 {
-    const std::int64_t values[] = {0, 1, 2, 29, 30, 1799, 1800, 1801, 17981, 17982, 107892, 108000,
-                                   2589407, 2592000, 8639999, 39999999, 99999999};
     std::ostringstream out;
-    Calculator calc;
     for (int from = 0; from < kListedFormatCount; ++from)
         for (std::int64_t value : values) {
             const FormattedValue source = FormatValue(ListedFormat(from), value);
             const std::string sourceText = DigitsToText(ListedFormat(from), source.digits);
             for (int to = 0; to < kListedFormatCount; ++to) {
+                if (!pairs(from, to)) continue;
                 const std::int64_t converted = Convert(from, value, to);
                 const FormattedValue target = FormatValue(ListedFormat(to), converted);
                 out << ListedFormat(from).name << ' ' << value << ' ' << (source.cannotBeShown ? "E" : "")
@@ -104,12 +110,10 @@ std::string ConversionMatrix()
     return out.str();
 }
 
-} // namespace
-
-TEST(ConvertValue, EveryFormatPairMatchesTheReviewedMatrix)
+// Compares with a reviewed file in tests/engine; QUILLET_UPDATE_GOLDEN=1 rewrites it.
+void ExpectGolden(const char* name, const std::string& actual)
 {
-    const std::string path = std::string(QUILLET_SOURCE_DIR) + "/tests/engine/conversion_matrix.golden";
-    const std::string actual = ConversionMatrix();
+    const std::string path = std::string(QUILLET_SOURCE_DIR) + "/tests/engine/" + name;
     if (std::getenv("QUILLET_UPDATE_GOLDEN") != nullptr) {
         std::ofstream(path) << actual;
         GTEST_SKIP() << "rewrote " << path;
@@ -125,4 +129,21 @@ TEST(ConvertValue, EveryFormatPairMatchesTheReviewedMatrix)
         ASSERT_EQ(gotLine, wantLine) << "line " << line;
     }
     EXPECT_FALSE(std::getline(got, gotLine)) << "matrix has extra lines";
+}
+
+} // namespace
+
+TEST(ConvertValue, EveryPairOfTheElevenMatchesTheReviewedMatrix)
+{
+    ExpectGolden("conversion_matrix.golden",
+                 ConversionMatrix({0, 1, 2, 29, 30, 1799, 1800, 1801, 17981, 17982, 107892, 108000, 2589407, 2592000,
+                                   8639999, 39999999, 99999999},
+                                  [](int from, int to) { return from < kBaseFormatCount && to < kBaseFormatCount; }));
+}
+
+TEST(ConvertValue, EveryPairWithAFrameRateBeyondTheElevenMatchesTheReviewedMatrix)
+{
+    ExpectGolden("conversion_matrix_more_rates.golden",
+                 ConversionMatrix({0, 1, 24, 60, 3599, 3600, 35964, 86400, 180000, 215784, 216000, 5178815, 99999999},
+                                  [](int from, int to) { return from >= kBaseFormatCount || to >= kBaseFormatCount; }));
 }

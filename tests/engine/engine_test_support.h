@@ -1,6 +1,6 @@
 #pragma once
 // Shared helpers for the engine tests: a display that records every text it
-// is handed, and an engine with three such displays and filled format lists.
+// is handed, and an engine with three such displays.
 
 #include "engine/calculator_engine.h"
 
@@ -23,7 +23,8 @@ struct NameList final : FormatSelector {
 // List positions of the formats, as the selectors show them.
 enum Position {
     kDropFrame, kNtscNd, kPal, kNtscFrames, kPalFrames, kFilmFrames, kFps30Frames,
-    kRealTime, k16mm, k35mm, k16mm20
+    kRealTime, k16mm, k35mm, k16mm20,
+    k23976, k24Fps, k30Fps, k48Fps, k50Fps, k5994Df, k5994Ndf, k60Fps
 };
 
 struct Calculator {
@@ -32,8 +33,6 @@ struct Calculator {
 
     Calculator()
     {
-        NameList names;
-        FillFormatList(names);
         for (int i = 0; i < 3; ++i) engine.AttachDisplay(i, &displays[i]);
     }
 

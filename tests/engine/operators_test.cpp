@@ -78,14 +78,84 @@ TEST(Operators, ProductsBeyondThirtyTwoBitsStayExactThroughAChain)
     EXPECT_EQ(calc.Shown(kIn), "99999999 ") << "the chain goes on from the exact product";
 }
 
-TEST(Operators, RepeatedProductsStayDefinedAndInError)
+TEST(Operators, EachOperationSaysWhatBecameOfIt)
 {
-    OneFormat calc(kNtscFrames);
-    calc.Type("99999999x9999=========");
-    EXPECT_EQ(calc.Shown(kIn)[0], 'E');
-    EXPECT_EQ(calc.engine.registers[kIn].value, kValueLimit);
-    calc.Type("-99999999="); // still far too large to show
-    EXPECT_EQ(calc.Shown(kIn)[0], 'E');
+    struct Case {
+        const char* name; int position; bool allowOverflow; const char* keys; char op;
+        Outcome outcome; int field; bool negative;
+    } cases[] = {
+        {"a result that can be shown", kNtscNd, true, "100+10", '=', Outcome::kDone, -1, false},
+        {"negative", kNtscFrames, true, "5-10", '=', Outcome::kCannotBeShown, -1, true},
+        {"24 hours and more", kNtscNd, true, "23000000+2000000", '=', Outcome::kCannotBeShown, -1, false},
+        {"division by zero", kNtscFrames, true, "10/0", '=', Outcome::kDivisionByZero, -1, false},
+        {"seconds field overflowed", kNtscNd, false, "6000", '+', Outcome::kCannotBeRead, 1, false},
+        {"hours field overflowed", kNtscNd, false, "24000000", '+', Outcome::kCannotBeRead, 3, false},
+        {"a blocked register keeps its reason", kNtscNd, false, "6000+", '=', Outcome::kCannotBeRead, 1, false},
+        {"dropped label without bump-up", kDropFrame, true, "10000", '=', Outcome::kCannotBeRead, -1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OneFormat calc(c.position);
+        calc.engine.allowOverflow = c.allowOverflow;
+        calc.engine.bumpUpDropped = c.position != kDropFrame;
+        calc.Type(c.keys);
+        EXPECT_EQ(calc.engine.ApplyOperator(c.op, false), c.outcome);
+        const RegisterProblem& problem = calc.engine.registers[kIn].problem;
+        EXPECT_EQ(problem.outcome, c.outcome);
+        EXPECT_EQ(calc.Shown(kIn)[0] == 'E', c.outcome != Outcome::kDone);
+        if (c.outcome == Outcome::kCannotBeRead) {
+            EXPECT_EQ(problem.field, c.field);
+        }
+        if (c.outcome == Outcome::kCannotBeShown) {
+            EXPECT_EQ(problem.negative, c.negative);
+        }
+    }
+}
+
+TEST(Operators, ClearEntryAndPasteGoThroughTheEngine)
+{
+    OneFormat calc(kNtscNd);
+    calc.Type("100+");
+    calc.engine.PasteDigits("Shot 1: 00:00:02:00");
+    EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+") << "the last eight digits of the text, pending operator kept";
+    calc.engine.PasteDigits("no digits");
+    EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+");
+    calc.engine.PasteDigits("1234567890");
+    EXPECT_EQ(calc.Shown(kIn), "34:56:78:90+") << "only the last eight digits fit";
+    calc.engine.ClearEntry();
+    EXPECT_EQ(calc.Shown(kIn), "00:00:00:00 ");
+    EXPECT_EQ(calc.Shown(kOut), "00:00:00:00 ") << "and the other registers follow";
+}
+
+TEST(Operators, CommittingAnUntouchedRegisterNeitherReadsItAgainNorMovesTheOthers)
+{
+    // Real time rounds to hundredths: reading DURATION's digits back would lose a frame.
+    Calculator calc;
+    calc.engine.SetRegisterFormat(kIn, kNtscNd);
+    calc.engine.SetRegisterFormat(kOut, kDropFrame);
+    calc.engine.SetRegisterFormat(kDuration, kRealTime);
+    calc.Type("00595929=");
+    const std::string in = calc.Shown(kIn), out = calc.Shown(kOut);
+    calc.engine.SelectRegister(kDuration);
+    calc.engine.SelectRegister(kIn);
+    EXPECT_EQ(calc.Shown(kIn), in);
+    EXPECT_EQ(calc.Shown(kOut), out);
+
+    // After '*' the display still shows the time code; its digits are no multiplier.
+    OneFormat times(kNtscNd);
+    times.Type("1304x");
+    times.engine.SelectRegister(kOut);
+    EXPECT_EQ(times.Shown(kIn), "00:00:13:04 ") << "the operator is abandoned, the value kept";
+    EXPECT_EQ(times.engine.registers[kIn].value, 13 * 30 + 4);
+
+    // A result too large to show keeps its "E" after the commit, without blocking.
+    OneFormat large(kNtscNd);
+    large.Type("20000000+5000000=");
+    large.engine.SelectRegister(kOut);
+    EXPECT_EQ(large.Shown(kIn), "E1:00:00:00 ");
+    large.engine.SelectRegister(kIn);
+    large.Type("100+100=");
+    EXPECT_EQ(large.Shown(kIn), "00:00:02:00 ");
 }
 
 TEST(Operators, SelectingAnotherRegisterCommitsAndDropsThePendingOperator)
@@ -229,7 +299,7 @@ TEST(Formats, UnknownListIndexFallsBackToDropFrame)
 {
     Calculator calc;
     calc.engine.SetRegisterFormat(kIn, kPal);
-    calc.engine.SetRegisterFormat(kIn, 11);
+    calc.engine.SetRegisterFormat(kIn, kListedFormatCount);
     EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
     calc.engine.SetRegisterFormat(3, kPal); // ignored
     EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");

@@ -35,7 +35,6 @@ constexpr EntryOptions kNoBump{true, false};
 
 TEST(ValueCodec, ReadingEntries)
 {
-    CalculatorEngine engine; // digit totals
     const ReadCase cases[] = {
         {"first frame of a dropping minute bumps to 02", kDropFrame, "00010000", kBoth, 1800},
         {"frame 01 bumps to 03", kDropFrame, "00010001", kBoth, 1801},
@@ -44,6 +43,21 @@ TEST(ValueCodec, ReadingEntries)
         {"tenth minute drops nothing", kDropFrame, "00100000", kNoBump, 17982},
         {"last frame before the first drop", kDropFrame, "00005929", kNoBump, 1799},
         {"overflowed minute 70 counts as a tenth minute", kDropFrame, "00700000", kNoBump, LabelToFrames(70 * 1800)},
+        // Fields carry first; the dropped-label rule then applies to the carried label.
+        {"frames 30 carry into the dropped label 00:01:00.00", kDropFrame, "00005930", kBoth, 1800},
+        {"seconds 60 carry into the dropped label 00:01:00.00", kDropFrame, "00006000", kBoth, 1800},
+        {"seconds 60 frame 01 carry into 00:01:00.01", kDropFrame, "00006001", kBoth, 1801},
+        {"carried into a dropped label fails without bump-up", kDropFrame, "00005930", kNoBump, std::nullopt},
+        {"seconds 60 fail without bump-up too", kDropFrame, "00006000", kNoBump, std::nullopt},
+        {"frames 32 carry past the dropped labels", kDropFrame, "00005932", kNoBump, 1800},
+        {"59.94: labels 00 to 03 bump up by four", k5994Df, "00010000", kBoth, 3600},
+        {"59.94: label 03 bumps to 07", k5994Df, "00010003", kBoth, 3603},
+        {"59.94: label 04 is the first frame", k5994Df, "00010004", kNoBump, 3600},
+        {"59.94: label 03 fails without bump-up", k5994Df, "00010003", kNoBump, std::nullopt},
+        {"59.94: frames 60 carry into a dropped label", k5994Df, "00005960", kBoth, 3600},
+        {"59.94: one hour", k5994Df, "01000000", kBoth, 215784},
+        {"59.94 non-drop frame 59 reads", k5994Ndf, "00000059", kNoOverflow, 59},
+        {"23.976 frame 24 fails without overflow", k23976, "00000024", kNoOverflow, std::nullopt},
         {"one hour drop-frame", kDropFrame, "01000000", kBoth, 107892},
         {"one hour non-drop", kNtscNd, "01000000", kBoth, 108000},
         {"90 seconds overflow into minutes", kNtscNd, "00009000", kBoth, 90 * 30},
@@ -69,13 +83,11 @@ TEST(ValueCodec, ReadingEntries)
 
 TEST(ValueCodec, ScalarReadsOnlyTheLastFourDigits)
 {
-    CalculatorEngine engine;
     EXPECT_EQ(ParseDigits(ScalarFormat(), Digits("12340012"), kNoOverflow), 12);
 }
 
 TEST(ValueCodec, WritingValues)
 {
-    CalculatorEngine engine;
     struct Case { const char* name; int position; std::int64_t value; const char* digits; bool cannotBeShown; } cases[] = {
         {"drop-frame 1800 is the label 00:01:00.02", kDropFrame, 1800, "00010002", false},
         {"drop-frame 1799", kDropFrame, 1799, "00005929", false},
@@ -103,7 +115,6 @@ TEST(ValueCodec, WritingValues)
 
 TEST(ValueCodec, ScalarValuesAreWrittenInTheRegistersOwnFormat)
 {
-    CalculatorEngine engine;
     const FormattedValue written = FormatValue(ScalarFormat(), 12345);
     EXPECT_STREQ(written.digits.data(), "00002345");
     EXPECT_TRUE(written.cannotBeShown);
@@ -123,36 +134,60 @@ TEST(DropFrame, KnownFramesAndLabels)
     }
 }
 
+namespace {
+
+// The two drop-frame counts, as the sweeps below walk them.
+struct DropRate {
+    int position;           // the list position of its drop-frame format
+    int labelsPerSecond;
+    int droppedPerMinute;
+    std::int64_t framesPerDay;
+    std::int64_t (*framesToLabel)(std::int64_t);
+    std::int64_t (*labelToFrames)(std::int64_t);
+};
+const DropRate kDropRates[] = {
+    {kDropFrame, 30, 2, 2589408, DropFrame2997::FramesToLabel, DropFrame2997::LabelToFrames},
+    {k5994Df, 60, 4, 5178816, DropFrame5994::FramesToLabel, DropFrame5994::LabelToFrames},
+};
+
+bool IsDropped(const DropRate& rate, int frame, int second, int minute)
+{
+    return frame < rate.droppedPerMinute && second == 0 && minute % 10 != 0;
+}
+
+} // namespace
+
 TEST(DropFrame, EveryFrameOfTheDayHasExactlyOneLabelThatIsNotDropped)
 {
-    std::int64_t previous = -1;
-    for (std::int64_t frames = 0; frames <= 2589407; ++frames) {
-        const std::int64_t label = FramesToLabel(frames);
-        const std::int64_t frameField = label % 30;
-        const std::int64_t second = label / 30 % 60;
-        const std::int64_t minute = label / 1800 % 60;
-        const bool dropped = frameField <= 1 && second == 0 && minute % 10 != 0;
-        if (LabelToFrames(label) != frames || dropped || label <= previous) {
-            FAIL() << "frame " << frames << " label " << label;
+    for (const DropRate& rate : kDropRates) {
+        std::int64_t previous = -1;
+        for (std::int64_t frames = 0; frames < rate.framesPerDay; ++frames) {
+            const std::int64_t label = rate.framesToLabel(frames);
+            const int frameField = static_cast<int>(label % rate.labelsPerSecond);
+            const int second = static_cast<int>(label / rate.labelsPerSecond % 60);
+            const int minute = static_cast<int>(label / (60 * rate.labelsPerSecond) % 60);
+            if (rate.labelToFrames(label) != frames || IsDropped(rate, frameField, second, minute) || label <= previous)
+                FAIL() << rate.labelsPerSecond << " labels/s: frame " << frames << " label " << label;
+            previous = label;
         }
-        previous = label;
     }
 }
 
 TEST(DropFrame, EveryLabelThatIsNotDroppedReadsAndShowsBackUnchanged)
 {
-    Calculator calc;
-    const TimecodeFormat& dropFrame = ListedFormat(kDropFrame);
     const EntryOptions strict{false, false};
-    for (int hour = 0; hour < 24; ++hour)
-        for (int minute = 0; minute < 60; ++minute)
-            for (int second = 0; second < 60; ++second)
-                for (int frame = 0; frame < 30; ++frame) {
-                    if (frame <= 1 && second == 0 && minute % 10 != 0) continue;
-                    EntryDigits digits{};
-                    std::snprintf(digits.data(), digits.size(), "%02d%02d%02d%02d", hour, minute, second, frame);
-                    const std::optional<std::int32_t> read = ParseDigits(dropFrame, digits, strict);
-                    if (!read || FormatValue(dropFrame, *read).digits != digits)
-                        FAIL() << digits.data();
-                }
+    for (const DropRate& rate : kDropRates) {
+        const TimecodeFormat& format = ListedFormat(rate.position);
+        for (int hour = 0; hour < 24; ++hour)
+            for (int minute = 0; minute < 60; ++minute)
+                for (int second = 0; second < 60; ++second)
+                    for (int frame = 0; frame < rate.labelsPerSecond; ++frame) {
+                        if (IsDropped(rate, frame, second, minute)) continue;
+                        char text[48];
+                        std::snprintf(text, sizeof text, "%02d%02d%02d%02d", hour, minute, second, frame);
+                        const EntryDigits digits = Digits(text);
+                        const std::optional<std::int32_t> read = ParseDigits(format, digits, strict);
+                        if (!read || FormatValue(format, *read).digits != digits) FAIL() << format.name << ' ' << digits.data();
+                    }
+    }
 }

@@ -25,6 +25,7 @@
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toPercentEncoding(" []=#\"").constData() << '"'; }
 
 namespace quillet::testing {
 
