@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_CONTACT "Quillet developers <developers@quillet.app>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://quillet.app/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timecode calculator for film and video")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Reads, converts and computes timecodes in eleven formats: drop-frame and non-drop NTSC, PAL, frame counts, real time and feet+frames, across IN, OUT and DURATION registers. quillet-calc does the same on the command line.")
+  "Reads, converts and computes timecodes in eleven formats (drop-frame and non-drop NTSC, PAL, frame counts, real time, feet+frames) and at today's frame rates from 23.976 to 60 fps, across IN, OUT and DURATION registers. quillet-calc does the same on the command line.")
 set(CPACK_STRIP_FILES ON)
 
 # Debian: dependencies from the libraries the programs link; the web link
