@@ -15,10 +15,12 @@ trap 'rm -f "$log"; stop_wine' EXIT
 total=0
 run_suite() { # preset
   echo "== $1 =="
+  local start=$SECONDS
   cmake --preset "$1" >/dev/null
   cmake --build --preset "$1"
   ctest --preset "$1" 2>&1 | tee "$log"
   total=$((total + $(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")))
+  echo "== $1: $((SECONDS - start)) s =="
 }
 
 run_suite default
