@@ -2,7 +2,7 @@
 
 #include "ui/calculator_dialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 namespace quillet {
 
@@ -11,7 +11,11 @@ bool CalculatorApp::InitInstance()
     // The application name is the executable's base name, as Qt sets it by default.
     ProfileStore profile(QString::fromLatin1(kRegistryKey), QCoreApplication::applicationName());
     CalculatorDialog dialog(profile);
-    dialog.exec();
+    // The window is an ordinary top-level window run by the application's
+    // event loop; closing it (Escape, the close box, Alt+F4, Ctrl+Q) ends the loop.
+    QObject::connect(&dialog, &QDialog::finished, qApp, &QCoreApplication::quit);
+    dialog.show();
+    QApplication::exec();
     return false;
 }
 

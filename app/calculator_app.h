@@ -1,6 +1,6 @@
 #pragma once
 // The application object: names the settings key, runs the calculator window
-// modally and ends the program when it closes. One instance, in main().
+// and ends the program when it closes. One instance, in main().
 
 #include "store/profile_store.h"
 
@@ -13,7 +13,7 @@ public:
     CalculatorApp() = default;
     ~CalculatorApp() = default;
 
-    // Runs the calculator until it is closed (Escape, the close box, Alt+F4).
+    // Runs the calculator until it is closed (Escape, the close box, Alt+F4, Ctrl+Q).
     // Returns false: there is nothing more to run. Nothing is written at exit.
     bool InitInstance();
 };

@@ -55,6 +55,7 @@ constexpr int IDC_ABOUT = 1038;
 // Settings dialog (template 129).
 constexpr int IDC_BUMP_UP_DROPPED = 1035;
 constexpr int IDC_ALLOW_OVERFLOW = 1036;
+constexpr int IDC_MORE_RATES = 1039; // ours: the eleven formats are followed by today's frame rates
 // About box (template 100).
 constexpr int IDC_ABOUT_HOME_LINK = 1036;
 

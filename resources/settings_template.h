@@ -8,11 +8,12 @@
 
 namespace quillet {
 
-inline constexpr std::array<DialogItem, 4> kSettingsItems{{
+inline constexpr std::array<DialogItem, 5> kSettingsItems{{
     {IDOK, "IDOK", ItemKind::DefaultPushButton, "OK", 178, 7, 50, 14, ItemStyle::None},
     {IDCANCEL, "IDCANCEL", ItemKind::PushButton, "Cancel", 178, 24, 50, 14, ItemStyle::None},
     {IDC_BUMP_UP_DROPPED, "IDC_BUMP_UP_DROPPED", ItemKind::CheckBox, "Automatically 'bump-up droped frames", 7, 7, 135, 10, ItemStyle::None},
     {IDC_ALLOW_OVERFLOW, "IDC_ALLOW_OVERFLOW", ItemKind::CheckBox, "Allow fields to overflow into next higher field", 7, 20, 152, 10, ItemStyle::None},
+    {IDC_MORE_RATES, "IDC_MORE_RATES", ItemKind::CheckBox, "Show more frame rates", 7, 33, 135, 10, ItemStyle::None},
 }};
 
 inline constexpr DialogTemplate kSettingsTemplate{IDD_SETTINGS, "Settings", 235, 53, kSettingsItems};

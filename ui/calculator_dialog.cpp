@@ -10,9 +10,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QContextMenuEvent>
-#include <QKeySequence>
-#include <QMenu>
 
 namespace quillet {
 
@@ -32,13 +29,17 @@ QIcon LoadApplicationIcon()
 } // namespace
 
 CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint),
+    // A window of its own rather than a dialog: no transient parent, so window
+    // managers give it a taskbar entry, and it can be minimised. It is never
+    // maximised: its layout has one size.
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_profile(profile), windowIcon(LoadApplicationIcon()), m_keyboardMap(*this)
 {
     InstallDisplayAccessibility();
     DialogBuilder builder(*this, kCalculatorTemplate);
     DoDataExchange(builder);
+    CreateCommands();
     OnInitDialog();
 }
 
@@ -79,6 +80,7 @@ void CalculatorDialog::ConnectHandlers()
         FlatButton& button = this->*key.button;
         connect(&button, &QPushButton::clicked, this, key.handler);
         button.setAccessibleName(QString::fromLatin1(key.accessibleName));
+        button.setToolTip(QString::fromLatin1(key.toolTip));
     }
     connect(&inSelector, &QComboBox::activated, this, &CalculatorDialog::OnInFormatChange);
     connect(&outSelector, &QComboBox::activated, this, &CalculatorDialog::OnOutFormatChange);
@@ -133,29 +135,29 @@ void CalculatorDialog::OnInitDialog()
     engine.AttachDisplay(kIn, &inDisplay);
     engine.AttachDisplay(kOut, &outDisplay);
     engine.AttachDisplay(kDuration, &durationDisplay);
+    inDisplay.Watch(engine.registers[kIn]);
+    outDisplay.Watch(engine.registers[kOut]);
+    durationDisplay.Watch(engine.registers[kDuration]);
 
     ColourDisplays(kIn);
 
     engine.SetMode(2);
     UpdateModeControls();
 
-    FillFormatList(inSelector);
-    FillFormatList(outSelector);
-    FillFormatList(durationSelector);
 
     homeLink.SetTarget(QString::fromLatin1(kHomePageAddress));
 
-    const int idx1 = m_profile.GetProfileInt(kSection, QStringLiteral("idx1"), 0);
-    const int idx2 = m_profile.GetProfileInt(kSection, QStringLiteral("idx2"), 1);
-    const int idx3 = m_profile.GetProfileInt(kSection, QStringLiteral("idx3"), 3);
-    // An index outside the list leaves the selector blank (-1).
-    inSelector.setCurrentIndex(idx1 >= 0 && idx1 < inSelector.count() ? idx1 : -1);
-    outSelector.setCurrentIndex(idx2 >= 0 && idx2 < outSelector.count() ? idx2 : -1);
-    durationSelector.setCurrentIndex(idx3 >= 0 && idx3 < durationSelector.count() ? idx3 : -1);
+    // The lists, each with its stored choice; an index outside the table
+    // leaves the selector blank (-1). A stored frame rate beyond the eleven
+    // shows even while the longer list is off.
+    m_showMoreRates = m_profile.GetProfileInt(kSection, QStringLiteral("moreRates"), 0) == 1;
+    inSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx1"), 0));
+    outSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx2"), 1));
+    durationSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx3"), 3));
 
-    engine.SetRegisterFormat(kIn, inSelector.currentIndex());
-    engine.SetRegisterFormat(kOut, outSelector.currentIndex());
-    engine.SetRegisterFormat(kDuration, durationSelector.currentIndex());
+    engine.SetRegisterFormat(kIn, inSelector.CurrentFormat());
+    engine.SetRegisterFormat(kOut, outSelector.CurrentFormat());
+    engine.SetRegisterFormat(kDuration, durationSelector.CurrentFormat());
 
     // There is no system menu to extend here: the About entry lives in the
     // context menu (PopulateContextMenu).
@@ -166,6 +168,9 @@ void CalculatorDialog::OnInitDialog()
 void CalculatorDialog::showEvent(QShowEvent* event)
 {
     qApp->installEventFilter(&m_keyboardMap);
+    // Styles draw the focus only once the keyboard has moved it. Here Tab types
+    // "00" and the keyboard is always in use, so the focus is always shown.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     QDialog::showEvent(event);
 }
 
@@ -177,7 +182,7 @@ void CalculatorDialog::hideEvent(QHideEvent* event)
 
 void CalculatorDialog::OnInFormatChange()
 {
-    const int selection = inSelector.currentIndex();
+    const int selection = inSelector.CurrentFormat();
     if (engine.conversionMode) {
         engine.SetRegisterFormat(kIn, selection);
     } else {
@@ -188,14 +193,14 @@ void CalculatorDialog::OnInFormatChange()
 
 void CalculatorDialog::OnOutFormatChange()
 {
-    const int selection = outSelector.currentIndex();
+    const int selection = outSelector.CurrentFormat();
     engine.SetRegisterFormat(kOut, selection);
     m_profile.WriteProfileInt(kSection, QStringLiteral("idx2"), selection);
 }
 
 void CalculatorDialog::OnDurationFormatChange()
 {
-    const int selection = durationSelector.currentIndex();
+    const int selection = durationSelector.CurrentFormat();
     engine.SetRegisterFormat(kDuration, selection);
     m_profile.WriteProfileInt(kSection, QStringLiteral("idx3"), selection);
 }
@@ -205,9 +210,17 @@ void CalculatorDialog::OnSettingsButton()
     SettingsDialog dialog(this);
     dialog.bumpUpDropped = engine.bumpUpDropped ? 1 : 0;
     dialog.allowOverflow = engine.allowOverflow ? 1 : 0;
+    dialog.showMoreRates = m_showMoreRates ? 1 : 0;
     if (dialog.DoModal() == QDialog::Accepted) {
         engine.allowOverflow = dialog.allowOverflow != 0;
         engine.bumpUpDropped = dialog.bumpUpDropped != 0;
+        if ((dialog.showMoreRates != 0) != m_showMoreRates) {
+            m_showMoreRates = dialog.showMoreRates != 0;
+            m_profile.WriteProfileInt(kSection, QStringLiteral("moreRates"), m_showMoreRates ? 1 : 0);
+            // Each list keeps its choice, even one that the shorter list no longer offers.
+            for (FlatComboBox* selector : {&inSelector, &outSelector, &durationSelector})
+                selector->ShowFormats(m_showMoreRates, selector->CurrentFormat());
+        }
     }
 }
 
@@ -220,24 +233,6 @@ void CalculatorDialog::OnAboutButton()
 void CalculatorDialog::OnSysCommand(int commandId)
 {
     if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAboutButton();
-}
-
-void CalculatorDialog::PopulateContextMenu(QMenu& menu)
-{
-    QAction* copy = menu.addAction(QStringLiteral("&Copy"), this, &CalculatorDialog::OnEditCopy);
-    copy->setShortcut(QKeySequence::Copy);
-    QAction* paste = menu.addAction(QStringLiteral("&Paste"), this, &CalculatorDialog::OnEditPaste);
-    paste->setShortcut(QKeySequence::Paste);
-    menu.addSeparator();
-    QAction* about = menu.addAction(QString::fromLatin1(kAboutMenuText), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
-    about->setData(IDM_ABOUTBOX);
-}
-
-void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    PopulateContextMenu(menu);
-    menu.exec(event->globalPos());
 }
 
 } // namespace quillet

@@ -1,27 +1,32 @@
 #pragma once
-// The calculator window. Template 102 (resources/calculator_template.h) gives
-// its controls, built by DialogBuilder. Every user action runs one handler
-// below, which makes one to three calls on the engine
-// (engine/calculator_engine.h); the engine hands each changed register's text
-// to its LcdDisplay, and the handlers here set the display colours.
-// Where to look: calculator_dialog.cpp (set-up, selectors, menu),
-// calculator_keypad.cpp (keypad, copy and paste), keyboard_map.cpp (keys),
-// register_selection.cpp (displays, radio buttons, CALC boxes),
-// mode_switch.cpp (Mode button).
+// The calculator window: a top-level window of its own (taskbar entry,
+// minimisable) whose Settings and About boxes are modal to it. Template 102
+// (resources/calculator_template.h) gives its controls, built by
+// DialogBuilder. Every user action runs one handler below, which makes one to
+// three calls on the engine (engine/calculator_engine.h); the engine hands
+// each changed register's text to its RegisterDisplay, and the handlers here
+// set the display colours.
+// Where to look: calculator_dialog.cpp (set-up, selectors, top row),
+// calculator_keypad.cpp (keypad), register_clipboard.cpp (copy and paste),
+// keyboard_map.cpp (the calculator's keys), window_commands.cpp (shortcuts and
+// the context menu), register_selection.cpp (displays, radio buttons, CALC
+// boxes), mode_switch.cpp (Mode button).
 
 #include "store/profile_store.h"
 #include "controls/hyper_link.h"
-#include "controls/lcd_display.h"
 #include "engine/calculator_engine.h"
 #include "controls/flat_button.h"
 #include "flat_combo_box.h"
 #include "keyboard_map.h"
+#include "register_display.h"
 #include "resources/control_ids.h"
 
 #include <QDialog>
 #include <QIcon>
+#include <array>
 #include <span>
 
+class QAction;
 class QMenu;
 
 namespace quillet {
@@ -38,8 +43,12 @@ public:
     const CalculatorEngine& Engine() const { return engine; }
     // The widget of control `id` (1000-1038), or nullptr.
     QWidget* GetDlgItem(int id) const;
-    // Puts Copy, Paste, a separator and "&About Quillet..." into `menu`.
-    void PopulateContextMenu(QMenu& menu);
+    // Fills the context menu, each entry with its shortcut: copy, paste and the
+    // format list of register `target` (0..2; -1: the current register), the
+    // window's other commands, and last, after a separator, "&About Quillet...".
+    void PopulateContextMenu(QMenu& menu, int target = -1);
+    // The window's keyboard commands (Ctrl+1, Ctrl+M, F1, ...), in menu order.
+    std::span<QAction* const> Commands() const { return m_commands; }
 
     // Keypad (calculator_keypad.cpp).
     void OnKey0();
@@ -61,10 +70,19 @@ public:
     void OnKeyMultiply();
     void OnKeyDivide();
     void OnKeyEquals();
-    // Copies the current register's text as shown, without its trailing blank or operator.
+
+    // Copy and paste (register_clipboard.cpp).
+    // Copies the current register's text as shown, without its trailing blank
+    // or operator; drop-frame time code with ';' before the frames.
     void OnEditCopy();
-    // Takes the clipboard's digits (at most the last eight) as a new entry of the current register.
+    // Takes the first timecode (or else number) in the clipboard's text as a new
+    // entry of the current register; its last eight digits count.
     void OnEditPaste();
+    // The same for register `index` (0..2). Pasting selects the register first,
+    // as a click on its display does, and pastes nothing where that click is
+    // ignored (the computed register in Editing mode).
+    void CopyRegister(int index);
+    void PasteIntoRegister(int index);
 
     // Format selectors, user changes only (calculator_dialog.cpp).
     void OnInFormatChange();
@@ -89,10 +107,20 @@ public:
     // Commands 0x0010-0x001F open the About box.
     void OnSysCommand(int commandId);
 
+    // Keyboard commands (window_commands.cpp).
+    // Opens the format list that sets register `index`'s format (in Editing
+    // mode the IN list, which sets all three) and gives it the focus.
+    void OpenFormatList(int index);
+    // Editing mode: ticks register `index`'s CALC box as a click does.
+    void ComputeRegister(int index);
+    void OnKeyboardShortcuts();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Arrow keys that no control used move the focus; Shift+F10 opens the context menu.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // One keypad button: its id, the member that is its control, its handler.
@@ -101,8 +129,18 @@ private:
         FlatButton CalculatorDialog::*button;
         void (CalculatorDialog::*handler)();
         const char* accessibleName;
+        const char* toolTip;
     };
     static std::span<const KeypadKey> KeypadKeys();
+
+    void CreateCommands();
+    // Disables what the mode rules out: CALC choices in Conversion mode,
+    // selecting the computed register in Editing mode. Run on every change of either.
+    void EnableCommands();
+    void ShowContextMenu(int target, const QPoint& globalPos);
+    // The register whose display is at `pos` (window coordinates), or -1.
+    int DisplayAt(const QPoint& pos) const;
+    int CurrentIndex() const { return static_cast<int>(engine.current - engine.registers); }
 
     void DoDataExchange(DialogBuilder& builder);
     void OnInitDialog();
@@ -124,6 +162,7 @@ private:
     int ComputedRegister() const;
 
     ProfileStore& m_profile;
+    bool m_showMoreRates = false; // the selectors offer today's frame rates after the eleven
 
     // Members in the order the window declares its controls.
     FlatButton aboutButton;
@@ -152,9 +191,9 @@ private:
     FlatComboBox durationSelector;
     FlatComboBox outSelector;
     FlatComboBox inSelector;
-    LcdDisplay durationDisplay;
-    LcdDisplay outDisplay;
-    LcdDisplay inDisplay;
+    RegisterDisplay durationDisplay;
+    RegisterDisplay outDisplay;
+    RegisterDisplay inDisplay;
     int selectedRegister = 0;
     int calcIn = 0;
     int calcOut = 0;
@@ -164,6 +203,7 @@ private:
 
     QWidget* m_items[IDC_ABOUT - IDC_KEY_7 + 1] = {}; // indexed by control id - IDC_KEY_7
     KeyboardMap m_keyboardMap;
+    std::array<QAction*, 19> m_commands = {}; // owned by the window; see window_commands.cpp
 };
 
 } // namespace quillet

@@ -1,12 +1,9 @@
-// The keypad: one handler per button, each the engine call(s) of its key,
-// and copy and paste of the current register.
+// The keypad: one handler per button, each the engine call(s) of its key.
 
 #include "calculator_dialog.h"
 
 #include "resources/control_ids.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <array>
 
 namespace quillet {
@@ -15,25 +12,29 @@ std::span<const CalculatorDialog::KeypadKey> CalculatorDialog::KeypadKeys()
 {
     // The window's declaration order, which is also the order buttons are styled in.
     static constexpr std::array<KeypadKey, 19> keys{{
-        {IDC_KEY_MULTIPLY, &CalculatorDialog::keyMultiply, &CalculatorDialog::OnKeyMultiply, "Multiply"},
-        {IDC_KEY_ADD, &CalculatorDialog::keyAdd, &CalculatorDialog::OnKeyAdd, "Add"},
-        {IDC_KEY_00, &CalculatorDialog::keyDoubleZero, &CalculatorDialog::OnKeyDoubleZero, "Double zero"},
-        {IDC_KEY_SUBTRACT, &CalculatorDialog::keySubtract, &CalculatorDialog::OnKeySubtract, "Subtract"},
-        {IDC_KEY_EQUALS, &CalculatorDialog::keyEquals, &CalculatorDialog::OnKeyEquals, "Equals"},
-        {IDC_KEY_DIVIDE, &CalculatorDialog::keyDivide, &CalculatorDialog::OnKeyDivide, "Divide"},
-        {IDC_KEY_CLEAR_ALL, &CalculatorDialog::keyClearAll, &CalculatorDialog::OnKeyClearAll, "Clear all"},
-        {IDC_KEY_CLEAR, &CalculatorDialog::keyClear, &CalculatorDialog::OnKeyClear, "Clear"},
-        {IDC_KEY_BACKSPACE, &CalculatorDialog::keyBackspace, &CalculatorDialog::OnKeyBackspace, "Backspace"},
-        {IDC_KEY_9, &CalculatorDialog::key9, &CalculatorDialog::OnKey9, "9"},
-        {IDC_KEY_8, &CalculatorDialog::key8, &CalculatorDialog::OnKey8, "8"},
-        {IDC_KEY_7, &CalculatorDialog::key7, &CalculatorDialog::OnKey7, "7"},
-        {IDC_KEY_6, &CalculatorDialog::key6, &CalculatorDialog::OnKey6, "6"},
-        {IDC_KEY_5, &CalculatorDialog::key5, &CalculatorDialog::OnKey5, "5"},
-        {IDC_KEY_4, &CalculatorDialog::key4, &CalculatorDialog::OnKey4, "4"},
-        {IDC_KEY_3, &CalculatorDialog::key3, &CalculatorDialog::OnKey3, "3"},
-        {IDC_KEY_2, &CalculatorDialog::key2, &CalculatorDialog::OnKey2, "2"},
-        {IDC_KEY_1, &CalculatorDialog::key1, &CalculatorDialog::OnKey1, "1"},
-        {IDC_KEY_0, &CalculatorDialog::key0, &CalculatorDialog::OnKey0, "0"},
+        {IDC_KEY_MULTIPLY, &CalculatorDialog::keyMultiply, &CalculatorDialog::OnKeyMultiply, "Multiply",
+         "x: multiply by a number of up to four digits"},
+        {IDC_KEY_ADD, &CalculatorDialog::keyAdd, &CalculatorDialog::OnKeyAdd, "Add", "+: add"},
+        {IDC_KEY_00, &CalculatorDialog::keyDoubleZero, &CalculatorDialog::OnKeyDoubleZero, "Double zero", "00: type two zeros"},
+        {IDC_KEY_SUBTRACT, &CalculatorDialog::keySubtract, &CalculatorDialog::OnKeySubtract, "Subtract", "-: subtract"},
+        {IDC_KEY_EQUALS, &CalculatorDialog::keyEquals, &CalculatorDialog::OnKeyEquals, "Equals",
+         "=: finish the calculation; pressed again, repeat the last operation"},
+        {IDC_KEY_DIVIDE, &CalculatorDialog::keyDivide, &CalculatorDialog::OnKeyDivide, "Divide",
+         "/: divide by a number of up to four digits"},
+        {IDC_KEY_CLEAR_ALL, &CalculatorDialog::keyClearAll, &CalculatorDialog::OnKeyClearAll, "Clear all", "CA: clear all registers"},
+        {IDC_KEY_CLEAR, &CalculatorDialog::keyClear, &CalculatorDialog::OnKeyClear, "Clear", "C: clear the current register"},
+        {IDC_KEY_BACKSPACE, &CalculatorDialog::keyBackspace, &CalculatorDialog::OnKeyBackspace, "Backspace",
+         "->: remove the last digit"},
+        {IDC_KEY_9, &CalculatorDialog::key9, &CalculatorDialog::OnKey9, "9", "9: type the digit 9"},
+        {IDC_KEY_8, &CalculatorDialog::key8, &CalculatorDialog::OnKey8, "8", "8: type the digit 8"},
+        {IDC_KEY_7, &CalculatorDialog::key7, &CalculatorDialog::OnKey7, "7", "7: type the digit 7"},
+        {IDC_KEY_6, &CalculatorDialog::key6, &CalculatorDialog::OnKey6, "6", "6: type the digit 6"},
+        {IDC_KEY_5, &CalculatorDialog::key5, &CalculatorDialog::OnKey5, "5", "5: type the digit 5"},
+        {IDC_KEY_4, &CalculatorDialog::key4, &CalculatorDialog::OnKey4, "4", "4: type the digit 4"},
+        {IDC_KEY_3, &CalculatorDialog::key3, &CalculatorDialog::OnKey3, "3", "3: type the digit 3"},
+        {IDC_KEY_2, &CalculatorDialog::key2, &CalculatorDialog::OnKey2, "2", "2: type the digit 2"},
+        {IDC_KEY_1, &CalculatorDialog::key1, &CalculatorDialog::OnKey1, "1", "1: type the digit 1"},
+        {IDC_KEY_0, &CalculatorDialog::key0, &CalculatorDialog::OnKey0, "0", "0: type the digit 0"},
     }};
     return keys;
 }
@@ -66,21 +67,5 @@ void CalculatorDialog::OnKeySubtract() { engine.ApplyOperator('-', false); }
 void CalculatorDialog::OnKeyMultiply() { engine.ApplyOperator('*', false); }
 void CalculatorDialog::OnKeyDivide() { engine.ApplyOperator('/', false); }
 void CalculatorDialog::OnKeyEquals() { engine.ApplyOperator('=', false); }
-
-void CalculatorDialog::OnEditCopy()
-{
-    const DisplaySink* display = engine.current->display;
-    if (display == nullptr || display->m_text.empty()) return;
-    // Every text ends in a blank or the pending operator; neither is part of the value.
-    const std::string& shown = display->m_text;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(shown.substr(0, shown.size() - 1)));
-}
-
-void CalculatorDialog::OnEditPaste()
-{
-    // A new entry, as typed right after a commit; a pending operator stays
-    // pending, so a pasted right operand works like a typed one.
-    engine.PasteDigits(QGuiApplication::clipboard()->text().toStdString());
-}
 
 } // namespace quillet

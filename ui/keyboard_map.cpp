@@ -54,7 +54,19 @@ constexpr std::array<CharacterEntry, 15> kCharacterTable{{
     {'=', &CalculatorDialog::OnKeyEquals},
 }};
 
+constexpr std::array<KeyboardMap::KeyMeaning, 7> kMeanings{{
+    {"0 to 9", "Type a digit"},
+    {"+  -  *  /", "Add, subtract, multiply, divide"},
+    {"= or Enter", "Finish the calculation; pressed again, repeat the last operation"},
+    {"Tab", "Type 00"},
+    {"Backspace or Delete", "Remove the last digit"},
+    {"Space", "Clear the current register (C)"},
+    {"Escape", "Close the calculator"},
+}};
+
 } // namespace
+
+std::span<const KeyboardMap::KeyMeaning> KeyboardMap::Meanings() { return kMeanings; }
 
 KeyboardMap::KeyboardMap(CalculatorDialog& dialog) : m_dialog(dialog) {}
 
@@ -69,15 +81,6 @@ bool KeyboardMap::TranslateKey(const QKeyEvent& event)
 {
     // Alt combinations are system keys: they belong to the window manager and menus.
     if (event.modifiers() & Qt::AltModifier) return false;
-
-    if (event.matches(QKeySequence::Copy)) {
-        m_dialog.OnEditCopy();
-        return true;
-    }
-    if (event.matches(QKeySequence::Paste)) {
-        m_dialog.OnEditPaste();
-        return true;
-    }
 
     const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
     for (const KeyDownEntry& entry : kKeyDownTable) {

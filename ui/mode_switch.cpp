@@ -28,9 +28,9 @@ void CalculatorDialog::OnModeButton()
     engine.SetMode(2);
     engine.Recompute();
     // Each register goes back to the format its own selector still shows.
-    engine.SetRegisterFormat(kIn, inSelector.currentIndex());
-    engine.SetRegisterFormat(kOut, outSelector.currentIndex());
-    engine.SetRegisterFormat(kDuration, durationSelector.currentIndex());
+    engine.SetRegisterFormat(kIn, inSelector.CurrentFormat());
+    engine.SetRegisterFormat(kOut, outSelector.CurrentFormat());
+    engine.SetRegisterFormat(kDuration, durationSelector.CurrentFormat());
     GetDlgItem(IDC_IN_RADIO)->setEnabled(true);
     GetDlgItem(IDC_OUT_RADIO)->setEnabled(true);
     GetDlgItem(IDC_DURATION_RADIO)->setEnabled(true);
@@ -44,6 +44,7 @@ void CalculatorDialog::UpdateModeControls()
     outSelector.setVisible(conversion);
     durationSelector.setVisible(conversion);
     for (int id : kModeOnlyInEditing) GetDlgItem(id)->setVisible(!conversion);
+    EnableCommands();
     // In Editing mode OnCalcDuration has just coloured the displays. No
     // repaint here: every register is refreshed right after this.
     if (conversion) ColourDisplays(selectedRegister);

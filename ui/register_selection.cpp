@@ -138,6 +138,7 @@ void CalculatorDialog::CalcClick(int target)
 void CalculatorDialog::UpdateCalcControls()
 {
     for (int i = 0; i < 3; ++i) GetDlgItem(kRadioIds[i])->setEnabled(CalcField(i) == 0);
+    EnableCommands();
     static_cast<QLabel*>(GetDlgItem(kLabelIds[0]))->setText(QStringLiteral("IN"));
     static_cast<QLabel*>(GetDlgItem(kLabelIds[1]))->setText(QStringLiteral("OUT"));
     static_cast<QLabel*>(GetDlgItem(kLabelIds[2]))->setText(QStringLiteral("CALC (DURATION)"));

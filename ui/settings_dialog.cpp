@@ -34,12 +34,15 @@ void SettingsDialog::DoDataExchange(bool read)
 {
     auto* bump = findChild<QCheckBox*>(QStringLiteral("IDC_BUMP_UP_DROPPED"));
     auto* overflow = findChild<QCheckBox*>(QStringLiteral("IDC_ALLOW_OVERFLOW"));
+    auto* moreRates = findChild<QCheckBox*>(QStringLiteral("IDC_MORE_RATES"));
     if (read) {
         bumpUpDropped = bump->isChecked() ? 1 : 0;
         allowOverflow = overflow->isChecked() ? 1 : 0;
+        showMoreRates = moreRates->isChecked() ? 1 : 0;
     } else {
         bump->setChecked(bumpUpDropped != 0);
         overflow->setChecked(allowOverflow != 0);
+        moreRates->setChecked(showMoreRates != 0);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Template 129: the engine's two entry options as check boxes. The caller
+// Template 129: the engine's two entry options as check boxes, and whether
+// the format lists offer today's frame rates after the eleven. The caller
 // copies the options into the fields, runs DoModal and copies them back only
 // when it returns Accepted; OK reads the boxes, Cancel and Escape leave the
 // fields alone.
@@ -15,6 +16,7 @@ public:
 
     int bumpUpDropped = 0; // "Automatically 'bump-up droped frames"
     int allowOverflow = 0; // "Allow fields to overflow into next higher field"
+    int showMoreRates = 0; // "Show more frame rates"
 
     // Shows the fields as ticks, runs the dialog, and on OK reads the ticks back.
     int DoModal();

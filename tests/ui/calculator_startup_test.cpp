@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QWheelEvent>
+#include <QWindow>
 
 namespace quillet::testing {
 namespace {
@@ -38,11 +40,16 @@ TEST_F(CalculatorStartupTest, FirstRunShowsDefaultsInConversionMode)
     EXPECT_FALSE(QFile::exists(SettingsFile())) << "nothing is written by a start";
 }
 
-TEST_F(CalculatorStartupTest, WindowIsAFixedSizeDialogWithFlatControls)
+TEST_F(CalculatorStartupTest, WindowIsAFixedSizeTopLevelWindowWithFlatControls)
 {
     CalculatorDialog& dialog = Open();
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    // A window of its own, so window managers give it a taskbar entry: no
+    // transient parent, not modal, minimisable.
+    EXPECT_EQ(dialog.windowType(), Qt::Window);
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), nullptr);
+    EXPECT_EQ(dialog.windowHandle()->modality(), Qt::NonModal);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(static_cast<QWidget&>(dialog).windowIcon().isNull());
@@ -99,7 +106,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
         int in, out, duration; // selector rows, -1 blank
     };
     const Case cases[] = {
-        {"idx1 past the list", "[Default]\nidx1=11\n", -1, 1, 3},
+        {"idx1 past the table", "[Default]\nidx1=19\n", -1, 1, 3},
         {"idx1 negative", "[Default]\nidx1=-1\n", -1, 1, 3},
         {"idx2 PAL", "[Default]\nidx2=2\n", 0, 2, 3},
     };
@@ -122,7 +129,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
 
 TEST_F(CalculatorStartupTest, BlankInSelectorIsOverwrittenWhenTheUserPicks)
 {
-    WriteSettingsFile("[Default]\nidx1=11\n");
+    WriteSettingsFile("[Default]\nidx1=19\n");
     Open();
     Type("1");
     Press(Qt::Key_Return);
@@ -182,17 +189,25 @@ TEST_F(CalculatorStartupTest, SelectorChangesAreStoredAtOnceAndOnlyByTheUser)
     EXPECT_TRUE(again.Engine().conversionMode);
 }
 
-TEST_F(CalculatorStartupTest, ArrowKeysOnAFocusedSelectorChangeAndStoreIt)
+TEST_F(CalculatorStartupTest, AClosedSelectorKeepsItsChoiceWhateverTheKeysOrWheel)
 {
     Open();
     QComboBox& out = Selector(kOut);
     out.setFocus();
+    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_R}) QTest::keyClick(&out, key);
+    QWheelEvent wheel(QPointF(5, 5), out.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&out, &wheel);
+    EXPECT_EQ(out.currentIndex(), 1);
+    // Arrows move the focus instead, forwards and back.
     QTest::keyClick(&out, Qt::Key_Down);
-    EXPECT_EQ(out.currentIndex(), 2);
-    EXPECT_TRUE(ReadSettingsFile().contains("idx2=2"));
-    // A typed letter does not jump through the list: the calculator takes every character.
-    QTest::keyClick(&out, Qt::Key_R);
-    EXPECT_EQ(out.currentIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), Item(IDC_IN_RADIO));
+    QTest::keyClick(Item(IDC_IN_RADIO), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), &out);
+    QTest::keyClick(&out, Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), &Selector(kIn));
+    EXPECT_EQ(out.currentIndex(), 1);
+    EXPECT_FALSE(QFile::exists(SettingsFile())) << "nothing chosen, nothing stored";
 }
 
 TEST_F(CalculatorStartupTest, InSelectorConvertsOnlyInInConversionModeButAllInEditingMode)
@@ -213,18 +228,20 @@ TEST_F(CalculatorStartupTest, InSelectorConvertsOnlyInInConversionModeButAllInEd
     EXPECT_FALSE(stored.contains("idx2")) << "only the IN choice is stored";
 }
 
-TEST_F(CalculatorStartupTest, ContextMenuOffersCopyPasteAndAbout)
+TEST_F(CalculatorStartupTest, ContextMenuListsTheCommandsWithTheirKeysAndEndsWithAbout)
 {
     Open();
     QMenu menu;
     Dialog().PopulateContextMenu(menu);
-    const QList<QAction*> actions = menu.actions();
-    ASSERT_EQ(actions.size(), 4);
-    EXPECT_EQ(actions[0]->text(), QStringLiteral("&Copy"));
-    EXPECT_EQ(actions[1]->text(), QStringLiteral("&Paste"));
-    EXPECT_TRUE(actions[2]->isSeparator());
-    EXPECT_EQ(actions[3]->text(), QStringLiteral("&About Quillet..."));
-    EXPECT_EQ(actions[3]->data().toInt(), 0x0010);
+    QStringList entries;
+    for (const QAction* action : menu.actions()) entries << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+    for (const char* entry : {"&Copy Ctrl+C", "&Paste Ctrl+V", "Select &IN Ctrl+1", "Switch &mode Ctrl+M",
+                              "&Settings... Ctrl+,", "&Keyboard shortcuts... ", "Open the &home page ", "&Quit Ctrl+Q"}) {
+        EXPECT_TRUE(entries.contains(QString::fromLatin1(entry))) << entry;
+    }
+    EXPECT_TRUE(menu.actions()[menu.actions().size() - 2]->isSeparator());
+    EXPECT_EQ(entries.last(), QStringLiteral("&About Quillet... F1"));
+    EXPECT_EQ(menu.actions().last()->data().toInt(), 0x0010);
 }
 
 } // namespace

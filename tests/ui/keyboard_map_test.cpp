@@ -205,7 +205,7 @@ TEST_F(KeyboardMapTest, CopyAndPasteRoundTrip)
     QClipboard* clipboard = QGuiApplication::clipboard();
     Type("12315+");
     Press(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard->text(), QStringLiteral("00:01:23.15")) << "without the pending operator";
+    EXPECT_EQ(clipboard->text(), QStringLiteral("00:01:23;15")) << "without the pending operator, ';' for drop-frame";
 
     Click(IDC_KEY_CLEAR_ALL);
     Press(Qt::Key_V, Qt::ControlModifier);
@@ -221,6 +221,7 @@ TEST_F(KeyboardMapTest, CopyAndPasteRoundTrip)
         {"replaces a typed entry", "77", QStringLiteral("00:00:01.02"), "00:00:01.02 "},
         {"keeps the last eight digits", "", QStringLiteral("1234567890"), "34:56:78.90 "},
         {"ignores separators and words", "", QStringLiteral("TC 1;2"), "00:00:00.12 "},
+        {"takes the first timecode", "", QStringLiteral("Shot 12 TC 10:00:00:00 to 10:00:05:00"), "10:00:00.00 "},
         {"text without digits does nothing", "55", QStringLiteral("hello"), "00:00:00.55 "},
         {"becomes the right operand of a pending sum", "5+", QStringLiteral("3"), "00:00:00.03+"},
     };

@@ -109,6 +109,37 @@ TEST_F(SettingsAboutTest, OptionsAreBackOnAtTheNextStart)
     EXPECT_FALSE(ReadSettingsFile().contains("llow")) << "options are never stored";
 }
 
+TEST_F(SettingsAboutTest, MoreFrameRatesAreOfferedOnRequestAndNeverTakeAChoiceAway)
+{
+    auto toggleMoreRates = [&] {
+        WithNextModal(
+            [](QWidget& settings) {
+                QTest::mouseClick(Box(settings, "IDC_MORE_RATES"), Qt::LeftButton);
+                QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
+            },
+            [&] { Click(IDC_SETTINGS); });
+    };
+    EXPECT_EQ(Selector(kOut).count(), 11) << "the window looks as before until asked";
+    toggleMoreRates();
+    EXPECT_EQ(Selector(kOut).count(), 19);
+    EXPECT_TRUE(ReadSettingsFile().contains("moreRates=1"));
+    ChooseFormat(kOut, 16);
+    EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("59.94 DF"));
+    Type("10000");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Text(kOut), "00:01:00.04 ") << "59.94 drop frame, shown with a point";
+
+    toggleMoreRates();
+    EXPECT_EQ(Selector(kIn).count(), 11);
+    EXPECT_EQ(Selector(kOut).count(), 12) << "OUT keeps its frame rate in the shorter list";
+    EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("59.94 DF"));
+    EXPECT_EQ(Text(kOut), "00:01:00.04 ");
+
+    Restart();
+    EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("59.94 DF")) << "and after a restart";
+    EXPECT_TRUE(ReadSettingsFile().contains("idx2=16"));
+}
+
 void ExpectAboutBox(QWidget& about)
 {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Quillet"));

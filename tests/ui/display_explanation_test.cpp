@@ -1,0 +1,94 @@
+// What the window says beyond the digits: why a display shows "E", what keys
+// and formats do, and the announcements a screen reader hears.
+
+#include "calculator_fixture.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace quillet::testing {
+namespace {
+
+using DisplayExplanationTest = CalculatorFixture;
+
+TEST_F(DisplayExplanationTest, AnErrorDisplaySaysWhyUntilCleared)
+{
+    const std::tuple<const char*, bool, const char*> cases[] = { // keys, options off, why
+        {"5/0=", false, "Division by zero"},
+        {"1-2=", false, "Cannot be shown in Drop Frame: the result is negative"},
+        {"23000000+2000000=", false, "Cannot be shown in Drop Frame: the result is 24 hours or more"},
+        {"7500=", true, "Cannot be read in Drop Frame: seconds must be below 60"},
+        {"10000=", true, "Cannot be read in Drop Frame: drop-frame time code skips this label "
+                         "(frames 00 and 01 of every minute but each tenth)"},
+    };
+    for (const auto& [keys, optionsOff, why] : cases) {
+        SCOPED_TRACE(keys);
+        Restart();
+        if (optionsOff) {
+            WithNextModal(
+                [](QWidget& settings) {
+                    for (QCheckBox* box : settings.findChildren<QCheckBox*>()) box->setChecked(false);
+                    QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
+                },
+                [&] { Click(IDC_SETTINGS); });
+        }
+        Type(keys);
+        QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&DisplayOf(kIn));
+        ASSERT_EQ(Text(kIn)[0], 'E');
+        EXPECT_EQ(DisplayOf(kIn).toolTip(), QString::fromLatin1(why));
+        EXPECT_EQ(display->text(QAccessible::Description), QString::fromLatin1(why));
+        Press(Qt::Key_Space);
+        EXPECT_EQ(DisplayOf(kIn).toolTip(), QString());
+        EXPECT_EQ(display->text(QAccessible::Description), QString());
+    }
+}
+
+TEST_F(DisplayExplanationTest, KeysAndFormatsExplainThemselves)
+{
+    Open();
+    EXPECT_EQ(Item(IDC_KEY_BACKSPACE)->toolTip(), QStringLiteral("->: remove the last digit"));
+    EXPECT_EQ(Item(IDC_KEY_CLEAR_ALL)->toolTip(), QStringLiteral("CA: clear all registers"));
+    QComboBox& out = Selector(kOut);
+    for (int row = 0; row < out.count(); ++row) {
+        EXPECT_TRUE(out.itemData(row, Qt::ToolTipRole).toString().startsWith(out.itemText(row) + QStringLiteral(": "))) << row;
+    }
+    EXPECT_EQ(out.toolTip(), QStringLiteral("NTSC-ND: 29.97 frames per second, non-drop-frame time code")) << "the chosen one";
+    EXPECT_EQ(out.itemData(10, Qt::ToolTipRole), QStringLiteral("16mm/20: 16 mm key code, 20 frames per number"));
+}
+
+std::vector<std::pair<QObject*, QString>> announced;
+
+TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
+{
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::ValueChanged) {
+            announced.emplace_back(event->object(), static_cast<QAccessibleValueChangeEvent*>(event)->value().toString());
+        }
+    });
+    // As while a screen reader runs.
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(platform, nullptr);
+    platform->setActive(true);
+    Open();
+    announced.clear();
+    Type("12");
+    Press(Qt::Key_Return);
+    Press(Qt::Key_1, Qt::ControlModifier); // repaints every display in new colours, changes no text
+    platform->setActive(false);
+    QAccessible::installUpdateHandler(previous);
+
+    const std::vector<std::pair<QObject*, QString>> expected = {
+        {&DisplayOf(kIn), QStringLiteral("00:00:00.01")},
+        {&DisplayOf(kIn), QStringLiteral("00:00:00.12")},
+        {&DisplayOf(kOut), QStringLiteral("00:00:00:12")},
+        {&DisplayOf(kDuration), QStringLiteral("00000012")},
+    };
+    EXPECT_EQ(announced, expected);
+}
+
+} // namespace
+} // namespace quillet::testing

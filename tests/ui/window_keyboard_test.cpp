@@ -1,0 +1,81 @@
+// Every action of the window from the keyboard alone, walked in one session:
+// the window's shortcuts on top of the calculator's keys.
+
+#include "calculator_fixture.h"
+
+#include <QLabel>
+
+namespace quillet::testing {
+namespace {
+
+using WindowKeyboardTest = CalculatorFixture;
+
+TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
+{
+    Open();
+    const CalculatorEngine& engine = Dialog().Engine();
+    for (const auto& [key, index] : {std::pair{Qt::Key_2, kOut}, {Qt::Key_3, kDuration}, {Qt::Key_1, kIn}}) {
+        Press(key, Qt::ControlModifier);
+        EXPECT_EQ(engine.current, &engine.registers[index]);
+        EXPECT_EQ(Colour(index), 0xFFFFFFu);
+    }
+    Type("12+");
+    Press(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier); // "CA", which no calculator key reaches
+    EXPECT_EQ(Text(kIn), "00:00:00.00 ");
+
+    Press(Qt::Key_M, Qt::ControlModifier);
+    Press(Qt::Key_1, Qt::AltModifier); // CALC (IN)
+    EXPECT_TRUE(Item<QAbstractButton>(IDC_CALC_IN)->isChecked());
+    Press(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(engine.current, &engine.registers[kOut]) << "the computed register cannot be selected";
+    Press(Qt::Key_M, Qt::ControlModifier);
+    Press(Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(engine.current, &engine.registers[kIn]) << "back in Conversion mode every register can be selected";
+
+    // A format list: arrows and Enter choose; Escape closes the list, not the window.
+    QComboBox& duration = Selector(kDuration);
+    Press(Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(duration.view(), Qt::Key_Down);
+    QTest::keyClick(duration.view(), Qt::Key_Return);
+    EXPECT_TRUE(ReadSettingsFile().contains("idx3=4"));
+    Press(Qt::Key_Down, Qt::AltModifier); // the focused list
+    ASSERT_TRUE(duration.view()->isVisible());
+    QTest::keyClick(duration.view(), Qt::Key_Escape);
+    EXPECT_FALSE(duration.view()->isVisible());
+    EXPECT_TRUE(Dialog().isVisible());
+    EXPECT_EQ(duration.currentIndex(), 4);
+
+    // Boxes modal to the calculator; what they show is collected.
+    QStringList shown;
+    const auto openBox = [&](const std::function<void()>& opener) {
+        WithNextModal(
+            [&](QWidget& box) {
+                EXPECT_EQ(box.parentWidget(), &Dialog());
+                shown << box.windowTitle();
+                for (const QLabel* label : box.findChildren<QLabel*>()) shown << label->text();
+                QTest::keyClick(&box, Qt::Key_Escape);
+            },
+            opener);
+        QApplication::setActiveWindow(&Dialog()); // a window manager does this; offscreen, the test
+    };
+    openBox([&] { Press(Qt::Key_Comma, Qt::ControlModifier); });
+    openBox([&] { Press(Qt::Key_F1); });
+    openBox([&] { Dialog().OnKeyboardShortcuts(); }); // an entry of the menu below
+    for (const char* text : {"Settings", "About Quillet", "Keyboard shortcuts", "Tab", "Ctrl+1", "Alt+2", "Ctrl+Q"}) {
+        EXPECT_TRUE(shown.contains(QString::fromLatin1(text))) << text;
+    }
+    bool menuSeen = false;
+    QTimer::singleShot(0, [&] {
+        menuSeen = QApplication::activePopupWidget() != nullptr;
+        if (menuSeen) QApplication::activePopupWidget()->close();
+    });
+    Press(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menuSeen);
+    QApplication::setActiveWindow(&Dialog());
+
+    Press(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(Dialog().isVisible());
+}
+
+} // namespace
+} // namespace quillet::testing

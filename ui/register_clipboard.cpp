@@ -1,0 +1,53 @@
+// Copy and paste of a register's value, as text other programs read and write.
+
+#include "calculator_dialog.h"
+
+#include "engine/value_in_text.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace quillet {
+
+void CalculatorDialog::OnEditCopy() { CopyRegister(CurrentIndex()); }
+
+void CalculatorDialog::OnEditPaste()
+{
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    // "Shot 12 TC 10:00:00:00 to 10:00:05:00" means 10:00:00:00, not the last
+    // eight digits of the whole line.
+    const std::string_view value = FirstValueInText(text);
+    if (value.empty()) return;
+    // A new entry, as typed right after a commit; a pending operator stays
+    // pending, so a pasted right operand works like a typed one.
+    engine.PasteDigits(value);
+}
+
+void CalculatorDialog::CopyRegister(int index)
+{
+    if (index < 0 || index > 2) return;
+    const std::string& shown = Display(index).m_text;
+    if (shown.empty()) return;
+    // Every text ends in a blank or the pending operator; neither is part of the value.
+    QString text = QString::fromStdString(shown.substr(0, shown.size() - 1));
+    // The display marks drop-frame with a point before the frames; editing
+    // applications write and read a semicolon there. (An operand being typed
+    // for '*' or '/' has no separators at all.)
+    if (IsDropFrame(*engine.registers[index].format)) {
+        const qsizetype point = text.lastIndexOf(QLatin1Char('.'));
+        if (point >= 0) text[point] = QLatin1Char(';');
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void CalculatorDialog::PasteIntoRegister(int index)
+{
+    if (index < 0 || index > 2) return;
+    // Selecting the current register again would commit its entry and drop a
+    // pending operator, which a pasted right operand needs.
+    if (index != CurrentIndex()) DisplayClick(index);
+    if (index != CurrentIndex()) return;
+    OnEditPaste();
+}
+
+} // namespace quillet
