@@ -92,11 +92,8 @@ std::vector<HelpSection> HelpSections()
          "           window's eleven, then today's frame rates 23.976 to 60 fps.\n"},
         {"", "", FormatNamesParagraph()},
         {"", "",
-         "A frame rate beyond the eleven converts as a fixed share of the frames of its\n"
-         "family (23.976 and 59.94 of NTSC frames, 24 and 48 fps of film frames, 50 fps\n"
-         "of PAL frames, 30 and 60 fps of 30fps frames), so film-origin equivalences\n"
-         "hold: a 50 fps hour is 1:02:30 at 60 fps. For a conversion that keeps the\n"
-         "running time, go through real-time.\n"},
+         "Rates past the eleven convert as a share of their family's frames (NTSC, film,\n"
+         "PAL, 30fps). For a conversion that keeps the running time, go through real-time.\n"},
         {"", "",
          "A VALUE is written as it is typed on the keypad: up to eight digits, filled in\n"
          "from the right. The separators : ; . , may be written anywhere and are\n"
