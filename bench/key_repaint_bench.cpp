@@ -44,7 +44,7 @@ double Percentile(std::vector<qint64> samples, double fraction)
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     QApplication application(argc, argv);
     QTemporaryDir settingsFolder;

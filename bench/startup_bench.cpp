@@ -117,7 +117,7 @@ double TimeProbe(const QString& program, const char* kind)
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc > 2 && std::strcmp(argv[1], "--probe") == 0) return Probe(argc, argv, std::strcmp(argv[2], "calculator") == 0);
 
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;

@@ -3,14 +3,14 @@
 #include "cli/diagnostics.h"
 #include "cli/line_converter.h"
 
+#include "cli/standard_streams.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <system_error>
 #include <thread>
-#include <poll.h>
-#include <unistd.h>
 
 namespace quillet::cli {
 namespace {
@@ -35,13 +35,16 @@ ReadResult ReadAvailable(int fd, char* into, std::size_t room)
     ReadResult result;
     bool mayWait = true;
     while (result.size < room) {
-        if (!mayWait) {
-            pollfd ready{fd, POLLIN, 0};
-            if (::poll(&ready, 1, 0) <= 0 || (ready.revents & (POLLIN | POLLHUP)) == 0) break;
-        }
-        const ssize_t got = ::read(fd, into + result.size, room - result.size);
+        if (!mayWait && !InputReadyNow(fd)) break;
+        const long long got = ReadSome(fd, into + result.size, room - result.size);
         if (got < 0) {
             if (errno == EINTR) continue;
+            // Input left in non-blocking mode by whoever handed it over.
+            if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                if (!mayWait) break;
+                WaitForInput(fd);
+                continue;
+            }
             result.errorNumber = errno;
             break;
         }
@@ -53,6 +56,30 @@ ReadResult ReadAvailable(int fd, char* into, std::size_t room)
         mayWait = false;
     }
     return result;
+}
+
+// What to keep of a line that has not ended yet. Its leading blanks never
+// count, and its trailing ones count only if more than blanks follow, so a
+// line is judged as if it had arrived in one read.
+struct UnfinishedLine {
+    std::string_view keep;
+    bool tooLong = false;       // refuse it whatever follows
+    bool blanksDropped = false; // blanks beyond what fits were dropped from its end
+};
+
+UnfinishedLine KeepUnfinished(std::string_view tail)
+{
+    if (tail.size() <= kLongestLine) return {tail};
+    tail = WithoutLeadingBlanks(tail);
+    if (tail.size() <= kLongestLine) return {tail};
+    if (WithoutTrailingBlanks(tail).size() > kLongestLine) return {tail, true};
+    return {tail.substr(0, kLongestLine), false, true};
+}
+
+const char* SkipBlanks(const char* from, const char* end)
+{
+    while (from != end && IsLineBlank(*from)) ++from;
+    return from;
 }
 
 long long CountLines(std::string_view text) { return std::count(text.begin(), text.end(), '\n'); }
@@ -75,9 +102,10 @@ BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, i
     LineConverter front(first);
     LineConverter back(second);
     const std::unique_ptr<char[]> buffer(new char[kReadSize + kLongestLine]);
-    std::size_t kept = 0;      // bytes of an unfinished line at the buffer's start
-    bool skippingLong = false; // inside a line already refused as too long
-    long long lineNumber = 1;  // of the first line not yet converted
+    std::size_t kept = 0;       // bytes of an unfinished line at the buffer's start
+    bool skippingLong = false;  // inside a line already refused as too long
+    bool blanksDropped = false; // the kept line was followed by more blanks than fit
+    long long lineNumber = 1;   // of the first line not yet converted
 
     bool ended = false;
     while (!ended) {
@@ -89,9 +117,27 @@ BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, i
             return outcome;
         }
         ended = got.ended;
-        const char* const end = buffer.get() + kept + got.size;
+        char* end = buffer.get() + kept + got.size;
 
         const char* next = buffer.get();
+        if (blanksDropped) {
+            // Only blanks may follow the kept line before its end, or it is too long.
+            char* const fresh = buffer.get() + kept;
+            const char* afterBlanks = SkipBlanks(fresh, end);
+            if (afterBlanks == end) {
+                end = fresh;
+            } else if (*afterBlanks == '\n') {
+                std::memmove(fresh, afterBlanks, static_cast<std::size_t>(end - afterBlanks));
+                end -= afterBlanks - fresh;
+                blanksDropped = false;
+            } else {
+                front.RefuseLongLine({buffer.get(), kept}, lineNumber++);
+                Drain(front, output, outcome);
+                blanksDropped = false;
+                skippingLong = true;
+                next = afterBlanks;
+            }
+        }
         if (skippingLong) {
             const void* found = std::memchr(next, '\n', static_cast<std::size_t>(end - next));
             if (found == nullptr) {
@@ -134,14 +180,16 @@ BatchOutcome ConvertLines(ConversionSession& first, ConversionSession& second, i
             Drain(back, output, outcome);
         }
 
-        kept = static_cast<std::size_t>(end - wholeEnd);
-        if (kept > kLongestLine) {
-            front.RefuseLongLine({wholeEnd, kept}, lineNumber++);
+        const UnfinishedLine unfinished = KeepUnfinished({wholeEnd, static_cast<std::size_t>(end - wholeEnd)});
+        if (unfinished.tooLong) {
+            front.RefuseLongLine(unfinished.keep, lineNumber++);
             Drain(front, output, outcome);
             skippingLong = true;
             kept = 0;
         } else {
-            std::memmove(buffer.get(), wholeEnd, kept);
+            blanksDropped = blanksDropped || unfinished.blanksDropped;
+            kept = unfinished.keep.size();
+            std::memmove(buffer.get(), unfinished.keep.data(), kept);
         }
     }
     // The last line may lack its newline.

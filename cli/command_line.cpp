@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/escaped_text.h"
 #include "cli/format_names.h"
 
 #include <optional>
@@ -7,7 +8,12 @@
 namespace quillet::cli {
 namespace {
 
-std::string Quoted(std::string_view text) { return "'" + std::string{text} + "'"; }
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = Escaped(text);
+    quoted.insert(quoted.begin(), '\'');
+    return quoted + '\'';
+}
 
 ParsedCommandLine Fail(std::string message)
 {
@@ -110,13 +116,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
 {
     Command command;
     for (const std::string_view word : args) {
-        if (word == "--help" || word == "-h") {
+        if (word == kHelpOption || word == "-h") {
             command.kind = CommandKind::kHelp;
             return Succeed(std::move(command));
         }
     }
     if (args.empty()) return Fail("no command given");
-    if (args[0] == "--version") {
+    if (args[0] == kVersionOption) {
         if (args.size() > 1) return Fail("--version takes no arguments");
         command.kind = CommandKind::kVersion;
         return Succeed(std::move(command));
@@ -127,13 +133,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
     std::vector<std::string_view> words;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view word = args[i];
-        if (word == "--strict") {
+        if (word == kStrictOption) {
             command.strict = true;
-        } else if (word == "--no-bump") {
+        } else if (word == kNoBumpOption) {
             command.noBump = true;
-        } else if (word == "--to" || word.starts_with("--to=")) {
-            const bool separate = word == "--to";
-            command.toText = separate ? (i + 1 < args.size() ? args[++i] : std::string_view{}) : word.substr(5);
+        } else if (word == kToOption || (word.starts_with(kToOption) && word[kToOption.size()] == '=')) {
+            const bool separate = word == kToOption;
+            command.toText = separate ? (i + 1 < args.size() ? args[++i] : std::string_view{}) : word.substr(kToOption.size() + 1);
             if (command.toText.empty()) return Fail("--to needs a format");
         } else if (word.size() > 1 && word[0] == '-' && (word[1] == '-' || word[1] < '0' || word[1] > '9')) {
             return Fail("unknown option " + Quoted(word));
@@ -142,20 +148,20 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
         }
     }
 
-    if (!command.toText.empty() && args[0] != "sum") return Fail("--to is an option of sum only");
-    if (args[0] == "convert") {
+    if (!command.toText.empty() && args[0] != kSumWord) return Fail("--to is an option of sum only");
+    if (args[0] == kConvertWord) {
         command.kind = CommandKind::kConvert;
         return ParseConvert(std::move(command), words);
     }
-    if (args[0] == "eval") {
+    if (args[0] == kEvalWord) {
         command.kind = CommandKind::kEval;
         return ParseEval(std::move(command), words);
     }
-    if (args[0] == "sum") {
+    if (args[0] == kSumWord) {
         command.kind = CommandKind::kSum;
         return ParseSum(std::move(command), words);
     }
-    if (args[0] == "formats") {
+    if (args[0] == kFormatsWord) {
         if (!words.empty()) return Fail("formats takes no arguments, found " + Quoted(words[0]));
         command.kind = CommandKind::kFormats;
         return Succeed(std::move(command));

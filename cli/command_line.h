@@ -12,6 +12,18 @@ namespace quillet::cli {
 
 enum class CommandKind { kConvert, kEval, kSum, kFormats, kHelp, kVersion };
 
+// The words of the command line, shared with the shell completion.
+inline constexpr std::string_view kConvertWord = "convert";
+inline constexpr std::string_view kEvalWord = "eval";
+inline constexpr std::string_view kSumWord = "sum";
+inline constexpr std::string_view kFormatsWord = "formats";
+inline constexpr std::string_view kStrictOption = "--strict";
+inline constexpr std::string_view kNoBumpOption = "--no-bump";
+inline constexpr std::string_view kToOption = "--to"; // sum: the format of the total, as the next word or after '='
+
+inline constexpr std::string_view kHelpOption = "--help";
+inline constexpr std::string_view kVersionOption = "--version";
+
 struct ConvertValue {
     std::string_view text; // as written, to name it in messages
     TypedDigits typed;

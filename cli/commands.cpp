@@ -5,10 +5,10 @@
 #include "cli/engine_session.h"
 #include "cli/format_names.h"
 #include "cli/output_buffer.h"
+#include "cli/standard_streams.h"
 
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace quillet::cli {
 namespace {
@@ -53,11 +53,11 @@ std::string ChainText(const std::vector<EvalStep>& steps, std::size_t lastStep)
 int RunConvert(const Command& command)
 {
     ConversionSession session(command.fromPosition, command.toPosition, command.strict, command.noBump);
-    OutputBuffer output(STDOUT_FILENO);
+    OutputBuffer output(kStandardOutput);
 
     if (command.values.empty()) {
         ConversionSession secondSession(command.fromPosition, command.toPosition, command.strict, command.noBump);
-        const BatchOutcome batch = ConvertLines(session, secondSession, STDIN_FILENO, output);
+        const BatchOutcome batch = ConvertLines(session, secondSession, kStandardInput, output);
         if (batch.readErrno != 0) {
             output.Flush();
             return IoFailure("cannot read standard input", batch.readErrno);
@@ -81,7 +81,7 @@ int RunConvert(const Command& command)
 int RunEval(const Command& command)
 {
     const EvalResult result = Evaluate(command.fromPosition, command.strict, command.noBump, command.steps);
-    OutputBuffer output(STDOUT_FILENO, 4096);
+    OutputBuffer output(kStandardOutput, 4096);
     output.AppendLine(result.text);
     const std::string_view format = FormatNameAt(command.fromPosition);
     for (const EvalProblem& problem : result.problems) {
@@ -96,7 +96,7 @@ int RunEval(const Command& command)
 
 int RunFormats()
 {
-    OutputBuffer output(STDOUT_FILENO, 4096);
+    OutputBuffer output(kStandardOutput, 4096);
     constexpr std::size_t kNameWidth = 15;
     constexpr std::size_t kAliasWidth = 14;
     output.AppendLine(PaddedTo("NAME", kNameWidth) + PaddedTo("ALIAS", kAliasWidth) + "LAYOUT");
@@ -106,8 +106,14 @@ int RunFormats()
                           std::string{row.layout});
     }
     output.AppendLine("");
-    output.AppendLine("Layout: H hours, M minutes, S seconds, F frames, P hundredths of a second,");
-    output.AppendLine("N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).");
+    output.Append(kLayoutLegend);
+    return Finish(output, false);
+}
+
+int RunPrint(std::string_view text)
+{
+    OutputBuffer output(kStandardOutput, 4096);
+    output.Append(text);
     return Finish(output, false);
 }
 

@@ -15,5 +15,7 @@ int RunEval(const Command& command);
 // sum_command.cpp
 int RunSum(const Command& command);
 int RunFormats();
+// Writes `text` to standard output (the help, the version).
+int RunPrint(std::string_view text);
 
 } // namespace quillet::cli

@@ -1,5 +1,7 @@
 #include "cli/diagnostics.h"
 
+#include "cli/escaped_text.h"
+
 #include <cstdio>
 
 namespace quillet::cli {
@@ -11,7 +13,7 @@ std::string Prefix(long long lineNumber, std::string_view input)
     text += ": ";
     if (lineNumber > 0) text += "line " + std::to_string(lineNumber) + ": ";
     text += "'";
-    text += input;
+    text += Escaped(input);
     text += "': ";
     return text;
 }

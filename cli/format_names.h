@@ -14,6 +14,11 @@ struct FormatAlias {
                              // F frames, P hundredths, N frame count, T feet or key-code number
 };
 
+// What the letters of a layout stand for, two lines.
+inline constexpr std::string_view kLayoutLegend =
+    "Layout: H hours, M minutes, S seconds, F frames, P hundredths of a second,\n"
+    "N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).\n";
+
 // One row per listed format, in selector order (0 "Drop Frame" .. 10 "16mm/20",
 // then 11 "23.976" .. 18 "60 fps"). The names themselves come from the
 // engine's format table.

@@ -7,18 +7,23 @@
 namespace quillet::cli {
 namespace {
 
-// Lines from other systems may carry a carriage return or stray blanks.
-std::string_view Trimmed(std::string_view line)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-    return line;
-}
+std::string_view Trimmed(std::string_view line) { return WithoutTrailingBlanks(WithoutLeadingBlanks(line)); }
 
 std::string LongLineName(std::string_view start) { return std::string{start.substr(0, 40)} + "..."; }
 
 } // namespace
+
+std::string_view WithoutLeadingBlanks(std::string_view line)
+{
+    while (!line.empty() && IsLineBlank(line.front())) line.remove_prefix(1);
+    return line;
+}
+
+std::string_view WithoutTrailingBlanks(std::string_view line)
+{
+    while (!line.empty() && IsLineBlank(line.back())) line.remove_suffix(1);
+    return line;
+}
 
 void LineConverter::ConvertBlock(std::string_view block, long long firstLineNumber)
 {

@@ -2,33 +2,33 @@
 
 #include "cli/diagnostics.h"
 #include "cli/format_names.h"
+#include "cli/line_converter.h"
+#include "cli/standard_streams.h"
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
 namespace quillet::cli {
 namespace {
 
 constexpr std::size_t kReadSize = std::size_t{1} << 20;
 
-std::string_view Trimmed(std::string_view line)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!line.empty() && blank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && blank(line.back())) line.remove_suffix(1);
-    return line;
-}
+std::string_view Trimmed(std::string_view line) { return WithoutTrailingBlanks(WithoutLeadingBlanks(line)); }
 
 // A line too long to hold is named by its start.
 std::string Start(std::string_view line) { return std::string{Trimmed(line.substr(0, 40))} + "..."; }
 
-long long ReadSome(int fd, char* into, std::size_t room)
+// Waits for input as long as it takes: the total comes only at the end.
+long long ReadBlock(int fd, char* into, std::size_t room)
 {
     for (;;) {
-        const ssize_t got = ::read(fd, into, room);
-        if (got >= 0 || errno != EINTR) return got;
+        const long long got = ReadSome(fd, into, room);
+        if (got >= 0) return got;
+        if (errno == EINTR) continue;
+        // Input left in non-blocking mode by whoever handed it over.
+        if (errno != EAGAIN && errno != EWOULDBLOCK) return got;
+        WaitForInput(fd);
     }
 }
 
@@ -93,7 +93,7 @@ SumInputOutcome SumLines(SumSession& session, int inputFd)
     std::size_t kept = 0;      // bytes of an unfinished line at the buffer's start
     bool skippingLong = false; // inside a line already left out as too long
     for (;;) {
-        const long long got = ReadSome(inputFd, buffer.get() + kept, kReadSize - kept);
+        const long long got = ReadBlock(inputFd, buffer.get() + kept, kReadSize - kept);
         if (got < 0) {
             outcome.readErrno = errno;
             return outcome;

@@ -3,8 +3,9 @@
 #include "cli/commands.h"
 #include "cli/diagnostics.h"
 #include "cli/help_text.h"
+#include "cli/standard_streams.h"
 
-#include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,7 @@
 int main(int argc, char** argv)
 {
     using namespace quillet::cli;
+    UseBinaryStandardStreams();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const ParsedCommandLine parsed = ParseCommandLine(args);
     if (!parsed.ok) {
@@ -23,12 +25,8 @@ int main(int argc, char** argv)
     }
     const Command& command = parsed.command;
     switch (command.kind) {
-    case CommandKind::kHelp:
-        std::fwrite(kHelpText.data(), 1, kHelpText.size(), stdout);
-        return std::fflush(stdout) == 0 ? kExitFine : kExitUsage;
-    case CommandKind::kVersion:
-        std::printf("%s %s\n", kProgramName.data(), QUILLET_VERSION);
-        return std::fflush(stdout) == 0 ? kExitFine : kExitUsage;
+    case CommandKind::kHelp: return RunPrint(HelpText());
+    case CommandKind::kVersion: return RunPrint(std::string{kProgramName} + " " + QUILLET_VERSION + "\n");
     case CommandKind::kFormats: return RunFormats();
     case CommandKind::kConvert: return RunConvert(command);
     case CommandKind::kEval: return RunEval(command);

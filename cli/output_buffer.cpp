@@ -1,7 +1,8 @@
 #include "cli/output_buffer.h"
 
+#include "cli/standard_streams.h"
+
 #include <cerrno>
-#include <unistd.h>
 
 namespace quillet::cli {
 
@@ -19,7 +20,7 @@ void OutputBuffer::Flush()
 void OutputBuffer::WriteAll(const char* data, std::size_t size)
 {
     while (size > 0 && m_failedErrno == 0) {
-        const ssize_t written = ::write(m_fd, data, size);
+        const long long written = WriteSome(m_fd, data, size);
         if (written < 0) {
             if (errno == EINTR) continue;
             m_failedErrno = errno;

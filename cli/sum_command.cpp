@@ -4,10 +4,10 @@
 #include "cli/diagnostics.h"
 #include "cli/list_sum.h"
 #include "cli/output_buffer.h"
+#include "cli/standard_streams.h"
 
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace quillet::cli {
 
@@ -15,7 +15,7 @@ int RunSum(const Command& command)
 {
     SumSession session(command.fromPosition, command.toPosition, command.strict, command.noBump);
     if (command.lines.empty()) {
-        const SumInputOutcome input = SumLines(session, STDIN_FILENO);
+        const SumInputOutcome input = SumLines(session, kStandardInput);
         if (input.readErrno != 0) {
             WriteError(std::string{kProgramName} + ": cannot read standard input: " + std::strerror(input.readErrno) + "\n");
             return kExitUsage;
@@ -24,7 +24,7 @@ int RunSum(const Command& command)
         for (const std::string_view line : command.lines) session.AddArgument(line);
     }
     const SumSession::Total total = session.Finish();
-    OutputBuffer output(STDOUT_FILENO, 4096);
+    OutputBuffer output(kStandardOutput, 4096);
     output.AppendLine(total.text);
     output.Flush();
     if (!session.messages.empty()) WriteError(session.messages);

@@ -15,6 +15,8 @@ using namespace quillet::cli;
 
 namespace {
 
+constexpr int kLastPosition = static_cast<int>(kFormatAliases.size()) - 1;
+
 void Require(bool condition)
 {
     if (!condition) std::abort();
@@ -37,7 +39,7 @@ void CheckWord(std::string_view word)
     else Require(!DescribeProblem(multiplier, true).empty());
 
     if (const std::optional<int> position = FindFormatPosition(word)) {
-        Require(*position >= 0 && *position <= 10);
+        Require(*position >= 0 && *position <= kLastPosition);
         Require(FindFormatPosition(FormatNameAt(*position)) == position);
     }
 }
@@ -63,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const Command& command = parsed.command;
-    Require(command.fromPosition >= 0 && command.fromPosition <= 10);
-    Require(command.toPosition >= 0 && command.toPosition <= 10);
+    Require(command.fromPosition >= 0 && command.fromPosition <= kLastPosition);
+    Require(command.toPosition >= 0 && command.toPosition <= kLastPosition);
     for (const ConvertValue& value : command.values) CheckTyped(value.typed, 8);
     for (std::size_t i = 0; i < command.steps.size(); ++i) {
         const EvalStep& step = command.steps[i];

@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libbenchmark-dev libavutil-dev
   clang libclang-rt-14-dev
   xdg-utils
+  g++-mingw-w64-x86-64-posix wine64
+  appstream dpkg-dev file groff-base
 )
 
 missing=()
@@ -32,5 +34,5 @@ else
 fi
 
 echo "Installing: ${missing[*]}"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,10 +1,8 @@
-// Opening an address on Windows: the shell first, then the command that the
-// registry names for ".htm" pages, run with the address as its one quoted
-// argument.
+#include "controls/link/link_opener_win.h"
+
 #include "controls/link/handler_command.h"
 #include "controls/link/link_opener.h"
 
-#include <windows.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -12,11 +10,31 @@
 
 static_assert(SwShow == SW_SHOW);
 
-// Reads the default (unnamed) value of root\subKey into out (outSize bytes,
-// terminator included). 0 on success, otherwise the registry's error code; a
-// value that cannot be read, is not a string or does not fit in
-// HandlerValueBytes is refused (ERROR_MORE_DATA / ERROR_INVALID_DATA), never
-// truncated. subKey and out may be the same buffer.
+namespace {
+
+class SystemShell final : public WindowsShell {
+public:
+    int ShellOpen(const char* target, int showCommand) override
+    {
+        const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target, nullptr, nullptr, showCommand));
+        return static_cast<int>(result);
+    }
+    long ReadKeyDefault(HKEY root, const char* subKey, char* out, std::size_t outSize) override
+    {
+        return ReadKeyDefaultValue(root, subKey, out, outSize);
+    }
+    int RunCommandLine(const char* commandLine, int showCommand) override
+    {
+        return static_cast<int>(WinExec(commandLine, static_cast<UINT>(showCommand)));
+    }
+};
+
+WindowsShell* installedShell = nullptr;
+
+WindowsShell& CurrentShell() { return installedShell != nullptr ? *installedShell : SystemWindowsShell(); }
+
+} // namespace
+
 long ReadKeyDefaultValue(HKEY root, const char* subKey, char* out, std::size_t outSize)
 {
     HKEY key = nullptr;
@@ -47,22 +65,35 @@ long ReadKeyDefaultValue(HKEY root, const char* subKey, char* out, std::size_t o
     return ERROR_SUCCESS;
 }
 
+WindowsShell& SystemWindowsShell()
+{
+    static SystemShell shell;
+    return shell;
+}
+
+WindowsShell* SetWindowsShell(WindowsShell* shell)
+{
+    WindowsShell* previous = installedShell;
+    installedShell = shell;
+    return previous;
+}
+
 int OpenTarget(const char* target, int showCommand)
 {
     if (target == nullptr || target[0] == '\0' || target[0] == '-') return OpenFileNotFound;
+    WindowsShell& shell = CurrentShell();
 
-    const auto shell = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", target, nullptr, nullptr, showCommand));
-    const int result = static_cast<int>(shell);
+    const int result = shell.ShellOpen(target, showCommand);
     if (result > 32) return result;
 
     // Fallback through the program registered for web pages. When it cannot
     // be found, the shell's own error is the one reported.
     char key[CommandLineBytes];
-    if (ReadKeyDefaultValue(HKEY_CLASSES_ROOT, ".htm", key, sizeof key) != ERROR_SUCCESS) return result;
+    if (shell.ReadKeyDefault(HKEY_CLASSES_ROOT, ".htm", key, sizeof key) != ERROR_SUCCESS) return result;
     const std::string commandKey = std::string(key) + "\\shell\\open\\command";
-    if (ReadKeyDefaultValue(HKEY_CLASSES_ROOT, commandKey.c_str(), key, sizeof key) != ERROR_SUCCESS) return result;
+    if (shell.ReadKeyDefault(HKEY_CLASSES_ROOT, commandKey.c_str(), key, sizeof key) != ERROR_SUCCESS) return result;
 
     const std::optional<std::string> command = HandlerCommandLine(key, target);
     if (!command) return result;
-    return static_cast<int>(WinExec(command->c_str(), static_cast<UINT>(showCommand)));
+    return shell.RunCommandLine(command->c_str(), showCommand);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built quillet-calc with arguments and standard input, and
-// collects what it wrote and how it ended.
+// collects what it wrote and how it ended (calc_runner_posix.cpp,
+// calc_runner_win.cpp).
 
 #include <string>
 #include <vector>
@@ -11,7 +12,16 @@ struct CalcRun {
     int status = -1; // exit status, or -1 when it did not exit normally
 };
 
-CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input = {});
+// Standard input from a file holding `input`. Standard output goes to
+// `stdoutPath` when one is given (and `out` stays empty).
+CalcRun RunCalc(const std::vector<std::string>& args, const std::string& input = {},
+                const std::string& stdoutPath = {});
+
+// Standard input through a pipe that receives `chunks` one by one, with a
+// pause after each, so the program reads them apart. POSIX: the pipe is
+// left non-blocking when `nonBlockingInput` is set.
+CalcRun RunCalcPiped(const std::vector<std::string>& args, const std::vector<std::string>& chunks,
+                     bool nonBlockingInput = false);
 
 // Runs quillet-calc with pipes on both ends: each line written is answered
 // before the next is sent, as a script driving it line by line would do.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,45 @@ TEST(CliBatch, ALineTooLongToBeAValueIsRefusedWithoutStoppingTheRest)
     EXPECT_EQ(run.status, 1);
 }
 
+TEST(CliBatch, ALineIsJudgedAlikeHoweverTheReadsSplitIt)
+{
+    const std::string blanks(5000, ' ');
+    struct Case {
+        const char* name;
+        std::vector<std::string> chunks;
+        const char* out;
+        bool refusedAsTooLong;
+    };
+    const Case cases[] = {
+        {"blanks, then the value in a later read", {blanks, "1\n"}, "00:00:00.01\n", false},
+        {"the value, then blanks in a later read", {"1" + blanks, blanks + "\n2\n"}, "00:00:00.01\n00:00:00.02\n",
+         false},
+        {"blanks between two halves of a value", {"1" + blanks, "2\n3\n"}, "\n00:00:00.03\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string whole;
+        for (const std::string& chunk : c.chunks) whole += chunk;
+        const CalcRun split = RunCalcPiped({"convert", "ntsc-frames", "df"}, c.chunks);
+        const CalcRun inOneRead = RunCalcPiped({"convert", "ntsc-frames", "df"}, {whole});
+        EXPECT_EQ(split.out, c.out);
+        EXPECT_EQ(split.err.find("line too long") != std::string::npos, c.refusedAsTooLong) << split.err;
+        EXPECT_EQ(split.out, inOneRead.out);
+        EXPECT_EQ(split.err, inOneRead.err);
+    }
+}
+
+TEST(CliBatch, InputLeftNonBlockingIsWaitedFor)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows hands no program a non-blocking standard input";
+#endif
+    const CalcRun run = RunCalcPiped({"convert", "ntsc-frames", "df"}, {"1800\n", "17982\n"}, true);
+    EXPECT_EQ(run.out, "00:01:00.02\n00:10:00.00\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+}
+
 // Large inputs are converted in blocks shared between two engines; the
 // results must come out in input order with the right line numbers.
 TEST(CliBatch, ALargeBatchMatchesOneValueAtATime)
@@ -64,7 +104,7 @@ TEST(CliBatch, ALargeBatchMatchesOneValueAtATime)
     std::string expectedErrors;
     quillet::cli::ConversionSession session(3, 0, false, false); // NTSC frames -> Drop Frame
     for (int i = 0; i < kLines; ++i) {
-        std::string value = std::to_string((i * 7919L) % 2600000);
+        std::string value = std::to_string((std::int64_t{i} * 7919) % 2600000);
         if (i % 50000 == 49999) value = "bad" + value;
         input += value + "\n";
         const quillet::cli::ValueParse parse = quillet::cli::ParseValueText(value);

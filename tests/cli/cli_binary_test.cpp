@@ -1,5 +1,6 @@
 // quillet-calc run as a user runs it: arguments in, text and exit status out.
 #include "calc_runner.h"
+#include "cli/format_names.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,63 @@ TEST(CliBinary, HelpVersionAndFormats)
                             "Real-time      real-time     HH:MM:SS.PP", "16mm/20        16mm/20       TTTTTT:FF"})
         EXPECT_NE(formats.out.find(row), std::string::npos) << row;
     EXPECT_EQ(formats.out.find("Scalar"), std::string::npos);
+}
+
+TEST(CliBinary, HelpNamesEveryAliasOfTheFormatTable)
+{
+    const std::string help = RunCalc({"--help"}).out;
+    const std::size_t start = help.find("short alias:\n");
+    ASSERT_NE(start, std::string::npos) << help;
+    const std::size_t end = help.find(".\n", start);
+    std::string listed = help.substr(start + 13, end - start - 13);
+    for (char& c : listed) c = c == '\n' ? ' ' : c;
+
+    std::string aliases;
+    for (const quillet::cli::FormatAlias& row : quillet::cli::kFormatAliases) {
+        aliases += row.alias;
+        aliases += ' ';
+    }
+    EXPECT_EQ(listed + ' ', aliases);
+}
+
+TEST(CliBinary, ControlCharactersAreEscapedInMessages)
+{
+    struct Case {
+        const char* name;
+        Args args;
+        std::string input;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"a line of input", {"convert", "ndf", "df"}, "1\x1b]0;title\x07\n", R"('1\x1b]0;title\x07')"},
+        {"a long line of input", {"convert", "ndf", "df"}, "\x1b[2J" + std::string(5000, '1') + "\n", R"('\x1b[2J1111)"},
+        {"bytes outside ASCII", {"convert", "ndf", "df"}, "1\xc2\x9b" "31m\n", R"('1\xc2\x9b31m')"},
+        {"a format name", {"convert", "df", "d\rf", "1"}, "", R"('d\x0df')"},
+        {"a backslash, so an escape cannot be faked", {"eval", "ndf", "1", "\\x07", "1"}, "", R"('\\x07')"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = RunCalc(c.args, c.input);
+        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+        for (const char byte : run.err) {
+            const auto code = static_cast<unsigned char>(byte);
+            EXPECT_TRUE(byte == '\n' || (code >= 0x20 && code < 0x7F)) << "raw byte " << int{code};
+        }
+    }
+}
+
+TEST(CliBinary, EveryCommandReportsAFullOutputDevice)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "no full device on Windows";
+#endif
+    const Args commands[] = {{"--help"}, {"--version"}, {"formats"}, {"convert", "df", "ndf", "1"}, {"eval", "df", "1"}};
+    for (const Args& args : commands) {
+        SCOPED_TRACE(Joined(args));
+        const CalcRun run = RunCalc(args, "", "/dev/full");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("quillet-calc: cannot write standard output: ", 0), 0u) << run.err;
+    }
 }
 
 } // namespace
