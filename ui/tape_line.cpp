@@ -84,16 +84,29 @@ TapeLine TapeLineFrom(const FinishedStep& step)
     return line;
 }
 
+namespace {
+
+// The step in words: who, left, operator, right, the equals word and the
+// result; how each part is written is the caller's.
+QStringList StepWords(const TapeLine& line, QString who, const QString& op, const QString& equals)
+{
+    QStringList words{std::move(who)};
+    if (!line.left.isEmpty()) words << line.left;
+    if (!line.op.isEmpty()) words << op;
+    if (!line.right.isEmpty()) words << line.right;
+    if (!line.result.isEmpty()) {
+        if (!line.op.isEmpty() || line.kind == StepKind::kListTotal) words << equals;
+        words << line.result;
+    }
+    return words;
+}
+
+} // namespace
+
 QString LineText(const TapeLine& line)
 {
-    QStringList parts{QString::fromLatin1(kShortNames[line.registerIndex])};
-    if (!line.left.isEmpty()) parts << line.left;
-    if (!line.op.isEmpty()) parts << line.op;
-    if (!line.right.isEmpty()) parts << line.right;
-    if (!line.result.isEmpty()) {
-        if (!line.op.isEmpty() || line.kind == StepKind::kListTotal) parts << QStringLiteral("=");
-        parts << line.result;
-    }
+    const QStringList parts = StepWords(line, QString::fromLatin1(kShortNames[line.registerIndex]), line.op,
+                                        QStringLiteral("="));
     QString text = parts.join(QLatin1Char(' ')) + QStringLiteral("  ") + line.format;
     if (!line.note.isEmpty()) text += QStringLiteral("  ") + line.note;
     return text;
@@ -101,14 +114,8 @@ QString LineText(const TapeLine& line)
 
 QString SpokenText(const TapeLine& line)
 {
-    QStringList words{QString::fromLatin1(kRegisterNames[line.registerIndex]) + QLatin1Char(':')};
-    if (!line.left.isEmpty()) words << line.left;
-    if (!line.op.isEmpty()) words << SpokenOperator(line.op);
-    if (!line.right.isEmpty()) words << line.right;
-    if (!line.result.isEmpty()) {
-        if (!line.op.isEmpty() || line.kind == StepKind::kListTotal) words << QStringLiteral("equals");
-        words << line.result;
-    }
+    const QStringList words = StepWords(line, QString::fromLatin1(kRegisterNames[line.registerIndex]) + QLatin1Char(':'),
+                                        SpokenOperator(line.op), QStringLiteral("equals"));
     QString spoken = words.join(QLatin1Char(' ')) + QStringLiteral(", ") + line.format;
     if (!line.note.isEmpty()) spoken += QStringLiteral(". ") + line.note;
     return spoken;
