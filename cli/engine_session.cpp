@@ -7,35 +7,23 @@ namespace {
 
 void PrepareEngine(CalculatorEngine& engine, bool strict, bool noBump)
 {
-    engine.allowOverflow = !strict;
-    engine.bumpUpDropped = !noBump;
+    engine.SetOptions({!strict, !noBump});
 }
 
-// Zeros typed first into a cleared entry leave it exactly as it was, so
-// they need no key press.
-void TypeDigits(CalculatorEngine& engine, const TypedDigits& typed, bool entryCleared)
-{
-    int first = 0;
-    if (entryCleared)
-        while (first < typed.count && typed.digits[first] == '0') ++first;
-    for (int i = first; i < typed.count; ++i) engine.KeyIn(typed.digits[i]);
-}
+std::string_view Digits(const TypedDigits& typed) { return {typed.digits, static_cast<std::size_t>(typed.count)}; }
 
-} // namespace
-
-std::string_view CapturedDisplay::Shown() const
+// The shown text without the blank that ends it when no operator is pending.
+std::string_view WithoutBlank(std::string_view text)
 {
-    std::string_view text = m_text;
     if (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return text;
 }
 
+} // namespace
+
 ConversionSession::ConversionSession(int fromPosition, int toPosition, bool strict, bool noBump)
 {
     PrepareEngine(m_engine, strict, noBump);
-    // IN's text is needed only when its entry cannot be read; it gets a
-    // display just then (see Convert), which keeps every typed digit cheap.
-    m_engine.AttachDisplay(kOut, &m_toDisplay);
     m_engine.SetRegisterFormat(kIn, fromPosition);
     m_engine.SetRegisterFormat(kOut, toPosition);
     // Conversion mode also fills DURATION, which nobody reads here; in
@@ -45,39 +33,27 @@ ConversionSession::ConversionSession(int fromPosition, int toPosition, bool stri
 
 ConversionSession::Result ConversionSession::Convert(const TypedDigits& typed)
 {
-    TimecodeRegister& in = m_engine.registers[kIn];
     // A cleared register, as after "C": nothing of the previous value remains.
-    m_engine.ResetRegister(in, true);
-    TypeDigits(m_engine, typed, true);
-    const Outcome committed = m_engine.CommitEntry(in);
-
+    const Outcome committed = m_engine.EnterDigits(Digits(typed));
     // An entry that cannot be read leaves OUT as it was.
-    if (committed == Outcome::kCannotBeRead) {
-        m_engine.AttachDisplay(kIn, &m_fromDisplay);
-        m_engine.RefreshRegister(in);
-        m_engine.AttachDisplay(kIn, nullptr);
-        return {m_fromDisplay.Shown(), Outcome::kCannotBeRead, false};
-    }
-    return {m_toDisplay.Shown(), m_engine.registers[kOut].problem.outcome, committed == Outcome::kCannotBeShown};
+    if (committed == Outcome::kCannotBeRead) return {WithoutBlank(m_engine.ShownText(kIn)), committed, false};
+    return {WithoutBlank(m_engine.ShownText(kOut)), m_engine.Problem(kOut).outcome, committed == Outcome::kCannotBeShown};
 }
 
-std::string_view ConversionSession::FromName() const { return NameOf(*m_engine.registers[kIn].format); }
+std::string_view ConversionSession::FromName() const { return NameOf(m_engine.Format(kIn)); }
 
-std::string_view ConversionSession::ToName() const { return NameOf(*m_engine.registers[kOut].format); }
+std::string_view ConversionSession::ToName() const { return NameOf(m_engine.Format(kOut)); }
 
 EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps)
 {
     CalculatorEngine engine;
-    CapturedDisplay display;
     PrepareEngine(engine, strict, noBump);
-    engine.AttachDisplay(kIn, &display);
     engine.SetRegisterFormat(kIn, formatPosition);
-    TimecodeRegister& reg = engine.registers[kIn];
-    engine.ResetRegister(reg, true);
+    engine.ClearEntry();
 
     EvalResult result;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        TypeDigits(engine, steps[i].typed, false);
+        for (char digit : Digits(steps[i].typed)) engine.KeyIn(digit);
         const char op = i + 1 < steps.size() ? steps[i + 1].op : '=';
         const Outcome outcome = engine.ApplyOperator(op, false);
         // An entry that cannot be read blocks the register, so the chain ends
@@ -91,7 +67,7 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
         if (outcome == Outcome::kDivisionByZero || (outcome == Outcome::kCannotBeShown && i + 1 == steps.size()))
             result.problems.push_back({i, outcome});
     }
-    result.text = display.Shown();
+    result.text = WithoutBlank(engine.ShownText(kIn));
     return result;
 }
 

@@ -6,7 +6,6 @@
 
 #include "cli/command_line.h"
 #include "engine/calculator_engine.h"
-#include "engine/display_sink.h"
 
 #include <string>
 #include <string_view>
@@ -15,14 +14,6 @@
 namespace quillet::cli {
 
 using quillet::Outcome; // kDone, kCannotBeRead, kCannotBeShown, kDivisionByZero
-
-// Holds the text the engine last showed on a register, as the display would paint it.
-class CapturedDisplay final : public DisplaySink {
-public:
-    void Invalidate() override {}
-    // The shown text without the blank that ends it when no operator is pending.
-    std::string_view Shown() const;
-};
 
 // Conversion mode with IN in format FROM and OUT in format TO. One session
 // converts any number of values, each independent of the ones before it.
@@ -48,8 +39,6 @@ public:
 
 private:
     CalculatorEngine m_engine;
-    CapturedDisplay m_fromDisplay;
-    CapturedDisplay m_toDisplay;
 };
 
 struct EvalProblem {

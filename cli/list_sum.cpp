@@ -36,9 +36,7 @@ long long ReadBlock(int fd, char* into, std::size_t room)
 
 SumSession::SumSession(int fromPosition, int toPosition, bool strict, bool noBump)
 {
-    m_engine.allowOverflow = !strict;
-    m_engine.bumpUpDropped = !noBump;
-    m_engine.AttachDisplay(kOut, &m_toDisplay);
+    m_engine.SetOptions({!strict, !noBump});
     m_engine.SetRegisterFormat(kIn, fromPosition);
     m_engine.SetRegisterFormat(kOut, toPosition);
     m_engine.SetRegisterFormat(kDuration, fromPosition);
@@ -80,10 +78,11 @@ void SumSession::StepFinished(const FinishedStep& step)
 SumSession::Total SumSession::Finish()
 {
     m_engine.EndList();
-    const TimecodeRegister& out = m_engine.registers[kOut];
-    if (out.problem.outcome != Outcome::kDone)
-        messages += ProblemMessage(0, "total", out.problem.outcome, NameOf(*out.format));
-    return {m_toDisplay.Shown(), out.problem.outcome};
+    const Outcome outcome = m_engine.Problem(kOut).outcome;
+    if (outcome != Outcome::kDone) messages += ProblemMessage(0, "total", outcome, NameOf(m_engine.Format(kOut)));
+    std::string_view text = m_engine.ShownText(kOut);
+    if (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return {text, outcome};
 }
 
 SumInputOutcome SumLines(SumSession& session, int inputFd)

@@ -40,7 +40,6 @@ private:
     void StepFinished(const FinishedStep& step) override;
 
     CalculatorEngine m_engine;
-    CapturedDisplay m_toDisplay;
     bool m_arguments = false; // values come from the command line
 };
 

@@ -2,23 +2,37 @@
 // The calculator core. Keys shift digits into the current register
 // (register_entry.cpp); an operator or a commit reads the digits into a value
 // through value_codec.h and writes the result back (calculator_operators.cpp);
-// Recompute then derives the other registers, converting units with
+// the other registers are then derived, converting units with
 // convert_value.h in Conversion mode or applying OUT = IN + DURATION in
 // Editing mode. Every changed register's text goes to its DisplaySink, and
-// each register's `problem` says why its display shows "E", if it does. A
-// StepListener, when attached, hears of each finished step (step_report.cpp);
-// lists of values are added up in list_total.cpp.
+// Problem() says why a display shows "E", if it does. A StepListener, when
+// attached, hears of each finished step (step_report.cpp); lists of values
+// are added up in list_total.cpp; engine_invariants.cpp checks the rules the
+// state always keeps.
+//
+// The state is private: callers use the operations and read-only queries
+// below. Register indexes are 0 IN, 1 OUT, 2 DURATION; a query given any
+// other index answers for IN, an operation ignores it.
 
+#include "display_sink.h"
 #include "format_table.h"
 #include "step_listener.h"
 #include "timecode_register.h"
+#include "value_codec.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quillet {
 
 enum RegisterIndex { kIn = 0, kOut = 1, kDuration = 2 };
+
+enum class CalculatorMode : std::uint8_t {
+    kEditing,            // OUT and DURATION take IN's format; one register is computed from the other two
+    kEditingKeepFormats, // Editing, every register keeping its format
+    kConversion,         // the current register is shown in the other two registers' formats
+};
 
 struct ListTerm;
 
@@ -29,17 +43,40 @@ public:
     CalculatorEngine(const CalculatorEngine&) = delete;
     CalculatorEngine& operator=(const CalculatorEngine&) = delete;
 
-    bool allowOverflow = true;  // "Allow fields to overflow into next higher field"
-    bool bumpUpDropped = true;  // "Automatically 'bump-up droped frames"
-    TimecodeRegister registers[3];
-    TimecodeRegister* current = &registers[kIn];
-    bool conversionMode = true; // false: Editing mode
+    // --- Queries ---------------------------------------------------------------
+    // The register's value in its format's unit (frames, hundredths, feet frames);
+    // negative after a '-' that went below zero, within +-kValueLimit.
+    std::int64_t Value(int index) const { return At(index).value; }
+    const TimecodeFormat& Format(int index) const { return *At(index).format; }
+    // The text as a display shows it: "E" over the first character while in
+    // error, then the pending operator or a blank. Valid until the next operation.
+    std::string_view ShownText(int index) const { return At(index).text; }
+    // Why ShownText has "E"; outcome kDone when it has none.
+    const RegisterProblem& Problem(int index) const { return At(index).problem; }
+    char PendingOperator(int index) const { return At(index).pendingOp; }
+    // Digits have been typed since the register last took a value.
+    bool IsTyping(int index) const { return !At(index).freshEntry; }
+    // The register Editing mode computes from the other two, or -1.
+    int CalcTarget() const;
+    int CurrentRegister() const { return m_current; }
+    CalculatorMode Mode() const { return m_mode; }
+    bool IsConversionMode() const { return m_mode == CalculatorMode::kConversion; }
+    EntryOptions Options() const { return m_options; }
+    // The first rule of the engine's state that does not hold, or nullptr: every
+    // register in a listed format with eight digits, a result that reads back as
+    // itself, a shown text in its format's layout ending in its pending operator.
+    // For tests and fuzzing.
+    const char* BrokenRule() const;
 
-    // --- Entry and text form -------------------------------------------------
-    // Binds register `index` (0..2, others ignored) to a display; nothing is shown yet.
+    // --- Set-up --------------------------------------------------------------
+    // Binds register `index` to a display; nothing is shown yet.
     void AttachDisplay(int index, DisplaySink* display);
     // Tells `listener` (nullptr: nobody) of every finished step from now on.
     void AttachStepListener(StepListener* listener) { m_stepListener = listener; }
+    // "Allow fields to overflow" and "bump-up dropped frames", for entries read from now on.
+    void SetOptions(EntryOptions options) { m_options = options; }
+
+    // --- Entry -----------------------------------------------------------------
     // One key into the current register: '0'..'9' shift in from the right, 8 removes
     // the last digit; any other key is ignored.
     void KeyIn(char key);
@@ -47,55 +84,36 @@ public:
     // skipped) as a new entry of the current register, as if typed right after a
     // commit. A pending operator stays pending. Text without digits changes nothing.
     void PasteDigits(std::string_view text);
-    // Zero digits and value; clears freshEntry, scalarEntry, error, pendingOp, and with
-    // clearMemory also lastOp, operand, lastOperand. Does not refresh.
-    void ResetRegister(TimecodeRegister& reg, bool clearMemory);
+    // Clears the current register with its memory, as "C" does, types `digits`
+    // ('0'..'9' only) and commits them, without the work of showing each key:
+    // in Conversion mode the other registers then hold the value in their formats.
+    // Returns what CommitEntry returns.
+    Outcome EnterDigits(std::string_view digits);
     // "C": resets the current register with its memory, shows it and recomputes.
     void ClearEntry();
     // "CA": full reset and refresh of IN, OUT, DURATION; no recompute.
     void ClearAllRegisters();
-    // Builds the register's text (Scalar layout while its '*'/'/' operand is typed),
-    // appends the pending operator or a blank, and shows it.
-    void RefreshRegister(TimecodeRegister& reg);
-    // Hands `text` to the register's display, "E" over its first character while in
-    // error, and records in `problem` why.
-    void ShowText(TimecodeRegister& reg, const std::string& text);
-
-    // --- Reading and writing values ------------------------------------------
-    // Reads the digits into value (Scalar while scalarEntry). Returns true on
-    // FAILURE: error is then set and value kept. On success the digits are
-    // normalised and the register refreshed.
-    bool ParseEntry(TimecodeRegister& reg);
-    // ParseDigits with this engine's two options.
-    std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits) const;
-    // Digits from value in the register's own format; sets (never clears) error when
-    // the value cannot be shown.
-    void ValueToDigits(TimecodeRegister& reg);
 
     // --- Operators and the relation between registers -------------------------
-    // Takes a typed entry as the register's value, abandons a pending operator and
-    // recomputes. An entry untouched since its value was set is not read again and
-    // nothing is recomputed. Returns kCannotBeRead (the register is blocked until
-    // "C"), kCannotBeShown (committed, shown with "E"), or kDone.
-    Outcome CommitEntry(TimecodeRegister& reg);
-    // Commits the current register, then makes register `index` (0..2) current and
-    // no longer computed. Other indexes are ignored.
+    // Takes the current register's typed entry as its value, abandons a pending
+    // operator and recomputes. An entry untouched since its value was set is not
+    // read again and nothing is recomputed. Returns kCannotBeRead (the register is
+    // blocked until "C"), kCannotBeShown (committed, shown with "E"), or kDone.
+    Outcome CommitEntry();
+    // Commits the current register, then makes register `index` current and no
+    // longer computed.
     void SelectRegister(int index);
     // op is '+', '-', '*', '/' or '='. With suppressRepeat, '=' never repeats the last
     // operation. Returns what became of the current register's result.
     Outcome ApplyOperator(char op, bool suppressRepeat);
-    // Re-derives the registers that depend on the others: in Conversion mode the two
-    // beside the current one, in Editing mode the calculation target.
-    void Recompute();
     // Makes register `index` the one Editing mode computes (any other index: none).
     void SetCalcTarget(int index);
-    // 0 Editing, 2 Conversion, 1 Editing without conversion; others ignored.
-    void SetMode(int type);
-    // Converts the register's value into `format`, shows it and recomputes; the
-    // entry is not read (callers commit first).
-    void ChangeRegisterFormat(TimecodeRegister& reg, const TimecodeFormat& format);
-    // A selector change: commits register `index` (0..2), then gives it the format
-    // at `listIndex` ("Drop Frame" for an unknown index).
+    // Switches mode and derives the registers that depend on the others. Entering
+    // kEditing gives OUT and DURATION IN's format; entering kConversion shows OUT
+    // as its value again (an Editing result below zero showed "E").
+    void SetMode(CalculatorMode mode);
+    // A selector change: commits register `index`, then gives it the format at
+    // `listIndex` ("Drop Frame" for an unknown index), converting its value.
     void SetRegisterFormat(int index, int listIndex);
     // Commits the current register, then gives all three the format at `listIndex`.
     void SetAllFormats(int listIndex);
@@ -123,14 +141,65 @@ public:
     bool PasteValue(std::int64_t value, const TimecodeFormat& format);
 
 private:
+    // Why a register is in error. A blocking cause makes the register show "E"
+    // until a new value replaces it; `beyondRange` marks a value from a chain
+    // that left the range held exactly, which only a new chain clears.
+    struct ErrorState {
+        RegisterProblem cause;    // outcome kDone: no error set
+        bool beyondRange = false;
+        bool IsSet() const { return cause.outcome != Outcome::kDone; }
+        void Clear() { cause = {}; }
+    };
+
+    struct TimecodeRegister {
+        std::int32_t index = 0; // 0 IN, 1 OUT, 2 DURATION
+        // Values are counts in the unit of `format`. They are held in 64 bits so
+        // that a product too large for the display still carries exactly into the
+        // next operation of a chain; the engine keeps their magnitude at most kValueLimit.
+        std::int64_t value = 0;
+        std::int64_t operand = 0;     // left operand of the next operation
+        std::int64_t lastOperand = 0; // right operand of the last operation, reused by a repeated '='
+        EntryDigits entryDigits = kZeroDigits; // highest-order digit first
+        std::string text;             // the text last shown, with the "E" of an error
+        char pendingOp = 0;           // '+', '-', '*', '/' waiting for its right operand, or 0
+        char lastOp = 0;              // operator last carried out, or 0
+        bool freshEntry = false;      // digits show a committed value or result; the next digit starts anew
+        bool scalarEntry = false;     // the entry is the plain-number operand of '*' or '/'
+        bool isCalcTarget = false;    // Editing mode computes this register from the other two
+        ErrorState error;
+        RegisterProblem problem;      // why `text` has "E"; kDone when it has none
+        const TimecodeFormat* format = nullptr; // always a listed row, never Scalar
+        DisplaySink* display = nullptr;
+    };
+
+    const TimecodeRegister& At(int index) const { return m_registers[index >= 0 && index <= 2 ? index : kIn]; }
+    TimecodeRegister& Current() { return m_registers[m_current]; }
+
+    // Zero digits, value and memory (operands, last operation); clears the
+    // entry's state and the error. Does not refresh.
+    static void ResetRegister(TimecodeRegister& reg);
+    // Builds the register's text (Scalar layout while its '*'/'/' operand is typed),
+    // the pending operator or a blank after it, and shows it: "E" over the first
+    // character while in error, `problem` saying why.
+    void RefreshRegister(TimecodeRegister& reg);
+    // Reads the digits into value (Scalar while scalarEntry). False, with the error
+    // set and value kept, when they cannot be read; on success the digits are
+    // normalised and the register refreshed.
+    bool ReadEntry(TimecodeRegister& reg);
+    Outcome CommitRegister(TimecodeRegister& reg);
     // Stores a result: value keeps it (within +-kValueLimit), the digits show it, and
-    // error is set when it cannot be shown. A result beyond the limit marks the
+    // the error is set when it cannot be shown. A result beyond the limit marks the
     // register beyondRange, which only a new chain clears.
-    void StoreResult(TimecodeRegister& reg, std::int64_t result);
-    void SetError(TimecodeRegister& reg, RegisterProblem cause);
-    EntryOptions Options() const { return {allowOverflow, bumpUpDropped}; }
+    static void StoreResult(TimecodeRegister& reg, std::int64_t result);
+    // Converts the register's value into `format`, shows it and recomputes; the
+    // entry is not read (callers commit first).
+    void ChangeRegisterFormat(TimecodeRegister& reg, const TimecodeFormat& format);
+    // Re-derives the registers that depend on the others: in Conversion mode the two
+    // beside the current one, in Editing mode the calculation target.
+    void Recompute();
 
     // Telling the listener (step_report.cpp); callers test m_stepListener first.
+    static FinishedStep StepOf(const TimecodeRegister& reg, StepKind kind);
     void ReportStep(const TimecodeRegister& reg, StepKind kind);
     void ReportOperation(const TimecodeRegister& reg, char op, std::int64_t left, std::int64_t right);
     void ReportListTerm(const TimecodeRegister& reg, const ListTerm& term, std::string_view line,
@@ -140,6 +209,10 @@ private:
     // other than `stepped` whose display changed.
     void RecomputeAfterStep(const TimecodeRegister& stepped, bool finished);
 
+    TimecodeRegister m_registers[3];
+    int m_current = kIn;
+    CalculatorMode m_mode = CalculatorMode::kConversion;
+    EntryOptions m_options;
     StepListener* m_stepListener = nullptr;
     struct ListInProgress {
         bool active = false;

@@ -6,9 +6,11 @@
 
 namespace quillet {
 
-Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
+Outcome CalculatorEngine::CommitEntry() { return CommitRegister(Current()); }
+
+Outcome CalculatorEngine::CommitRegister(TimecodeRegister& reg)
 {
-    if (reg.error) {
+    if (reg.error.IsSet()) {
         RefreshRegister(reg);
         return reg.problem.outcome;
     }
@@ -19,15 +21,15 @@ Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
         reg.pendingOp = 0;
         reg.scalarEntry = false;
         reg.operand = reg.value;
-        ValueToDigits(reg);
+        StoreResult(reg, reg.value);
         RefreshRegister(reg);
         // As after an operator, a value that cannot be shown keeps its "E" on
         // the display without blocking the register.
-        reg.error = false;
+        reg.error.Clear();
         return reg.problem.outcome;
     }
     const std::int64_t before = reg.value;
-    if (ParseEntry(reg)) {
+    if (!ReadEntry(reg)) {
         RefreshRegister(reg);
         if (m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
         return Outcome::kCannotBeRead;
@@ -36,7 +38,7 @@ Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
     reg.scalarEntry = false;
     reg.freshEntry = true;
     reg.operand = reg.value;
-    ValueToDigits(reg);
+    StoreResult(reg, reg.value);
     RefreshRegister(reg);
     const Outcome outcome = reg.problem.outcome;
     // Committing the value the register already held (a cleared register
@@ -50,18 +52,18 @@ Outcome CalculatorEngine::CommitEntry(TimecodeRegister& reg)
 void CalculatorEngine::SelectRegister(int index)
 {
     if (index < 0 || index > 2) return;
-    CommitEntry(*current);
-    current = &registers[index];
-    current->isCalcTarget = 0;
+    CommitEntry();
+    m_current = index;
+    Current().isCalcTarget = false;
 }
 
 Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
 {
-    TimecodeRegister& reg = *current;
-    const bool wasBlocked = reg.error;
+    TimecodeRegister& reg = Current();
+    const bool wasBlocked = reg.error.IsSet();
     const bool typed = !reg.freshEntry;
     const std::int64_t before = reg.value;
-    if (reg.error || ParseEntry(reg)) {
+    if (wasBlocked || !ReadEntry(reg)) {
         RefreshRegister(reg);
         if (!wasBlocked && m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
         return reg.problem.outcome;
@@ -104,8 +106,8 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
     reg.freshEntry = true;
     // The result alone decides its "E": an operand that could not be shown
     // marked the register while it was on the display, not the result.
-    reg.error = false;
-    if (divisionByZero) SetError(reg, {Outcome::kDivisionByZero, -1, false});
+    reg.error.Clear();
+    if (divisionByZero) reg.error.cause = {Outcome::kDivisionByZero, -1, false};
     StoreResult(reg, result);
     reg.operand = reg.value;
     RefreshRegister(reg);
@@ -118,50 +120,51 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
         else if (entered) ReportStep(reg, StepKind::kEntry);
     }
     RecomputeAfterStep(reg, op == '=' && (carriedOut != 0 || entered));
-    reg.error = false;
+    reg.error.Clear();
     return outcome;
 }
 
 void CalculatorEngine::Recompute()
 {
-    TimecodeRegister& in = registers[kIn];
-    TimecodeRegister& out = registers[kOut];
-    TimecodeRegister& duration = registers[kDuration];
+    TimecodeRegister& in = m_registers[kIn];
+    TimecodeRegister& out = m_registers[kOut];
+    TimecodeRegister& duration = m_registers[kDuration];
+    const TimecodeRegister& current = Current();
 
     TimecodeRegister* targets[2] = {nullptr, nullptr};
     std::int64_t results[2] = {0, 0};
     bool fromBeyondRange = false; // a source value is not the true result of its chain
-    if (conversionMode) {
+    if (IsConversionMode()) {
         int n = 0;
-        for (TimecodeRegister& reg : registers) {
-            if (&reg == current) continue;
+        for (TimecodeRegister& reg : m_registers) {
+            if (&reg == &current) continue;
             targets[n] = &reg;
-            results[n] = ConvertValue(*current->format, current->value, *reg.format);
+            results[n] = ConvertValue(*current.format, current.value, *reg.format);
             ++n;
         }
-        fromBeyondRange = current->beyondRange;
+        fromBeyondRange = current.error.beyondRange;
     } else if (in.isCalcTarget) {
         targets[0] = &in;
         results[0] = out.value - duration.value;
-        fromBeyondRange = out.beyondRange || duration.beyondRange;
+        fromBeyondRange = out.error.beyondRange || duration.error.beyondRange;
     } else if (out.isCalcTarget) {
         targets[0] = &out;
         results[0] = duration.value + in.value;
-        fromBeyondRange = duration.beyondRange || in.beyondRange;
+        fromBeyondRange = duration.error.beyondRange || in.error.beyondRange;
     } else if (duration.isCalcTarget) {
         targets[0] = &duration;
         results[0] = out.value - in.value;
-        fromBeyondRange = out.beyondRange || in.beyondRange;
+        fromBeyondRange = out.error.beyondRange || in.error.beyondRange;
     }
 
     for (int i = 0; i < 2 && targets[i] != nullptr; ++i) {
         TimecodeRegister& target = *targets[i];
-        target.beyondRange = fromBeyondRange;
+        target.error.beyondRange = fromBeyondRange;
         if (results[i] < 0) {
             results[i] = 0;
-            SetError(target, {Outcome::kCannotBeShown, -1, true});
+            target.error.cause = {Outcome::kCannotBeShown, -1, true};
         } else {
-            target.error = false;
+            target.error.Clear();
             target.freshEntry = true;
         }
         StoreResult(target, results[i]);
@@ -169,33 +172,35 @@ void CalculatorEngine::Recompute()
     }
 }
 
+int CalculatorEngine::CalcTarget() const
+{
+    for (const TimecodeRegister& reg : m_registers)
+        if (reg.isCalcTarget) return reg.index;
+    return -1;
+}
+
 void CalculatorEngine::SetCalcTarget(int index)
 {
-    registers[kIn].isCalcTarget = index == kIn;
-    registers[kOut].isCalcTarget = index == kOut;
-    registers[kDuration].isCalcTarget = index == kDuration;
+    for (TimecodeRegister& reg : m_registers) reg.isCalcTarget = reg.index == index;
     Recompute();
 }
 
-void CalculatorEngine::SetMode(int type)
+void CalculatorEngine::SetMode(CalculatorMode mode)
 {
-    switch (type) {
-    case 0:
-        conversionMode = false;
-        ChangeRegisterFormat(registers[kOut], *registers[kIn].format);
-        ChangeRegisterFormat(registers[kDuration], *registers[kIn].format);
+    m_mode = mode;
+    switch (mode) {
+    case CalculatorMode::kEditing:
+        ChangeRegisterFormat(m_registers[kOut], *m_registers[kIn].format);
+        ChangeRegisterFormat(m_registers[kDuration], *m_registers[kIn].format);
         break;
-    case 1:
-        conversionMode = false;
+    case CalculatorMode::kEditingKeepFormats:
         break;
-    case 2:
-        conversionMode = true;
-        ValueToDigits(registers[kOut]);
-        RefreshRegister(registers[kOut]);
-        break;
-    default:
+    case CalculatorMode::kConversion:
+        StoreResult(m_registers[kOut], m_registers[kOut].value);
+        RefreshRegister(m_registers[kOut]);
         break;
     }
+    Recompute();
 }
 
 void CalculatorEngine::ChangeRegisterFormat(TimecodeRegister& reg, const TimecodeFormat& format)
@@ -211,15 +216,15 @@ void CalculatorEngine::SetRegisterFormat(int index, int listIndex)
 {
     if (index < 0 || index > 2) return;
     const TimecodeFormat& format = FindFormat(listIndex);
-    CommitEntry(registers[index]);
-    ChangeRegisterFormat(registers[index], format);
+    CommitRegister(m_registers[index]);
+    ChangeRegisterFormat(m_registers[index], format);
 }
 
 void CalculatorEngine::SetAllFormats(int listIndex)
 {
     const TimecodeFormat& format = FindFormat(listIndex);
-    CommitEntry(*current);
-    for (TimecodeRegister& reg : registers) ChangeRegisterFormat(reg, format);
+    CommitEntry();
+    for (TimecodeRegister& reg : m_registers) ChangeRegisterFormat(reg, format);
 }
 
 } // namespace quillet

@@ -12,16 +12,16 @@ namespace quillet {
 
 Outcome CalculatorEngine::AddUpLines(std::string_view text)
 {
-    if (!BeginList()) return current->problem.outcome;
+    if (!BeginList()) return Current().problem.outcome;
     AddListLines(text);
     return EndList();
 }
 
 bool CalculatorEngine::BeginList()
 {
-    TimecodeRegister& reg = *current;
+    TimecodeRegister& reg = Current();
     // As for an operator: the entry that cannot be read stays until "C".
-    if (reg.error) {
+    if (reg.error.IsSet()) {
         RefreshRegister(reg);
         return false;
     }
@@ -40,8 +40,8 @@ bool CalculatorEngine::BeginList()
 void CalculatorEngine::AddListLines(std::string_view text)
 {
     if (!m_list.active) return;
-    const TimecodeRegister& reg = *current;
-    const EntryOptions options = Options();
+    const TimecodeRegister& reg = Current();
+    const EntryOptions options = m_options;
     while (!text.empty()) {
         const void* newline = std::memchr(text.data(), '\n', text.size());
         const std::size_t length =
@@ -65,7 +65,7 @@ void CalculatorEngine::AddListLines(std::string_view text)
 
 Outcome CalculatorEngine::EndList()
 {
-    TimecodeRegister& reg = *current;
+    TimecodeRegister& reg = Current();
     if (!m_list.active) return reg.problem.outcome;
     m_list.active = false;
 
@@ -77,21 +77,21 @@ Outcome CalculatorEngine::EndList()
     reg.pendingOp = 0;
     reg.scalarEntry = false;
     reg.freshEntry = true;
-    reg.error = false;
-    if (!m_list.continuesChain) reg.beyondRange = false;
+    reg.error.Clear();
+    if (!m_list.continuesChain) reg.error.beyondRange = false;
     StoreResult(reg, result);
     reg.operand = reg.value;
     RefreshRegister(reg);
     const Outcome outcome = reg.problem.outcome;
     if (m_stepListener != nullptr) ReportListTotal(reg);
     RecomputeAfterStep(reg, true);
-    reg.error = false;
+    reg.error.Clear();
     return outcome;
 }
 
 bool CalculatorEngine::PasteValue(std::int64_t value, const TimecodeFormat& format)
 {
-    const TimecodeFormat& into = *current->format;
+    const TimecodeFormat& into = *Current().format;
     const FormattedValue written = FormatValue(into, ConvertValue(format, value, into));
     if (written.cannotBeShown) return false;
     PasteDigits({written.digits.data(), 8});

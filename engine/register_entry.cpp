@@ -8,19 +8,15 @@ namespace quillet {
 CalculatorEngine::CalculatorEngine()
 {
     for (int i = 0; i < 3; ++i) {
-        registers[i] = TimecodeRegister{};
-        registers[i].index = i;
-    }
-    for (TimecodeRegister& reg : registers) {
-        reg.format = &FindFormat(0);
-        reg.entryDigits = kZeroDigits;
+        m_registers[i].index = i;
+        m_registers[i].format = &FindFormat(0);
     }
 }
 
 void CalculatorEngine::AttachDisplay(int index, DisplaySink* display)
 {
     if (index < 0 || index > 2) return;
-    registers[index].display = display;
+    m_registers[index].display = display;
 }
 
 void CalculatorEngine::KeyIn(char key)
@@ -28,7 +24,7 @@ void CalculatorEngine::KeyIn(char key)
     // Only digits and backspace are keys; anything else would put a
     // non-digit into the entry, so it is ignored.
     if (key != 8 && (key < '0' || key > '9')) return;
-    TimecodeRegister& reg = *current;
+    TimecodeRegister& reg = Current();
     char* digits = reg.entryDigits.data();
     if (key == 8) {
         if (!reg.freshEntry) {
@@ -41,7 +37,7 @@ void CalculatorEngine::KeyIn(char key)
             reg.lastOp = 0;
             // A new entry with no operator waiting starts a new chain: nothing
             // of a value beyond the exact range is carried on.
-            if (reg.pendingOp == 0) reg.beyondRange = false;
+            if (reg.pendingOp == 0) reg.error.beyondRange = false;
         } else {
             std::copy(digits + 1, digits + 8, digits);
         }
@@ -58,39 +54,51 @@ void CalculatorEngine::PasteDigits(std::string_view text)
         if (c < '0' || c > '9') continue;
         // The first digit starts a new entry; the rest shift in as typed, so
         // only the last eight stay.
-        if (!started) current->freshEntry = true;
+        if (!started) Current().freshEntry = true;
         started = true;
         KeyIn(c);
     }
 }
 
-void CalculatorEngine::ResetRegister(TimecodeRegister& reg, bool clearMemory)
+void CalculatorEngine::ResetRegister(TimecodeRegister& reg)
 {
     reg.entryDigits = kZeroDigits;
     reg.freshEntry = false;
     reg.scalarEntry = false;
-    reg.error = false;
-    reg.beyondRange = false;
+    reg.error = {};
     reg.pendingOp = 0;
     reg.value = 0;
-    if (clearMemory) {
-        reg.lastOp = 0;
-        reg.operand = 0;
-        reg.lastOperand = 0;
+    reg.lastOp = 0;
+    reg.operand = 0;
+    reg.lastOperand = 0;
+}
+
+Outcome CalculatorEngine::EnterDigits(std::string_view digits)
+{
+    TimecodeRegister& reg = Current();
+    ResetRegister(reg);
+    // Shifting the digits in one by one, as KeyIn does, without building a text
+    // for each: only the last eight count, and leading zeros change nothing.
+    char* entry = reg.entryDigits.data();
+    for (char c : digits) {
+        if (c < '0' || c > '9') continue;
+        std::copy(entry + 1, entry + 8, entry);
+        entry[7] = c;
     }
+    return CommitRegister(reg);
 }
 
 void CalculatorEngine::ClearEntry()
 {
-    ResetRegister(*current, true);
-    RefreshRegister(*current);
+    ResetRegister(Current());
+    RefreshRegister(Current());
     Recompute();
 }
 
 void CalculatorEngine::ClearAllRegisters()
 {
-    for (TimecodeRegister& reg : registers) {
-        ResetRegister(reg, true);
+    for (TimecodeRegister& reg : m_registers) {
+        ResetRegister(reg);
         RefreshRegister(reg);
     }
 }
@@ -102,60 +110,36 @@ void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
     reg.text.clear();
     AppendDigitsText(format, reg.entryDigits, reg.text);
     reg.text.push_back(reg.pendingOp != 0 ? reg.pendingOp : ' ');
-    ShowText(reg, reg.text);
-}
 
-void CalculatorEngine::ShowText(TimecodeRegister& reg, const std::string& text)
-{
-    const bool inError = reg.error || reg.beyondRange;
-    if (!inError) reg.problem = {};
-    else if (reg.error && reg.errorCause.outcome != Outcome::kDone) reg.problem = reg.errorCause;
-    else reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0};
+    if (reg.error.IsSet()) reg.problem = reg.error.cause;
+    else if (reg.error.beyondRange) reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0};
+    else reg.problem = {};
+    if (reg.problem.outcome != Outcome::kDone) reg.text[0] = 'E';
     if (reg.display == nullptr) return;
-    std::string& shown = reg.display->m_text;
-    shown = text;
-    if (inError && !shown.empty()) shown[0] = 'E';
+    reg.display->m_text = reg.text;
     reg.display->Invalidate();
 }
 
-void CalculatorEngine::SetError(TimecodeRegister& reg, RegisterProblem cause)
-{
-    reg.error = true;
-    reg.errorCause = cause;
-}
-
-std::optional<std::int32_t> CalculatorEngine::ParseDigits(const TimecodeFormat& format,
-                                                          const EntryDigits& digits) const
-{
-    return quillet::ParseDigits(format, digits, Options());
-}
-
-bool CalculatorEngine::ParseEntry(TimecodeRegister& reg)
+bool CalculatorEngine::ReadEntry(TimecodeRegister& reg)
 {
     const TimecodeFormat& format = reg.scalarEntry ? ScalarFormat() : *reg.format;
-    const std::optional<std::int32_t> read = ParseDigits(format, reg.entryDigits);
+    const std::optional<std::int32_t> read = ParseDigits(format, reg.entryDigits, m_options);
     if (!read) {
-        SetError(reg, {Outcome::kCannotBeRead, UnreadableField(format, reg.entryDigits, Options()), false});
-        return true;
+        reg.error.cause = {Outcome::kCannotBeRead, UnreadableField(format, reg.entryDigits, m_options), false};
+        return false;
     }
-    reg.error = false;
-    reg.value = *read;
-    ValueToDigits(reg);
+    reg.error.Clear();
+    StoreResult(reg, *read);
     RefreshRegister(reg);
-    return false;
-}
-
-void CalculatorEngine::ValueToDigits(TimecodeRegister& reg)
-{
-    StoreResult(reg, reg.value);
+    return true;
 }
 
 void CalculatorEngine::StoreResult(TimecodeRegister& reg, std::int64_t result)
 {
-    if (result > kValueLimit || result < -kValueLimit) reg.beyondRange = true;
+    if (result > kValueLimit || result < -kValueLimit) reg.error.beyondRange = true;
     reg.value = std::clamp(result, -kValueLimit, kValueLimit);
     if (FormatValue(*reg.format, reg.value, reg.entryDigits))
-        SetError(reg, {Outcome::kCannotBeShown, -1, reg.value < 0});
+        reg.error.cause = {Outcome::kCannotBeShown, -1, reg.value < 0};
 }
 
 } // namespace quillet

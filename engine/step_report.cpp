@@ -9,58 +9,48 @@
 namespace quillet {
 namespace {
 
-struct ShownText {
+struct WrittenText {
     char text[kMaxDigitsTextLength];
     int length = 0;
     std::string_view View() const { return {text, static_cast<std::size_t>(length)}; }
 };
 
 // `value` written in `format` as a display shows it: "E" first when it cannot be shown.
-ShownText ShownValue(const TimecodeFormat& format, std::int64_t value)
+WrittenText ShownValue(const TimecodeFormat& format, std::int64_t value)
 {
-    ShownText shown;
+    WrittenText shown;
     const FormattedValue written = FormatValue(format, value);
     shown.length = WriteDigitsText(format, written.digits, shown.text);
     if (written.cannotBeShown && shown.length > 0) shown.text[0] = 'E';
     return shown;
 }
 
-// The register's text as its display shows it, without the trailing blank or
-// pending operator.
-std::string_view ShownResult(const TimecodeRegister& reg, std::string& scratch)
-{
-    scratch.assign(reg.text, 0, reg.text.empty() ? 0 : reg.text.size() - 1);
-    if (reg.problem.outcome != Outcome::kDone && !scratch.empty()) scratch[0] = 'E';
-    return scratch;
-}
+} // namespace
 
-FinishedStep StepOf(const TimecodeRegister& reg, StepKind kind, std::string& scratch)
+FinishedStep CalculatorEngine::StepOf(const TimecodeRegister& reg, StepKind kind)
 {
     FinishedStep step;
     step.kind = kind;
     step.registerIndex = reg.index;
     step.format = reg.format;
-    step.result = ShownResult(reg, scratch);
+    // As shown, without the trailing blank or pending operator.
+    step.result = std::string_view(reg.text).substr(0, reg.text.empty() ? 0 : reg.text.size() - 1);
     step.problem = reg.problem;
     step.value = reg.value;
     return step;
 }
 
-} // namespace
-
 void CalculatorEngine::ReportStep(const TimecodeRegister& reg, StepKind kind)
 {
-    std::string scratch;
-    m_stepListener->StepFinished(StepOf(reg, kind, scratch));
+    m_stepListener->StepFinished(StepOf(reg, kind));
 }
 
 void CalculatorEngine::ReportOperation(const TimecodeRegister& reg, char op, std::int64_t left, std::int64_t right)
 {
-    std::string scratch;
-    FinishedStep step = StepOf(reg, StepKind::kOperation, scratch);
-    const ShownText leftText = ShownValue(*reg.format, left);
+    FinishedStep step = StepOf(reg, StepKind::kOperation);
+    const WrittenText leftText = ShownValue(*reg.format, left);
     // The operand of '*' and '/' is a plain number, shown as it was typed.
-    const ShownText rightText = ShownValue(op == '*' || op == '/' ? ScalarFormat() : *reg.format, right);
+    const WrittenText rightText = ShownValue(op == '*' || op == '/' ? ScalarFormat() : *reg.format, right);
     step.op = op;
     step.left = leftText.View();
     step.right = rightText.View();
@@ -78,7 +68,7 @@ void CalculatorEngine::ReportListTerm(const TimecodeRegister& reg, const ListTer
     step.lineNumber = lineNumber;
     step.line = line;
     step.lineProblem = term.problem;
-    ShownText typed;
+    WrittenText typed;
     if (term.problem == LineProblem::kNone || term.problem == LineProblem::kCannotBeRead)
         typed.length = WriteDigitsText(*reg.format, term.digits, typed.text);
     if (term.problem != LineProblem::kNone) {
@@ -94,12 +84,11 @@ void CalculatorEngine::ReportListTerm(const TimecodeRegister& reg, const ListTer
 
 void CalculatorEngine::ReportListTotal(const TimecodeRegister& reg)
 {
-    std::string scratch;
-    FinishedStep step = StepOf(reg, StepKind::kListTotal, scratch);
+    FinishedStep step = StepOf(reg, StepKind::kListTotal);
     step.linesAdded = m_list.added;
     step.linesLeftOut = m_list.leftOut;
-    ShownText leftText;
-    ShownText rightText;
+    WrittenText leftText;
+    WrittenText rightText;
     if (m_list.continuesChain) {
         leftText = ShownValue(*reg.format, m_list.left);
         rightText = ShownValue(*reg.format, m_list.total);
@@ -120,10 +109,10 @@ void CalculatorEngine::RecomputeAfterStep(const TimecodeRegister& stepped, bool 
         std::string text;
         Outcome outcome;
     } before[3];
-    for (int i = 0; i < 3; ++i) before[i] = {registers[i].text, registers[i].problem.outcome};
+    for (int i = 0; i < 3; ++i) before[i] = {m_registers[i].text, m_registers[i].problem.outcome};
     Recompute();
     for (int i = 0; i < 3; ++i) {
-        const TimecodeRegister& reg = registers[i];
+        const TimecodeRegister& reg = m_registers[i];
         if (&reg == &stepped || (reg.text == before[i].text && reg.problem.outcome == before[i].outcome)) continue;
         ReportStep(reg, StepKind::kDerived);
     }

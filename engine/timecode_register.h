@@ -1,11 +1,8 @@
 #pragma once
-
-#include "display_sink.h"
-#include "format_table.h"
-#include "value_codec.h"
+// What a caller learns of a register's state: the outcome of an operation and
+// why a display shows "E". The registers themselves are private to the engine.
 
 #include <cstdint>
-#include <string>
 
 namespace quillet {
 
@@ -30,33 +27,8 @@ struct RegisterProblem {
     int field = -1;
     // kCannotBeShown: the value is negative (otherwise it is too large).
     bool negative = false;
-};
 
-// One of the three registers IN, OUT, DURATION.
-struct TimecodeRegister {
-    std::int32_t index = 0;       // 0 IN, 1 OUT, 2 DURATION
-    // Values are counts in the unit of `format`, negative after a '-' that went
-    // below zero. They are held in 64 bits so that a product too large for the
-    // display still carries exactly into the next operation of a chain; the
-    // engine keeps their magnitude at most kValueLimit.
-    std::int64_t value = 0;
-    std::int64_t operand = 0;     // left operand of the next operation
-    std::int64_t lastOperand = 0; // right operand of the last operation, reused by a repeated '='
-    EntryDigits entryDigits = kZeroDigits; // highest-order digit first
-    std::string text;             // display text last built, without the "E" of an error
-    char pendingOp = 0;           // '+', '-', '*', '/' waiting for its right operand, or 0
-    char lastOp = 0;              // operator last carried out, or 0
-    bool freshEntry = false;      // digits show a committed value or result; the next digit starts anew
-    bool scalarEntry = false;     // the entry is the plain-number operand of '*' or '/'
-    std::int32_t isCalcTarget = 0; // Editing mode computes this register from the other two
-    bool error = false;           // shown as "E" over the first character
-    // The value comes from a chain that left the range held exactly, so it is not
-    // the true result: shown as "E" until a reset or a new entry starts afresh.
-    bool beyondRange = false;
-    RegisterProblem errorCause;   // why error or beyondRange was last set
-    RegisterProblem problem;      // why the text last shown has "E"; kDone when it has none
-    const TimecodeFormat* format = nullptr; // always a listed row, never Scalar
-    DisplaySink* display = nullptr;
+    bool operator==(const RegisterProblem&) const = default;
 };
 
 } // namespace quillet

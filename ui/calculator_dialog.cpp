@@ -137,13 +137,13 @@ void CalculatorDialog::OnInitDialog()
     engine.AttachDisplay(kIn, &inDisplay);
     engine.AttachDisplay(kOut, &outDisplay);
     engine.AttachDisplay(kDuration, &durationDisplay);
-    inDisplay.Watch(engine.registers[kIn]);
-    outDisplay.Watch(engine.registers[kOut]);
-    durationDisplay.Watch(engine.registers[kDuration]);
+    inDisplay.Watch(engine, kIn);
+    outDisplay.Watch(engine, kOut);
+    durationDisplay.Watch(engine, kDuration);
 
     ColourDisplays(kIn);
 
-    engine.SetMode(2);
+    engine.SetMode(CalculatorMode::kConversion);
     UpdateModeControls();
 
 
@@ -186,7 +186,7 @@ void CalculatorDialog::hideEvent(QHideEvent* event)
 void CalculatorDialog::OnInFormatChange()
 {
     const int selection = inSelector.CurrentFormat();
-    if (engine.conversionMode) {
+    if (engine.IsConversionMode()) {
         engine.SetRegisterFormat(kIn, selection);
     } else {
         engine.SetAllFormats(selection);
@@ -211,12 +211,11 @@ void CalculatorDialog::OnDurationFormatChange()
 void CalculatorDialog::OnSettingsButton()
 {
     SettingsDialog dialog(this);
-    dialog.bumpUpDropped = engine.bumpUpDropped ? 1 : 0;
-    dialog.allowOverflow = engine.allowOverflow ? 1 : 0;
+    dialog.bumpUpDropped = engine.Options().bumpUpDropped ? 1 : 0;
+    dialog.allowOverflow = engine.Options().allowOverflow ? 1 : 0;
     dialog.showMoreRates = m_showMoreRates ? 1 : 0;
     if (dialog.DoModal() == QDialog::Accepted) {
-        engine.allowOverflow = dialog.allowOverflow != 0;
-        engine.bumpUpDropped = dialog.bumpUpDropped != 0;
+        engine.SetOptions({dialog.allowOverflow != 0, dialog.bumpUpDropped != 0});
         if ((dialog.showMoreRates != 0) != m_showMoreRates) {
             m_showMoreRates = dialog.showMoreRates != 0;
             m_profile.WriteProfileInt(kSection, QStringLiteral("moreRates"), m_showMoreRates ? 1 : 0);

@@ -158,7 +158,7 @@ private:
     void ShowContextMenu(int target, const QPoint& globalPos);
     // The register whose display is at `pos` (window coordinates), or -1.
     int DisplayAt(const QPoint& pos) const;
-    int CurrentIndex() const { return static_cast<int>(engine.current - engine.registers); }
+    int CurrentIndex() const { return engine.CurrentRegister(); }
 
     void DoDataExchange(DialogBuilder& builder);
     void OnInitDialog();

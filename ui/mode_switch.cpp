@@ -17,16 +17,14 @@ constexpr int kModeOnlyInEditing[6] = {IDC_IN_LABEL, IDC_OUT_LABEL, IDC_DURATION
 
 void CalculatorDialog::OnModeButton()
 {
-    if (engine.conversionMode) {
-        engine.SetMode(0);
-        engine.Recompute();
+    if (engine.IsConversionMode()) {
+        engine.SetMode(CalculatorMode::kEditing);
         // DURATION is the computed register every time Editing mode begins.
         OnCalcDuration();
         UpdateModeControls();
         return;
     }
-    engine.SetMode(2);
-    engine.Recompute();
+    engine.SetMode(CalculatorMode::kConversion);
     // Each register goes back to the format its own selector still shows.
     engine.SetRegisterFormat(kIn, inSelector.CurrentFormat());
     engine.SetRegisterFormat(kOut, outSelector.CurrentFormat());
@@ -39,7 +37,7 @@ void CalculatorDialog::OnModeButton()
 
 void CalculatorDialog::UpdateModeControls()
 {
-    const bool conversion = engine.conversionMode;
+    const bool conversion = engine.IsConversionMode();
     modeButton.setText(conversion ? QStringLiteral("Mode: Conversion") : QStringLiteral("Mode: Editing"));
     outSelector.setVisible(conversion);
     durationSelector.setVisible(conversion);

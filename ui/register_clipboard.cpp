@@ -58,7 +58,7 @@ void CalculatorDialog::CopyRegister(int index)
     // The display marks drop-frame with a point before the frames; editing
     // applications write and read a semicolon there. (An operand being typed
     // for '*' or '/' has no separators at all.)
-    if (IsDropFrame(*engine.registers[index].format)) {
+    if (IsDropFrame(engine.Format(index))) {
         const qsizetype point = text.lastIndexOf(QLatin1Char('.'));
         if (point >= 0) text[point] = QLatin1Char(';');
     }

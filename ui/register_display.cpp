@@ -23,11 +23,12 @@ void RegisterDisplay::Invalidate()
 
 void RegisterDisplay::Explain()
 {
-    if (m_register == nullptr) return;
-    const bool inError = m_register->problem.outcome != Outcome::kDone;
+    if (m_engine == nullptr) return;
+    const RegisterProblem& problem = m_engine->Problem(m_index);
+    const bool inError = problem.outcome != Outcome::kDone;
     // The usual case, no error shown before or now, costs one comparison.
     if (!inError && toolTip().isEmpty()) return;
-    const QString why = inError ? ProblemText(m_register->problem, *m_register->format) : QString();
+    const QString why = inError ? ProblemText(problem, m_engine->Format(m_index)) : QString();
     if (why == toolTip()) return;
     setToolTip(why);
     setAccessibleDescription(why);

@@ -5,7 +5,7 @@
 // changes, so a screen reader can announce results as they appear.
 
 #include "controls/lcd_display.h"
-#include "engine/timecode_register.h"
+#include "engine/calculator_engine.h"
 
 #include <string>
 
@@ -17,7 +17,11 @@ public:
     using LcdDisplay::LcdDisplay;
 
     // The register the display shows; read (never written) to explain an "E".
-    void Watch(const TimecodeRegister& reg) { m_register = &reg; }
+    void Watch(const CalculatorEngine& engine, int index)
+    {
+        m_engine = &engine;
+        m_index = index;
+    }
 
     // Repaints; when the text changed, announces it; brings the explanation up to date.
     void Invalidate() override;
@@ -25,7 +29,8 @@ public:
 private:
     void Explain();
 
-    const TimecodeRegister* m_register = nullptr;
+    const CalculatorEngine* m_engine = nullptr;
+    int m_index = 0;
     std::string m_announced; // the text last announced
 };
 

@@ -69,7 +69,7 @@ int CalculatorDialog::ComputedRegister() const
 void CalculatorDialog::ColourDisplays(int current)
 {
     for (int i = 0; i < 3; ++i) Display(i).m_backColor = i == current ? ActiveColour : InactiveColour;
-    if (engine.conversionMode) return;
+    if (engine.IsConversionMode()) return;
     const int computed = ComputedRegister();
     if (computed >= 0) Display(computed).m_backColor = CalcTargetColour;
 }
@@ -89,7 +89,7 @@ void CalculatorDialog::DisplayClick(int index)
 {
     UpdateData(true);
     // The computed register cannot be typed into: selecting it would undo the choice.
-    if (!engine.conversionMode && CalcField(index) == 1) return;
+    if (!engine.IsConversionMode() && CalcField(index) == 1) return;
     selectedRegister = index;
     UpdateData(false);
     SelectRadio(index);

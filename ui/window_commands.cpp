@@ -95,7 +95,7 @@ void CalculatorDialog::CreateCommands()
 
 void CalculatorDialog::EnableCommands()
 {
-    const bool editing = !engine.conversionMode;
+    const bool editing = !engine.IsConversionMode();
     for (int i = 0; i < 3; ++i) {
         // The computed register is not typed into, so it cannot be selected.
         m_commands[kSelectIn + i]->setEnabled(!editing || CalcField(i) == 0);
@@ -122,7 +122,7 @@ void CalculatorDialog::PopulateContextMenu(QMenu& menu, int target)
     }
     menu.addSeparator();
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
-    if (!engine.conversionMode) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
+    if (!engine.IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
     for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kShortcuts, kHomePage, kQuit}) menu.addAction(m_commands[i]);
     menu.addSeparator();
@@ -184,14 +184,14 @@ void CalculatorDialog::OpenFormatList(int index)
     if (index < 0 || index > 2) return;
     FlatComboBox* selectors[3] = {&inSelector, &outSelector, &durationSelector};
     // In Editing mode the IN list sets all three formats; the others are hidden.
-    FlatComboBox& list = engine.conversionMode ? *selectors[index] : inSelector;
+    FlatComboBox& list = engine.IsConversionMode() ? *selectors[index] : inSelector;
     list.setFocus(Qt::ShortcutFocusReason);
     list.showPopup();
 }
 
 void CalculatorDialog::ComputeRegister(int index)
 {
-    if (engine.conversionMode || index < 0 || index > 2) return;
+    if (engine.IsConversionMode() || index < 0 || index > 2) return;
     static_cast<QAbstractButton*>(GetDlgItem(kCalcIds[index]))->click();
 }
 

@@ -31,13 +31,12 @@ std::string WindowConversion(int from, int to, const char* text, bool strict)
     Display out;
     engine.AttachDisplay(kIn, &in);
     engine.AttachDisplay(kOut, &out);
-    engine.allowOverflow = !strict;
+    engine.SetOptions({!strict, engine.Options().bumpUpDropped});
     engine.SetRegisterFormat(kIn, from);
     engine.SetRegisterFormat(kOut, to);
     for (const char* p = text; *p != '\0'; ++p)
         if (*p >= '0' && *p <= '9') engine.KeyIn(*p);
-    const TimecodeRegister& reg = engine.registers[kIn];
-    const bool readable = engine.ParseDigits(*reg.format, reg.entryDigits).has_value();
+    const bool readable = engine.CommitEntry() != Outcome::kCannotBeRead;
     engine.SelectRegister(kOut);
     std::string shown = readable ? out.m_text : in.m_text;
     if (!shown.empty() && shown.back() == ' ') shown.pop_back();

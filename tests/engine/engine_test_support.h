@@ -48,7 +48,14 @@ struct Calculator {
     }
 
     const std::string& Shown(int index) const { return displays[index].m_text; }
-    std::string Digits(int index) const { return engine.registers[index].entryDigits.data(); }
+    // The digits the register shows, without separators.
+    std::string Digits(int index) const
+    {
+        std::string digits;
+        for (char c : engine.ShownText(index))
+            if (c >= '0' && c <= '9') digits.push_back(c);
+        return digits;
+    }
 };
 
 } // namespace quillet::testing

@@ -41,7 +41,7 @@ TEST(FormatTable, SelectorsListTheElevenFormatsThenTheMoreRatesInOrderAndNeverSc
 TEST(FormatTable, EngineStartsEveryRegisterInDropFrame)
 {
     CalculatorEngine engine;
-    for (const TimecodeRegister& reg : engine.registers) EXPECT_STREQ(reg.format->name, "Drop Frame");
+    for (int i = 0; i < 3; ++i) EXPECT_STREQ(engine.Format(i).name, "Drop Frame");
 }
 
 TEST(FormatTable, EachFormatLaysOutTheSameDigitsInItsOwnShape)

@@ -95,7 +95,7 @@ TEST(ListTotal, APendingOperatorDecidesWhatTheTotalJoins)
     }
     // A register blocked by an entry that cannot be read takes no list until "C".
     Calculator blocked;
-    blocked.engine.allowOverflow = false;
+    blocked.engine.SetOptions({false, blocked.engine.Options().bumpUpDropped});
     blocked.Type("9000=");
     EXPECT_EQ(blocked.engine.AddUpLines("1\n2"), Outcome::kCannotBeRead);
     EXPECT_EQ(blocked.Shown(kIn), "E0:00:90.00 ");
@@ -104,7 +104,7 @@ TEST(ListTotal, APendingOperatorDecidesWhatTheTotalJoins)
 TEST(ListTotal, LinesThatCannotBeReadAreLeftOutAndReportedWithTheirNumbers)
 {
     ListCalculator calc(kNtscNd);
-    calc.engine.allowOverflow = false;
+    calc.engine.SetOptions({false, calc.engine.Options().bumpUpDropped});
     ASSERT_EQ(calc.engine.AddUpLines("Duration\n00:00:10:00\n\n00:00:90:00\n123456789\n000000001"), Outcome::kDone);
     EXPECT_EQ(calc.Shown(kIn), "00:00:10:01 ");
     const std::vector<RecordedStep>& s = calc.log.steps;
@@ -180,7 +180,7 @@ TEST(StepReport, EachFinishedStepIsReportedOnceAsShown)
 TEST(StepReport, AnEntryThatCannotBeReadIsReportedOnce)
 {
     ListCalculator calc(kNtscNd);
-    calc.engine.allowOverflow = false;
+    calc.engine.SetOptions({false, calc.engine.Options().bumpUpDropped});
     calc.Type("9000+++");
     ASSERT_EQ(calc.log.steps.size(), 1u);
     EXPECT_EQ(calc.log.steps[0].text, "= E0:00:90:00");
@@ -193,7 +193,7 @@ TEST(PasteValue, EntersAnEarlierResultInTheCurrentRegistersFormat)
     calc.engine.SetRegisterFormat(kIn, kRealTime);
     EXPECT_TRUE(calc.engine.PasteValue(1800, ListedFormat(kNtscNd))); // one minute of NTSC frames
     EXPECT_EQ(calc.Shown(kIn), "00:01:00.06 ");
-    EXPECT_FALSE(calc.engine.registers[kIn].freshEntry) << "a new entry, not yet committed";
+    EXPECT_TRUE(calc.engine.IsTyping(kIn)) << "a new entry, not yet committed";
     EXPECT_FALSE(calc.engine.PasteValue(100'000'000, ListedFormat(kNtscFrames)));
     EXPECT_EQ(calc.Shown(kIn), "00:01:00.06 ");
 }

@@ -41,20 +41,20 @@ TEST(Operators, KeypadSequences)
         OneFormat calc(c.position);
         calc.Type(c.keys);
         EXPECT_EQ(calc.Shown(kIn), c.shown);
-        EXPECT_EQ(calc.engine.registers[kIn].value, c.value);
+        EXPECT_EQ(calc.engine.Value(kIn), c.value);
     }
 }
 
 TEST(Operators, AnErrorStaysUntilClearedAndBlocksOperators)
 {
     OneFormat calc(kNtscNd);
-    calc.engine.allowOverflow = false;
+    calc.engine.SetOptions({false, calc.engine.Options().bumpUpDropped});
     calc.Type("6000+");
     EXPECT_EQ(calc.Shown(kIn), "E0:00:60:00 ") << "unreadable entry: typed digits with E";
-    EXPECT_TRUE(calc.engine.registers[kIn].error);
+    EXPECT_NE(calc.engine.Problem(kIn).outcome, Outcome::kDone);
     calc.Type("=");
     EXPECT_EQ(calc.Shown(kIn), "E0:00:60:00 ");
-    calc.engine.ResetRegister(*calc.engine.current, true);
+    calc.engine.ClearEntry();
     calc.Type("100=");
     EXPECT_EQ(calc.Shown(kIn), "00:00:01:00 ");
 }
@@ -62,7 +62,7 @@ TEST(Operators, AnErrorStaysUntilClearedAndBlocksOperators)
 TEST(Operators, DropFrameEntryFailsWithoutBumpUp)
 {
     OneFormat calc(kDropFrame);
-    calc.engine.bumpUpDropped = false;
+    calc.engine.SetOptions({calc.engine.Options().allowOverflow, false});
     calc.Type("10001=");
     EXPECT_EQ(calc.Shown(kIn), "E0:01:00.01 ");
 }
@@ -71,9 +71,8 @@ TEST(Operators, ProductsBeyondThirtyTwoBitsStayExactThroughAChain)
 {
     OneFormat calc(kNtscFrames);
     calc.Type("99999999x9999/");
-    const TimecodeRegister& in = calc.engine.registers[kIn];
     EXPECT_EQ(calc.Shown(kIn), "E9990001/") << "999,899,990,001 less its part above the frame count";
-    EXPECT_EQ(in.value, 999899990001);
+    EXPECT_EQ(calc.engine.Value(kIn), 999899990001);
     calc.Type("9999=");
     EXPECT_EQ(calc.Shown(kIn), "99999999 ") << "the chain goes on from the exact product";
 }
@@ -96,11 +95,11 @@ TEST(Operators, EachOperationSaysWhatBecameOfIt)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         OneFormat calc(c.position);
-        calc.engine.allowOverflow = c.allowOverflow;
-        calc.engine.bumpUpDropped = c.position != kDropFrame;
+        calc.engine.SetOptions({c.allowOverflow, calc.engine.Options().bumpUpDropped});
+        calc.engine.SetOptions({calc.engine.Options().allowOverflow, c.position != kDropFrame});
         calc.Type(c.keys);
         EXPECT_EQ(calc.engine.ApplyOperator(c.op, false), c.outcome);
-        const RegisterProblem& problem = calc.engine.registers[kIn].problem;
+        const RegisterProblem& problem = calc.engine.Problem(kIn);
         EXPECT_EQ(problem.outcome, c.outcome);
         EXPECT_EQ(calc.Shown(kIn)[0] == 'E', c.outcome != Outcome::kDone);
         if (c.outcome == Outcome::kCannotBeRead) {
@@ -146,7 +145,7 @@ TEST(Operators, CommittingAnUntouchedRegisterNeitherReadsItAgainNorMovesTheOther
     times.Type("1304x");
     times.engine.SelectRegister(kOut);
     EXPECT_EQ(times.Shown(kIn), "00:00:13:04 ") << "the operator is abandoned, the value kept";
-    EXPECT_EQ(times.engine.registers[kIn].value, 13 * 30 + 4);
+    EXPECT_EQ(times.engine.Value(kIn), 13 * 30 + 4);
 
     // A result too large to show keeps its "E" after the commit, without blocking.
     OneFormat large(kNtscNd);
@@ -163,11 +162,10 @@ TEST(Operators, SelectingAnotherRegisterCommitsAndDropsThePendingOperator)
     OneFormat calc(kNtscFrames);
     calc.Type("5+7");
     calc.engine.SelectRegister(kOut);
-    const TimecodeRegister& in = calc.engine.registers[kIn];
-    EXPECT_EQ(in.value, 7);
-    EXPECT_EQ(in.pendingOp, 0);
+    EXPECT_EQ(calc.engine.Value(kIn), 7);
+    EXPECT_EQ(calc.engine.PendingOperator(kIn), 0);
     EXPECT_EQ(calc.Shown(kIn), "00000007 ");
-    EXPECT_EQ(calc.engine.current, &calc.engine.registers[kOut]);
+    EXPECT_EQ(calc.engine.CurrentRegister(), kOut);
 }
 
 TEST(Operators, SelectIgnoresIndexesOutsideTheRegisters)
@@ -176,8 +174,8 @@ TEST(Operators, SelectIgnoresIndexesOutsideTheRegisters)
     calc.Type("5");
     calc.engine.SelectRegister(3);
     calc.engine.SelectRegister(-1);
-    EXPECT_EQ(calc.engine.current, &calc.engine.registers[kIn]);
-    EXPECT_FALSE(calc.engine.registers[kIn].freshEntry) << "no commit either";
+    EXPECT_EQ(calc.engine.CurrentRegister(), kIn);
+    EXPECT_TRUE(calc.engine.IsTyping(kIn)) << "no commit either";
 }
 
 TEST(Relation, ConversionModeShowsTheCurrentValueInTheOtherFormats)
@@ -206,7 +204,7 @@ TEST(Relation, ConversionExamples)
         calc.engine.SetRegisterFormat(kIn, c.from);
         calc.engine.SetRegisterFormat(kOut, c.to);
         calc.Type(c.keys);
-        calc.engine.CommitEntry(*calc.engine.current);
+        calc.engine.CommitEntry();
         EXPECT_EQ(calc.Shown(kOut), c.shown);
     }
 }
@@ -216,14 +214,14 @@ TEST(Relation, NegativeCurrentValueGivesZeroWithErrorElsewhere)
     OneFormat calc(kNtscFrames);
     calc.Type("5-10=");
     EXPECT_EQ(calc.Shown(kOut), "E0000000 ");
-    EXPECT_EQ(calc.engine.registers[kOut].value, 0);
-    EXPECT_TRUE(calc.engine.registers[kOut].error);
+    EXPECT_EQ(calc.engine.Value(kOut), 0);
+    EXPECT_NE(calc.engine.Problem(kOut).outcome, Outcome::kDone);
 }
 
 TEST(Relation, EditingModeDerivesTheTarget)
 {
     OneFormat calc(kNtscNd);
-    calc.engine.SetMode(0);
+    calc.engine.SetMode(CalculatorMode::kEditing);
     calc.engine.SetCalcTarget(kDuration);
     calc.Type("1000000");
     calc.engine.SelectRegister(kOut);
@@ -234,13 +232,13 @@ TEST(Relation, EditingModeDerivesTheTarget)
     calc.Type("1002000"); // IN after OUT
     calc.engine.SelectRegister(kOut);
     EXPECT_EQ(calc.Shown(kDuration), "E0:00:00:00 ");
-    EXPECT_EQ(calc.engine.registers[kDuration].value, 0);
+    EXPECT_EQ(calc.engine.Value(kDuration), 0);
 }
 
 TEST(Relation, EditingModeComputesInAndOut)
 {
     OneFormat calc(kNtscFrames);
-    calc.engine.SetMode(0);
+    calc.engine.SetMode(CalculatorMode::kEditing);
     calc.engine.SetCalcTarget(kOut);
     calc.Type("100");
     calc.engine.SelectRegister(kDuration);
@@ -255,15 +253,15 @@ TEST(Relation, EditingModeComputesInAndOut)
 TEST(Relation, SelectingTheTargetClearsItAndRecomputeThenDoesNothing)
 {
     OneFormat calc(kNtscFrames);
-    calc.engine.SetMode(0);
+    calc.engine.SetMode(CalculatorMode::kEditing);
     calc.engine.SetCalcTarget(kDuration);
     calc.engine.SelectRegister(kDuration);
-    EXPECT_EQ(calc.engine.registers[kDuration].isCalcTarget, 0);
+    EXPECT_NE(calc.engine.CalcTarget(), kDuration);
     calc.Type("77");
     calc.engine.SelectRegister(kIn);
     EXPECT_EQ(calc.Shown(kDuration), "00000077 ");
     calc.engine.SetCalcTarget(7);
-    for (const TimecodeRegister& reg : calc.engine.registers) EXPECT_EQ(reg.isCalcTarget, 0);
+    EXPECT_EQ(calc.engine.CalcTarget(), -1);
 }
 
 TEST(Modes, EditingModeTakesInsFormatAndConversionModeKeepsFormats)
@@ -272,26 +270,24 @@ TEST(Modes, EditingModeTakesInsFormatAndConversionModeKeepsFormats)
     calc.engine.SetRegisterFormat(kOut, kRealTime);
     calc.engine.SetRegisterFormat(kDuration, kNtscFrames);
     calc.Type("1000000=");
-    calc.engine.SetMode(0);
-    EXPECT_FALSE(calc.engine.conversionMode);
-    for (const TimecodeRegister& reg : calc.engine.registers) EXPECT_STREQ(reg.format->name, "Drop Frame");
+    calc.engine.SetMode(CalculatorMode::kEditing);
+    EXPECT_FALSE(calc.engine.IsConversionMode());
+    for (int i = 0; i < 3; ++i) EXPECT_STREQ(calc.engine.Format(i).name, "Drop Frame");
     EXPECT_EQ(calc.Shown(kOut), "01:00:00.00 ");
 
-    calc.engine.SetMode(2);
-    EXPECT_TRUE(calc.engine.conversionMode);
-    calc.engine.SetMode(1);
-    EXPECT_FALSE(calc.engine.conversionMode);
-    calc.engine.SetMode(5);
-    EXPECT_FALSE(calc.engine.conversionMode) << "unknown modes change nothing";
+    calc.engine.SetMode(CalculatorMode::kConversion);
+    EXPECT_TRUE(calc.engine.IsConversionMode());
+    calc.engine.SetMode(CalculatorMode::kEditingKeepFormats);
+    EXPECT_FALSE(calc.engine.IsConversionMode());
 }
 
 TEST(Formats, SetAllFormatsConvertsEveryRegister)
 {
     Calculator calc;
-    calc.engine.SetMode(0);
+    calc.engine.SetMode(CalculatorMode::kEditing);
     calc.Type("1000000");
     calc.engine.SetAllFormats(kPal);
-    for (const TimecodeRegister& reg : calc.engine.registers) EXPECT_STREQ(reg.format->name, "PAL");
+    for (int i = 0; i < 3; ++i) EXPECT_STREQ(calc.engine.Format(i).name, "PAL");
     EXPECT_EQ(calc.Shown(kIn), "00:57:32:13 ");
 }
 
@@ -300,9 +296,9 @@ TEST(Formats, UnknownListIndexFallsBackToDropFrame)
     Calculator calc;
     calc.engine.SetRegisterFormat(kIn, kPal);
     calc.engine.SetRegisterFormat(kIn, kListedFormatCount);
-    EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
+    EXPECT_STREQ(calc.engine.Format(kIn).name, "Drop Frame");
     calc.engine.SetRegisterFormat(3, kPal); // ignored
-    EXPECT_STREQ(calc.engine.registers[kIn].format->name, "Drop Frame");
+    EXPECT_STREQ(calc.engine.Format(kIn).name, "Drop Frame");
 }
 
 TEST(Formats, ChangingFormatAbandonsAPendingOperator)
@@ -310,6 +306,6 @@ TEST(Formats, ChangingFormatAbandonsAPendingOperator)
     Calculator calc;
     calc.Type("5+");
     calc.engine.SetRegisterFormat(kIn, kNtscFrames);
-    EXPECT_EQ(calc.engine.registers[kIn].pendingOp, 0);
+    EXPECT_EQ(calc.engine.PendingOperator(kIn), 0);
     EXPECT_EQ(calc.Shown(kIn), "00000005 ");
 }

@@ -27,7 +27,7 @@ TEST_F(CalculatorStartupTest, FirstRunShowsDefaultsInConversionMode)
     EXPECT_EQ(Text(kOut), "00:00:00:00 ");
     EXPECT_EQ(Text(kDuration), "00000000 ");
     EXPECT_EQ(Item<QAbstractButton>(IDC_MODE)->text(), QStringLiteral("Mode: Conversion"));
-    EXPECT_TRUE(dialog.Engine().conversionMode);
+    EXPECT_TRUE(dialog.Engine().IsConversionMode());
     EXPECT_EQ(Colour(kIn), 0xFFFFFFu);
     EXPECT_EQ(Colour(kOut), 0xE0E0E0u);
     EXPECT_EQ(Colour(kDuration), 0xE0E0E0u);
@@ -119,7 +119,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
         EXPECT_EQ(Selector(kDuration).currentIndex(), c.duration);
         // A blank selector's register works in "Drop Frame".
         if (c.in == -1) {
-            EXPECT_EQ(Dialog().Engine().registers[kIn].format->name, std::string("Drop Frame"));
+            EXPECT_EQ(Dialog().Engine().Format(kIn).name, std::string("Drop Frame"));
         }
         EXPECT_EQ(ReadSettingsFile(), QByteArray(c.file)) << "the stored value stays until the user picks";
         m_dialog.reset();
@@ -186,7 +186,7 @@ TEST_F(CalculatorStartupTest, SelectorChangesAreStoredAtOnceAndOnlyByTheUser)
     EXPECT_EQ(Selector(kIn).currentText(), QStringLiteral("NTSC-ND"));
     EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("PAL"));
     EXPECT_EQ(Selector(kDuration).currentText(), QStringLiteral("Real-time"));
-    EXPECT_TRUE(again.Engine().conversionMode);
+    EXPECT_TRUE(again.Engine().IsConversionMode());
 }
 
 TEST_F(CalculatorStartupTest, AClosedSelectorKeepsItsChoiceWhateverTheKeysOrWheel)
@@ -217,12 +217,12 @@ TEST_F(CalculatorStartupTest, InSelectorConvertsOnlyInInConversionModeButAllInEd
     Click(IDC_OUT_DISPLAY); // commit IN, now OUT is current
     ChooseFormat(kIn, 2);
     EXPECT_EQ(Selector(kOut).currentIndex(), 1);
-    EXPECT_EQ(Dialog().Engine().registers[kIn].format->name, std::string("PAL"));
-    EXPECT_EQ(Dialog().Engine().registers[kOut].format->name, std::string("NTSC-ND"));
+    EXPECT_EQ(Dialog().Engine().Format(kIn).name, std::string("PAL"));
+    EXPECT_EQ(Dialog().Engine().Format(kOut).name, std::string("NTSC-ND"));
 
     Click(IDC_MODE);
     ChooseFormat(kIn, 2);
-    for (int r : {kIn, kOut, kDuration}) EXPECT_EQ(Dialog().Engine().registers[r].format->name, std::string("PAL")) << r;
+    for (int r : {kIn, kOut, kDuration}) EXPECT_EQ(Dialog().Engine().Format(r).name, std::string("PAL")) << r;
     const QByteArray stored = ReadSettingsFile();
     EXPECT_TRUE(stored.contains("idx1=2"));
     EXPECT_FALSE(stored.contains("idx2")) << "only the IN choice is stored";

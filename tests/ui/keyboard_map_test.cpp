@@ -157,8 +157,8 @@ TEST_F(KeyboardMapTest, ClearRecomputesButClearAllDoesNot)
     Type("7+");
     Click(IDC_KEY_CLEAR_ALL);
     for (int r : {kIn, kOut, kDuration}) {
-        EXPECT_EQ(Dialog().Engine().registers[r].value, 0) << r;
-        EXPECT_EQ(Dialog().Engine().registers[r].pendingOp, 0) << r;
+        EXPECT_EQ(Dialog().Engine().Value(r), 0) << r;
+        EXPECT_EQ(Dialog().Engine().PendingOperator(r), 0) << r;
     }
     EXPECT_EQ(Text(kIn), "00:00:00.00 ");
     EXPECT_EQ(Text(kOut), "00:00:00:00 ");

@@ -38,7 +38,7 @@ TEST_F(RegisterClipboardTest, CopyAndPasteActOnTheDisplayRightClicked)
 
     QGuiApplication::clipboard()->setText(QStringLiteral("Shot 12 TC 10:00:00:00 to 10:00:05:00"));
     Dialog().PasteIntoRegister(kOut);
-    EXPECT_EQ(Dialog().Engine().current, &Dialog().Engine().registers[kOut]);
+    EXPECT_EQ(Dialog().Engine().CurrentRegister(), kOut);
     EXPECT_EQ(Text(kOut), "10:00:00.00 "); // OUT in "Real-time"
 
     // Editing mode: the computed register takes no paste, as it takes no click.

@@ -21,7 +21,7 @@ protected:
     }
 
     std::array<std::uint32_t, 3> Colours() { return {Colour(kIn), Colour(kOut), Colour(kDuration)}; }
-    int Current() { return Dialog().Engine().current->index; }
+    int Current() { return Dialog().Engine().CurrentRegister(); }
     std::array<bool, 3> RadioEnabled()
     {
         return {Item(IDC_IN_RADIO)->isEnabled(), Item(IDC_OUT_RADIO)->isEnabled(), Item(IDC_DURATION_RADIO)->isEnabled()};
@@ -93,7 +93,7 @@ TEST_F(RegisterSelectionTest, EnteringEditingModeMakesDurationTheTintedComputedR
     EXPECT_EQ(CalcTicked(), (std::array<bool, 3>{false, false, true}));
     EXPECT_EQ(RadioEnabled(), (std::array<bool, 3>{true, true, false}));
     EXPECT_EQ(Colours(), (std::array<std::uint32_t, 3>{kWhite, kGrey, kPaleRed}));
-    for (int r : {kOut, kDuration}) EXPECT_EQ(Dialog().Engine().registers[r].format->name, std::string("Drop Frame"));
+    for (int r : {kOut, kDuration}) EXPECT_EQ(Dialog().Engine().Format(r).name, std::string("Drop Frame"));
 }
 
 TEST_F(RegisterSelectionTest, ClicksInEditingModeNeverSelectTheComputedRegister)
@@ -170,7 +170,7 @@ TEST_F(RegisterSelectionTest, ModeRoundTripsResetTheComputedRegisterAndTheTint)
 {
     Click(IDC_MODE);
     Click(IDC_CALC_IN);
-    EXPECT_EQ(Dialog().Engine().registers[kIn].isCalcTarget, 1);
+    EXPECT_EQ(Dialog().Engine().CalcTarget(), kIn);
     Click(IDC_MODE);
     EXPECT_EQ(Item<QAbstractButton>(IDC_MODE)->text(), QStringLiteral("Mode: Conversion"));
     EXPECT_EQ(RadioEnabled(), (std::array<bool, 3>{true, true, true}));
@@ -198,13 +198,13 @@ TEST_F(RegisterSelectionTest, SelectorsKeepTheirOwnFormatsThroughEditingMode)
     ChooseFormat(kDuration, 7); // Real-time
     Click(IDC_MODE);
     ChooseFormat(kIn, 1); // NTSC-ND for all three
-    for (int r : {kIn, kOut, kDuration}) EXPECT_EQ(Dialog().Engine().registers[r].format->name, std::string("NTSC-ND"));
+    for (int r : {kIn, kOut, kDuration}) EXPECT_EQ(Dialog().Engine().Format(r).name, std::string("NTSC-ND"));
     Click(IDC_MODE);
     EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("PAL"));
     EXPECT_EQ(Selector(kDuration).currentText(), QStringLiteral("Real-time"));
-    EXPECT_EQ(Dialog().Engine().registers[kIn].format->name, std::string("NTSC-ND"));
-    EXPECT_EQ(Dialog().Engine().registers[kOut].format->name, std::string("PAL"));
-    EXPECT_EQ(Dialog().Engine().registers[kDuration].format->name, std::string("Real-time"));
+    EXPECT_EQ(Dialog().Engine().Format(kIn).name, std::string("NTSC-ND"));
+    EXPECT_EQ(Dialog().Engine().Format(kOut).name, std::string("PAL"));
+    EXPECT_EQ(Dialog().Engine().Format(kDuration).name, std::string("Real-time"));
 }
 
 TEST_F(RegisterSelectionTest, EditingModeComputesDurationFromTypedInAndOut)

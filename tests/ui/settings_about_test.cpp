@@ -74,8 +74,8 @@ TEST_F(SettingsAboutTest, OnlyOkAppliesTheOptions)
                 }
             },
             [&] { Click(IDC_SETTINGS); });
-        EXPECT_EQ(Dialog().Engine().allowOverflow, c.overflowAfter);
-        EXPECT_TRUE(Dialog().Engine().bumpUpDropped);
+        EXPECT_EQ(Dialog().Engine().Options().allowOverflow, c.overflowAfter);
+        EXPECT_TRUE(Dialog().Engine().Options().bumpUpDropped);
         EXPECT_EQ(Text(kIn), "00:00:75.00 ") << "the display is not touched by the dialog";
         Press(Qt::Key_Return);
         EXPECT_EQ(Text(kIn), c.seventyFiveSeconds);
@@ -91,8 +91,8 @@ TEST_F(SettingsAboutTest, OptionsAreBackOnAtTheNextStart)
             QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
         },
         [&] { Click(IDC_SETTINGS); });
-    EXPECT_FALSE(Dialog().Engine().allowOverflow);
-    EXPECT_FALSE(Dialog().Engine().bumpUpDropped);
+    EXPECT_FALSE(Dialog().Engine().Options().allowOverflow);
+    EXPECT_FALSE(Dialog().Engine().Options().bumpUpDropped);
 
     // The dialog shows the options as they now are.
     WithNextModal(
@@ -104,8 +104,8 @@ TEST_F(SettingsAboutTest, OptionsAreBackOnAtTheNextStart)
         [&] { Click(IDC_SETTINGS); });
 
     CalculatorDialog& again = Restart();
-    EXPECT_TRUE(again.Engine().allowOverflow);
-    EXPECT_TRUE(again.Engine().bumpUpDropped);
+    EXPECT_TRUE(again.Engine().Options().allowOverflow);
+    EXPECT_TRUE(again.Engine().Options().bumpUpDropped);
     EXPECT_FALSE(ReadSettingsFile().contains("llow")) << "options are never stored";
 }
 

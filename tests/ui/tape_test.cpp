@@ -62,7 +62,7 @@ TEST_F(TapeTest, EnterOnALineGivesItsResultBackConverted)
     Press(Qt::Key_2, Qt::ControlModifier); // OUT, in Real-time
     Dialog().OnTapeLineChosen(0);
     EXPECT_EQ(Text(kOut), "00:01:10.06 ") << "IN's 00:01:10:00 in OUT's format";
-    EXPECT_FALSE(Dialog().Engine().registers[kOut].freshEntry) << "a new entry";
+    EXPECT_TRUE(Dialog().Engine().IsTyping(kOut)) << "a new entry";
     Dialog().OnTapeLineChosen(3); // shows "E": refused
     EXPECT_EQ(Text(kOut), "00:01:10.06 ");
 }

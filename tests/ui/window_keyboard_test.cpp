@@ -16,7 +16,7 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
     const CalculatorEngine& engine = Dialog().Engine();
     for (const auto& [key, index] : {std::pair{Qt::Key_2, kOut}, {Qt::Key_3, kDuration}, {Qt::Key_1, kIn}}) {
         Press(key, Qt::ControlModifier);
-        EXPECT_EQ(engine.current, &engine.registers[index]);
+        EXPECT_EQ(engine.CurrentRegister(), index);
         EXPECT_EQ(Colour(index), 0xFFFFFFu);
     }
     Type("12+");
@@ -27,10 +27,10 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
     Press(Qt::Key_1, Qt::AltModifier); // CALC (IN)
     EXPECT_TRUE(Item<QAbstractButton>(IDC_CALC_IN)->isChecked());
     Press(Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(engine.current, &engine.registers[kOut]) << "the computed register cannot be selected";
+    EXPECT_EQ(engine.CurrentRegister(), kOut) << "the computed register cannot be selected";
     Press(Qt::Key_M, Qt::ControlModifier);
     Press(Qt::Key_1, Qt::ControlModifier);
-    EXPECT_EQ(engine.current, &engine.registers[kIn]) << "back in Conversion mode every register can be selected";
+    EXPECT_EQ(engine.CurrentRegister(), kIn) << "back in Conversion mode every register can be selected";
 
     // A format list: arrows and Enter choose; Escape closes the list, not the window.
     QComboBox& duration = Selector(kDuration);
