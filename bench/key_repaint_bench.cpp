@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
     QApplication application(argc, argv);
     QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    quillet::ProfileStore::SetUserFolder(settingsFolder.path());
     quillet::ProfileStore profile(QStringLiteral("QuilletC"), QStringLiteral("quillet-bench"));
 
     quillet::CalculatorDialog dialog(profile);

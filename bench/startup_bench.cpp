@@ -80,7 +80,7 @@ int Probe(int argc, char** argv, bool calculator)
 {
     QApplication application(argc, argv);
     QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    quillet::ProfileStore::SetUserFolder(settingsFolder.path());
     quillet::ProfileStore profile(QStringLiteral("QuilletC"), QStringLiteral("quillet-bench"));
     std::unique_ptr<QDialog> dialog = calculator ? std::make_unique<quillet::CalculatorDialog>(profile) : BareDialog();
     FirstPaint firstPaint;

@@ -1,35 +1,63 @@
 #pragma once
-// The program's only persistent state: whole numbers under a section and an
-// entry name, per user, behind a company key and the application's name. On
-// Windows that is HKCU\Software\<company>\<application>; on macOS a property
-// list; elsewhere an INI file in the user's configuration folder, where
-// QSettings would keep it.
+// The program's only persistent state: whole numbers under a group and an
+// entry name, per user, behind a company key and the application's name, kept
+// by QSettings. On Windows that is HKCU\Software\<company>\<application>; on
+// macOS a property list; elsewhere an INI file in the user's configuration
+// folder, read and written through store/tolerant_ini.h so that a damaged line
+// costs only its own entry. QSettings keeps the path, the lock, the atomic
+// replacement and the company-wide and system fallback files.
 //
-// Reading never fails: a missing, unreadable or corrupt store, or a stored
-// value that is not a 32-bit whole number, reads as the default. Every write
-// goes to disk at once, replacing the file in one step; nothing is written at
-// exit. In an INI file each entry stands alone: a damaged line costs only the
-// entry on it (store/ini_text.h), and a write keeps every readable entry while
-// it drops the damaged lines. A settings path that is neither a regular file
-// (nor a link to one) nor absent, such as a FIFO or a device, reads as the
-// defaults and is never written.
+// Reading never fails: each entry is checked on its own, and a missing,
+// unreadable or damaged entry, or one that is not a 32-bit whole number, reads
+// as its default. Every write goes to disk at once, replacing the file whole
+// or not at all; nothing is written at exit. An INI path that is not a regular
+// file (nor a link to one), such as a FIFO, a device or a folder, or a file
+// too large to be settings, reads as the defaults and is never written.
+
+#include "store/preferences.h"
 
 #include <QString>
+
+#include <memory>
+
+class QSettings;
 
 namespace quillet {
 
 class ProfileStore {
 public:
-    ProfileStore(QString company, QString application);
+    enum class Backend {
+        kTolerantIni, // the INI file through our own reader and writer (the default on Linux)
+        kNative,      // QSettings's native format as it stands (the default on Windows and macOS)
+    };
+#if defined(_WIN32) || defined(__APPLE__)
+    static constexpr Backend kDefaultBackend = Backend::kNative;
+#else
+    static constexpr Backend kDefaultBackend = Backend::kTolerantIni;
+#endif
+
+    ProfileStore(QString company, QString application, Backend backend = kDefaultBackend);
+    ~ProfileStore();
 
     int GetProfileInt(const QString& section, const QString& entry, int defaultValue) const;
     // Returns false when the value did not reach the store; callers may ignore it.
     bool WriteProfileInt(const QString& section, const QString& entry, int value);
 
+    // A preference from the table, its default when it is missing or out of range.
+    int Get(Preference preference) const;
+    bool Set(Preference preference, int value);
+
+    // Puts every user's store, whatever the backend, under `folder` (tests and
+    // benchmarks); by default it is the user's configuration folder.
+    static void SetUserFolder(const QString& folder);
+
 private:
+    // The store, opened; nullptr when its file must not be touched.
+    std::unique_ptr<QSettings> Open() const;
+
     QString m_company;
     QString m_application;
-    QString m_iniFile;  // where the store is an INI file; empty elsewhere
+    Backend m_backend;
 };
 
 } // namespace quillet

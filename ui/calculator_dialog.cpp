@@ -16,7 +16,6 @@ namespace quillet {
 
 namespace {
 
-const QString kSection = QStringLiteral("Default");
 
 QIcon LoadApplicationIcon()
 {
@@ -152,10 +151,10 @@ void CalculatorDialog::OnInitDialog()
     // The lists, each with its stored choice; an index outside the table
     // leaves the selector blank (-1). A stored frame rate beyond the eleven
     // shows even while the longer list is off.
-    m_showMoreRates = m_profile.GetProfileInt(kSection, QStringLiteral("moreRates"), 0) == 1;
-    inSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx1"), 0));
-    outSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx2"), 1));
-    durationSelector.ShowFormats(m_showMoreRates, m_profile.GetProfileInt(kSection, QStringLiteral("idx3"), 3));
+    m_showMoreRates = m_profile.Get(Preference::kMoreRates) == 1;
+    inSelector.ShowFormats(m_showMoreRates, m_profile.Get(Preference::kInFormat));
+    outSelector.ShowFormats(m_showMoreRates, m_profile.Get(Preference::kOutFormat));
+    durationSelector.ShowFormats(m_showMoreRates, m_profile.Get(Preference::kDurationFormat));
 
     engine.SetRegisterFormat(kIn, inSelector.CurrentFormat());
     engine.SetRegisterFormat(kOut, outSelector.CurrentFormat());
@@ -191,21 +190,21 @@ void CalculatorDialog::OnInFormatChange()
     } else {
         engine.SetAllFormats(selection);
     }
-    m_profile.WriteProfileInt(kSection, QStringLiteral("idx1"), selection);
+    m_profile.Set(Preference::kInFormat, selection);
 }
 
 void CalculatorDialog::OnOutFormatChange()
 {
     const int selection = outSelector.CurrentFormat();
     engine.SetRegisterFormat(kOut, selection);
-    m_profile.WriteProfileInt(kSection, QStringLiteral("idx2"), selection);
+    m_profile.Set(Preference::kOutFormat, selection);
 }
 
 void CalculatorDialog::OnDurationFormatChange()
 {
     const int selection = durationSelector.CurrentFormat();
     engine.SetRegisterFormat(kDuration, selection);
-    m_profile.WriteProfileInt(kSection, QStringLiteral("idx3"), selection);
+    m_profile.Set(Preference::kDurationFormat, selection);
 }
 
 void CalculatorDialog::OnSettingsButton()
@@ -218,7 +217,7 @@ void CalculatorDialog::OnSettingsButton()
         engine.SetOptions({dialog.allowOverflow != 0, dialog.bumpUpDropped != 0});
         if ((dialog.showMoreRates != 0) != m_showMoreRates) {
             m_showMoreRates = dialog.showMoreRates != 0;
-            m_profile.WriteProfileInt(kSection, QStringLiteral("moreRates"), m_showMoreRates ? 1 : 0);
+            m_profile.Set(Preference::kMoreRates, m_showMoreRates ? 1 : 0);
             // Each list keeps its choice, even one that the shorter list no longer offers.
             for (FlatComboBox* selector : {&inSelector, &outSelector, &durationSelector})
                 selector->ShowFormats(m_showMoreRates, selector->CurrentFormat());

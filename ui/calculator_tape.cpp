@@ -12,18 +12,11 @@
 
 namespace quillet {
 
-namespace {
-
-const QString kSection = QStringLiteral("Default");
-const QString kTapeEntry = QStringLiteral("tape");
-
-} // namespace
-
 void CalculatorDialog::InitTape()
 {
     // From here on, not during set-up: restoring the formats is no step.
     engine.AttachStepListener(&m_tapeModel);
-    m_tapeShown = m_profile.GetProfileInt(kSection, kTapeEntry, 0) == 1;
+    m_tapeShown = m_profile.Get(Preference::kTapeShown) == 1;
     m_tapeCommand->setChecked(m_tapeShown);
 }
 
@@ -32,7 +25,7 @@ void CalculatorDialog::ShowTape(bool shown)
     m_tapeShown = shown;
     m_tapeCommand->setChecked(shown);
     if (isVisible()) SetTapeVisible(shown);
-    m_profile.WriteProfileInt(kSection, kTapeEntry, shown ? 1 : 0);
+    m_profile.Set(Preference::kTapeShown, shown ? 1 : 0);
 }
 
 void CalculatorDialog::SetTapeVisible(bool visible)

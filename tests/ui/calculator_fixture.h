@@ -36,7 +36,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+        ProfileStore::SetUserFolder(m_folder.path());
         m_profile = std::make_unique<ProfileStore>(QStringLiteral("QuilletC"), QString::fromLatin1(kTestApplication));
     }
 
