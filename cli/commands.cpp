@@ -13,19 +13,6 @@
 namespace quillet::cli {
 namespace {
 
-int IoFailure(std::string_view what, int errorNumber)
-{
-    WriteError(std::string{kProgramName} + ": " + std::string{what} + ": " + std::strerror(errorNumber) + "\n");
-    return kExitUsage;
-}
-
-int Finish(OutputBuffer& output, bool anyValueInError)
-{
-    output.Flush();
-    if (output.Failed()) return IoFailure("cannot write standard output", output.FailureErrno());
-    return anyValueInError ? kExitValueError : kExitFine;
-}
-
 std::string PaddedTo(std::string_view text, std::size_t width)
 {
     std::string padded{text};
@@ -49,6 +36,19 @@ std::string ChainText(const std::vector<EvalStep>& steps, std::size_t lastStep)
 }
 
 } // namespace
+
+int IoFailure(std::string_view what, int errorNumber)
+{
+    WriteError(std::string{kProgramName} + ": " + std::string{what} + ": " + std::strerror(errorNumber) + "\n");
+    return kExitUsage;
+}
+
+int Finish(OutputBuffer& output, bool anyValueInError)
+{
+    output.Flush();
+    if (output.Failed()) return IoFailure("cannot write standard output", output.FailureErrno());
+    return anyValueInError ? kExitValueError : kExitFine;
+}
 
 int RunConvert(const Command& command)
 {

@@ -10,6 +10,13 @@ constexpr int kExitFine = 0;
 constexpr int kExitValueError = 1;
 constexpr int kExitUsage = 2;
 
+class OutputBuffer;
+
+// Shared endings: a message naming the failed input or output (exit status
+// kExitUsage), and the flush that ends every command.
+int IoFailure(std::string_view what, int errorNumber);
+int Finish(OutputBuffer& output, bool anyValueInError);
+
 int RunConvert(const Command& command);
 int RunEval(const Command& command);
 // sum_command.cpp

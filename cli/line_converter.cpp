@@ -5,26 +5,6 @@
 #include <cstring>
 
 namespace quillet::cli {
-namespace {
-
-std::string_view Trimmed(std::string_view line) { return WithoutTrailingBlanks(WithoutLeadingBlanks(line)); }
-
-std::string LongLineName(std::string_view start) { return std::string{start.substr(0, 40)} + "..."; }
-
-} // namespace
-
-std::string_view WithoutLeadingBlanks(std::string_view line)
-{
-    while (!line.empty() && IsLineBlank(line.front())) line.remove_prefix(1);
-    return line;
-}
-
-std::string_view WithoutTrailingBlanks(std::string_view line)
-{
-    while (!line.empty() && IsLineBlank(line.back())) line.remove_suffix(1);
-    return line;
-}
-
 void LineConverter::ConvertBlock(std::string_view block, long long firstLineNumber)
 {
     long long lineNumber = firstLineNumber;
@@ -44,7 +24,7 @@ void LineConverter::RefuseLongLine(std::string_view start, long long lineNumber)
 
 void LineConverter::ConvertLine(std::string_view rawLine, long long lineNumber)
 {
-    const std::string_view line = Trimmed(rawLine);
+    const std::string_view line = TrimmedLine(rawLine);
     if (line.empty()) {
         output += '\n';
         return;

@@ -4,6 +4,7 @@
 // converted at once by two engines and still come out in order.
 
 #include "cli/engine_session.h"
+#include "cli/line_source.h"
 
 #include <string>
 #include <string_view>
@@ -13,13 +14,6 @@ namespace quillet::cli {
 // No value comes near this length; a longer line is refused and only its
 // start is named. A line is measured without its leading and trailing blanks.
 inline constexpr std::size_t kLongestLine = 4096;
-
-// The blanks a line may carry around its value: lines from other systems
-// may end in a carriage return, and people pad values with blanks.
-constexpr bool IsLineBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view WithoutLeadingBlanks(std::string_view line);
-std::string_view WithoutTrailingBlanks(std::string_view line);
 
 // Aligned to a cache line: two converters work side by side on two threads.
 class alignas(64) LineConverter {

@@ -8,23 +8,29 @@
 #include "engine/calculator_engine.h"
 #include "engine/step_listener.h"
 #include "cli/engine_session.h"
+#include "cli/line_source.h"
 
 #include <string>
 #include <string_view>
 
 namespace quillet::cli {
 
-class SumSession final : StepListener {
+class SumSession final : public LineSink, StepListener {
 public:
     // Values are read in format FROM; the total is shown in TO.
     SumSession(int fromPosition, int toPosition, bool strict, bool noBump);
 
-    // Adds the lines of `text`, whole lines only (a last line may lack its '\n').
-    void AddLines(std::string_view text) { m_engine.AddListLines(text); }
+    // Lines of standard input (ReadLines): added up, the messages for those left
+    // out written to standard error before each read that may wait.
+    void TakeLines(std::string_view lines, long long firstLineNumber) override;
+    void TakeLongLine(std::string_view start, long long lineNumber) override;
+    bool BeforeWait() override
+    {
+        WriteMessages();
+        return true;
+    }
     // Adds one VALUE argument; messages name it without a line number.
     void AddArgument(std::string_view value);
-    // Leaves out the next line, too long to hold, which starts with `start`.
-    void LeaveOutLongLine(std::string_view start);
 
     struct Total {
         std::string_view text; // as the display shows it; valid while the session lives
@@ -33,7 +39,9 @@ public:
     // Finishes the sum ('=') and reads the total in TO. Call once.
     Total Finish();
 
-    std::string messages;     // lines for standard error, taken by the caller as it likes
+    // Lines for standard error, gathered until written.
+    void WriteMessages();
+    std::string messages;
     bool anyLeftOut = false;
 
 private:
@@ -43,12 +51,7 @@ private:
     bool m_arguments = false; // values come from the command line
 };
 
-struct SumInputOutcome {
-    int readErrno = 0; // reading failed (0: the input reached its end)
-};
-
-// Reads standard input (`inputFd`) to its end in large blocks, adding each
-// line to `session`; messages go to standard error after each block.
-SumInputOutcome SumLines(SumSession& session, int inputFd);
+// Longer lines are left out by their start: a list's line is never near this.
+inline constexpr std::size_t kLongestListLine = std::size_t{1} << 20;
 
 } // namespace quillet::cli

@@ -6,33 +6,23 @@
 #include "cli/output_buffer.h"
 #include "cli/standard_streams.h"
 
-#include <cstring>
-#include <string>
-
 namespace quillet::cli {
 
 int RunSum(const Command& command)
 {
     SumSession session(command.fromPosition, command.toPosition, command.strict, command.noBump);
     if (command.lines.empty()) {
-        const SumInputOutcome input = SumLines(session, kStandardInput);
-        if (input.readErrno != 0) {
-            WriteError(std::string{kProgramName} + ": cannot read standard input: " + std::strerror(input.readErrno) + "\n");
-            return kExitUsage;
-        }
+        const int readErrno = ReadLines(kStandardInput, kLongestListLine, session);
+        session.WriteMessages();
+        if (readErrno != 0) return IoFailure("cannot read standard input", readErrno);
     } else {
         for (const std::string_view line : command.lines) session.AddArgument(line);
     }
     const SumSession::Total total = session.Finish();
+    session.WriteMessages();
     OutputBuffer output(kStandardOutput, 4096);
     output.AppendLine(total.text);
-    output.Flush();
-    if (!session.messages.empty()) WriteError(session.messages);
-    if (output.Failed()) {
-        WriteError(std::string{kProgramName} + ": cannot write standard output: " + std::strerror(output.FailureErrno()) + "\n");
-        return kExitUsage;
-    }
-    return session.anyLeftOut || total.outcome != Outcome::kDone ? kExitValueError : kExitFine;
+    return Finish(output, session.anyLeftOut || total.outcome != Outcome::kDone);
 }
 
 } // namespace quillet::cli
