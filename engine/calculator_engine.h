@@ -27,6 +27,7 @@
 namespace quillet {
 
 enum RegisterIndex { kIn = 0, kOut = 1, kDuration = 2 };
+inline constexpr const char* kRegisterNames[3] = {"IN", "OUT", "DURATION"};
 
 enum class CalculatorMode : std::uint8_t {
     kEditing,            // OUT and DURATION take IN's format; one register is computed from the other two

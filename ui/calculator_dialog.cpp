@@ -1,21 +1,21 @@
 #include "calculator_dialog.h"
 
 #include "about_dialog.h"
-#include "colours.h"
 #include "dialog_builder.h"
 #include "display_accessibility.h"
 #include "resources/about_template.h"
 #include "resources/calculator_template.h"
 #include "settings_dialog.h"
-#include "tape_window.h"
+#include "store/profile_store.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QKeyEvent>
 
 namespace quillet {
 
 namespace {
-
 
 QIcon LoadApplicationIcon()
 {
@@ -34,14 +34,15 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     // maximised: its layout has one size.
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_profile(profile), windowIcon(LoadApplicationIcon()), m_keyboardMap(*this)
+      m_profile(profile), windowIcon(LoadApplicationIcon())
 {
     InstallDisplayAccessibility();
     DialogBuilder builder(*this, kCalculatorTemplate);
     DoDataExchange(builder);
-    CreateCommands();
+    m_commands = std::make_unique<WindowCommands>(*this);
     OnInitDialog();
-    InitTape();
+    m_tape = std::make_unique<CalculatorTape>(engine, m_profile, *this);
+    m_tape->AttachCommand(m_commands->TapeCommand());
 }
 
 CalculatorDialog::~CalculatorDialog() = default;
@@ -52,21 +53,31 @@ void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
     builder.Bind(IDC_MODE, modeButton);
     builder.Bind(IDC_SETTINGS, settingsButton);
     builder.Bind(IDC_HOME_LINK, homeLink);
-    for (const KeypadKey& key : KeypadKeys()) builder.Bind(key.id, this->*key.button);
-    builder.Bind(IDC_DURATION_FORMAT, durationSelector);
-    builder.Bind(IDC_OUT_FORMAT, outSelector);
-    builder.Bind(IDC_IN_FORMAT, inSelector);
-    builder.Bind(IDC_DURATION_DISPLAY, durationDisplay);
-    builder.Bind(IDC_OUT_DISPLAY, outDisplay);
-    builder.Bind(IDC_IN_DISPLAY, inDisplay);
+    m_keypad.Bind(builder);
+    for (RegisterPanel& panel : m_panels) panel.Bind(builder);
     builder.Build();
     for (const DialogItem& item : kCalculatorItems) m_items[item.id - IDC_KEY_7] = builder.Item(item.id);
+    for (RegisterPanel& panel : m_panels) panel.SetUp(builder, engine);
 
     // The link fits itself to its caption in the dialog font.
     homeLink.PreSubclassWindow();
     modeButton.SetTextLeft(true);
-    ConnectHandlers();
-    UpdateData(false);
+
+    using D = CalculatorDialog;
+    static constexpr void (D::*formatChanges[3])() = {&D::OnInFormatChange, &D::OnOutFormatChange, &D::OnDurationFormatChange};
+    static constexpr void (D::*displayClicks[3])() = {&D::OnInDisplayClick, &D::OnOutDisplayClick, &D::OnDurationDisplayClick};
+    static constexpr void (D::*radios[3])() = {&D::OnInRadio, &D::OnOutRadio, &D::OnDurationRadio};
+    static constexpr void (D::*calcs[3])() = {&D::OnCalcIn, &D::OnCalcOut, &D::OnCalcDuration};
+    for (RegisterPanel& panel : m_panels) {
+        const int i = panel.Index();
+        connect(&panel.selector, &QComboBox::activated, this, formatChanges[i]);
+        connect(&panel.display, &LcdDisplay::clicked, this, displayClicks[i]);
+        connect(&panel.Radio(), &QAbstractButton::clicked, this, radios[i]);
+        connect(&panel.CalcBox(), &QAbstractButton::clicked, this, calcs[i]);
+    }
+    connect(&modeButton, &QPushButton::clicked, this, &CalculatorDialog::OnModeButton);
+    connect(&settingsButton, &QPushButton::clicked, this, &CalculatorDialog::OnSettingsButton);
+    connect(&aboutButton, &QPushButton::clicked, this, &CalculatorDialog::OnAboutButton);
 }
 
 QWidget* CalculatorDialog::GetDlgItem(int id) const
@@ -75,76 +86,19 @@ QWidget* CalculatorDialog::GetDlgItem(int id) const
     return m_items[id - IDC_KEY_7];
 }
 
-void CalculatorDialog::ConnectHandlers()
-{
-    for (const KeypadKey& key : KeypadKeys()) {
-        FlatButton& button = this->*key.button;
-        connect(&button, &QPushButton::clicked, this, key.handler);
-        button.setAccessibleName(QString::fromLatin1(key.accessibleName));
-        button.setToolTip(QString::fromLatin1(key.toolTip));
-    }
-    connect(&inSelector, &QComboBox::activated, this, &CalculatorDialog::OnInFormatChange);
-    connect(&outSelector, &QComboBox::activated, this, &CalculatorDialog::OnOutFormatChange);
-    connect(&durationSelector, &QComboBox::activated, this, &CalculatorDialog::OnDurationFormatChange);
-    connect(&inDisplay, &LcdDisplay::clicked, this, &CalculatorDialog::OnInDisplayClick);
-    connect(&outDisplay, &LcdDisplay::clicked, this, &CalculatorDialog::OnOutDisplayClick);
-    connect(&durationDisplay, &LcdDisplay::clicked, this, &CalculatorDialog::OnDurationDisplayClick);
-
-    struct Switch {
-        int id;
-        void (CalculatorDialog::*handler)();
-        const char* accessibleName;
-    };
-    static constexpr Switch switches[] = {
-        {IDC_IN_RADIO, &CalculatorDialog::OnInRadio, "Select IN"},
-        {IDC_OUT_RADIO, &CalculatorDialog::OnOutRadio, "Select OUT"},
-        {IDC_DURATION_RADIO, &CalculatorDialog::OnDurationRadio, "Select DURATION"},
-        {IDC_CALC_IN, &CalculatorDialog::OnCalcIn, "Compute IN"},
-        {IDC_CALC_OUT, &CalculatorDialog::OnCalcOut, "Compute OUT"},
-        {IDC_CALC_DURATION, &CalculatorDialog::OnCalcDuration, "Compute DURATION"},
-    };
-    for (const Switch& s : switches) {
-        auto* button = static_cast<QAbstractButton*>(GetDlgItem(s.id));
-        connect(button, &QAbstractButton::clicked, this, s.handler);
-        button->setAccessibleName(QString::fromLatin1(s.accessibleName));
-    }
-    connect(&modeButton, &QPushButton::clicked, this, &CalculatorDialog::OnModeButton);
-    connect(&settingsButton, &QPushButton::clicked, this, &CalculatorDialog::OnSettingsButton);
-    connect(&aboutButton, &QPushButton::clicked, this, &CalculatorDialog::OnAboutButton);
-
-    inDisplay.setAccessibleName(QStringLiteral("IN"));
-    outDisplay.setAccessibleName(QStringLiteral("OUT"));
-    durationDisplay.setAccessibleName(QStringLiteral("DURATION"));
-    inSelector.setAccessibleName(QStringLiteral("IN format"));
-    outSelector.setAccessibleName(QStringLiteral("OUT format"));
-    durationSelector.setAccessibleName(QStringLiteral("DURATION format"));
-}
-
 void CalculatorDialog::OnInitDialog()
 {
     // The order matters: displays before anything that refreshes a register,
     // the mode before the formats, all three stored choices read before any is used.
-    for (const KeypadKey& key : KeypadKeys()) {
-        FlatButton& button = this->*key.button;
-        button.SetXButtonStyle(FlatButton::KeypadStyle, true);
-        if (&button == &keyClearAll || &button == &keyClear) button.SetTextColor(ClearKeyColour);
-    }
+    m_keypad.SetUp();
     settingsButton.SetXButtonStyle(FlatButton::ToolbarStyle, true);
     modeButton.SetXButtonStyle(FlatButton::ToolbarStyle, true);
     aboutButton.SetXButtonStyle(FlatButton::ToolbarStyle, true);
 
-    engine.AttachDisplay(kIn, &inDisplay);
-    engine.AttachDisplay(kOut, &outDisplay);
-    engine.AttachDisplay(kDuration, &durationDisplay);
-    inDisplay.Watch(engine, kIn);
-    outDisplay.Watch(engine, kOut);
-    durationDisplay.Watch(engine, kDuration);
-
-    ColourDisplays(kIn);
-
     engine.SetMode(CalculatorMode::kConversion);
-    UpdateModeControls();
-
+    // DURATION is ticked to be computed once Editing mode begins.
+    m_panels[kDuration].CalcBox().setChecked(true);
+    ShowState();
 
     homeLink.SetTarget(QString::fromLatin1(kHomePageAddress));
 
@@ -152,59 +106,39 @@ void CalculatorDialog::OnInitDialog()
     // leaves the selector blank (-1). A stored frame rate beyond the eleven
     // shows even while the longer list is off.
     m_showMoreRates = m_profile.Get(Preference::kMoreRates) == 1;
-    inSelector.ShowFormats(m_showMoreRates, m_profile.Get(Preference::kInFormat));
-    outSelector.ShowFormats(m_showMoreRates, m_profile.Get(Preference::kOutFormat));
-    durationSelector.ShowFormats(m_showMoreRates, m_profile.Get(Preference::kDurationFormat));
-
-    engine.SetRegisterFormat(kIn, inSelector.CurrentFormat());
-    engine.SetRegisterFormat(kOut, outSelector.CurrentFormat());
-    engine.SetRegisterFormat(kDuration, durationSelector.CurrentFormat());
+    constexpr Preference kStoredFormats[3] = {Preference::kInFormat, Preference::kOutFormat, Preference::kDurationFormat};
+    for (RegisterPanel& panel : m_panels) panel.selector.ShowFormats(m_showMoreRates, m_profile.Get(kStoredFormats[panel.Index()]));
+    for (RegisterPanel& panel : m_panels) engine.SetRegisterFormat(panel.Index(), panel.selector.CurrentFormat());
 
     // There is no system menu to extend here: the About entry lives in the
-    // context menu (PopulateContextMenu).
+    // context menu (WindowCommands::PopulateContextMenu).
     setWindowIcon(windowIcon);
-    key7.setFocus();
+    m_keypad.FirstKey().setFocus();
 }
 
 void CalculatorDialog::showEvent(QShowEvent* event)
 {
-    qApp->installEventFilter(&m_keyboardMap);
+    m_keypad.ListenTo(*this);
     // Styles draw the focus only once the keyboard has moved it. Here Tab types
     // "00" and the keyboard is always in use, so the focus is always shown.
     setAttribute(Qt::WA_KeyboardFocusChange);
     QDialog::showEvent(event);
-    if (m_tapeShown) SetTapeVisible(true);
 }
 
 void CalculatorDialog::hideEvent(QHideEvent* event)
 {
-    qApp->removeEventFilter(&m_keyboardMap);
+    m_keypad.StopListening();
     QDialog::hideEvent(event);
 }
 
-void CalculatorDialog::OnInFormatChange()
+void CalculatorDialog::OnFormatChange(int index)
 {
-    const int selection = inSelector.CurrentFormat();
-    if (engine.IsConversionMode()) {
-        engine.SetRegisterFormat(kIn, selection);
-    } else {
-        engine.SetAllFormats(selection);
-    }
-    m_profile.Set(Preference::kInFormat, selection);
-}
-
-void CalculatorDialog::OnOutFormatChange()
-{
-    const int selection = outSelector.CurrentFormat();
-    engine.SetRegisterFormat(kOut, selection);
-    m_profile.Set(Preference::kOutFormat, selection);
-}
-
-void CalculatorDialog::OnDurationFormatChange()
-{
-    const int selection = durationSelector.CurrentFormat();
-    engine.SetRegisterFormat(kDuration, selection);
-    m_profile.Set(Preference::kDurationFormat, selection);
+    const int selection = m_panels[index].selector.CurrentFormat();
+    // In Editing mode the IN list sets the format of all three.
+    if (index == kIn && !engine.IsConversionMode()) engine.SetAllFormats(selection);
+    else engine.SetRegisterFormat(index, selection);
+    constexpr Preference kStoredFormats[3] = {Preference::kInFormat, Preference::kOutFormat, Preference::kDurationFormat};
+    m_profile.Set(kStoredFormats[index], selection);
 }
 
 void CalculatorDialog::OnSettingsButton()
@@ -219,8 +153,7 @@ void CalculatorDialog::OnSettingsButton()
             m_showMoreRates = dialog.showMoreRates != 0;
             m_profile.Set(Preference::kMoreRates, m_showMoreRates ? 1 : 0);
             // Each list keeps its choice, even one that the shorter list no longer offers.
-            for (FlatComboBox* selector : {&inSelector, &outSelector, &durationSelector})
-                selector->ShowFormats(m_showMoreRates, selector->CurrentFormat());
+            for (RegisterPanel& panel : m_panels) panel.selector.ShowFormats(m_showMoreRates, panel.selector.CurrentFormat());
         }
     }
 }
@@ -234,6 +167,42 @@ void CalculatorDialog::OnAboutButton()
 void CalculatorDialog::OnSysCommand(int commandId)
 {
     if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAboutButton();
+}
+
+void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        // From the keyboard: the current register's menu, under its display.
+        const LcdDisplay& display = m_panels[engine.CurrentRegister()].display;
+        m_commands->ShowContextMenu(engine.CurrentRegister(), display.mapToGlobal(QPoint(0, display.height())));
+        return;
+    }
+    int target = -1;
+    for (const RegisterPanel& panel : m_panels)
+        if (childAt(event->pos()) == &panel.display) target = panel.Index();
+    m_commands->ShowContextMenu(target, event->globalPos());
+}
+
+void CalculatorDialog::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: focusNextPrevChild(false); return;
+        case Qt::Key_Right:
+        case Qt::Key_Down: focusNextPrevChild(true); return;
+        default: break;
+        }
+    }
+#ifndef Q_OS_WIN // Windows turns Shift+F10 into a context-menu request itself.
+    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&request);
+        return;
+    }
+#endif
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace quillet

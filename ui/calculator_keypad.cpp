@@ -1,71 +1,128 @@
-// The keypad: one handler per button, each the engine call(s) of its key.
+#include "calculator_keypad.h"
 
-#include "calculator_dialog.h"
-
+#include "colours.h"
+#include "dialog_builder.h"
+#include "engine/calculator_engine.h"
 #include "resources/control_ids.h"
 
-#include <array>
+#include <QApplication>
+#include <QKeyEvent>
 
 namespace quillet {
 
-std::span<const CalculatorDialog::KeypadKey> CalculatorDialog::KeypadKeys()
+namespace {
+
+struct KeyInfo {
+    KeypadKey key;
+    int id;
+    void (CalculatorKeypad::*handler)();
+    const char* accessibleName;
+    const char* toolTip;
+};
+
+// The window's declaration order, which is also the order buttons are styled in.
+constexpr std::array<KeyInfo, 19> kKeys{{
+    {KeypadKey::kMultiply, IDC_KEY_MULTIPLY, &CalculatorKeypad::OnKeyMultiply, "Multiply",
+     "x: multiply by a number of up to four digits"},
+    {KeypadKey::kAdd, IDC_KEY_ADD, &CalculatorKeypad::OnKeyAdd, "Add", "+: add"},
+    {KeypadKey::kDoubleZero, IDC_KEY_00, &CalculatorKeypad::OnKeyDoubleZero, "Double zero", "00: type two zeros"},
+    {KeypadKey::kSubtract, IDC_KEY_SUBTRACT, &CalculatorKeypad::OnKeySubtract, "Subtract", "-: subtract"},
+    {KeypadKey::kEquals, IDC_KEY_EQUALS, &CalculatorKeypad::OnKeyEquals, "Equals",
+     "=: finish the calculation; pressed again, repeat the last operation"},
+    {KeypadKey::kDivide, IDC_KEY_DIVIDE, &CalculatorKeypad::OnKeyDivide, "Divide",
+     "/: divide by a number of up to four digits"},
+    {KeypadKey::kClearAll, IDC_KEY_CLEAR_ALL, &CalculatorKeypad::OnKeyClearAll, "Clear all", "CA: clear all registers"},
+    {KeypadKey::kClear, IDC_KEY_CLEAR, &CalculatorKeypad::OnKeyClear, "Clear", "C: clear the current register"},
+    {KeypadKey::kBackspace, IDC_KEY_BACKSPACE, &CalculatorKeypad::OnKeyBackspace, "Backspace", "->: remove the last digit"},
+    {KeypadKey::k9, IDC_KEY_9, &CalculatorKeypad::OnKey9, "9", "9: type the digit 9"},
+    {KeypadKey::k8, IDC_KEY_8, &CalculatorKeypad::OnKey8, "8", "8: type the digit 8"},
+    {KeypadKey::k7, IDC_KEY_7, &CalculatorKeypad::OnKey7, "7", "7: type the digit 7"},
+    {KeypadKey::k6, IDC_KEY_6, &CalculatorKeypad::OnKey6, "6", "6: type the digit 6"},
+    {KeypadKey::k5, IDC_KEY_5, &CalculatorKeypad::OnKey5, "5", "5: type the digit 5"},
+    {KeypadKey::k4, IDC_KEY_4, &CalculatorKeypad::OnKey4, "4", "4: type the digit 4"},
+    {KeypadKey::k3, IDC_KEY_3, &CalculatorKeypad::OnKey3, "3", "3: type the digit 3"},
+    {KeypadKey::k2, IDC_KEY_2, &CalculatorKeypad::OnKey2, "2", "2: type the digit 2"},
+    {KeypadKey::k1, IDC_KEY_1, &CalculatorKeypad::OnKey1, "1", "1: type the digit 1"},
+    {KeypadKey::k0, IDC_KEY_0, &CalculatorKeypad::OnKey0, "0", "0: type the digit 0"},
+}};
+
+} // namespace
+
+CalculatorKeypad::CalculatorKeypad(CalculatorEngine& engine) : m_engine(engine) {}
+
+void CalculatorKeypad::Bind(DialogBuilder& builder)
 {
-    // The window's declaration order, which is also the order buttons are styled in.
-    static constexpr std::array<KeypadKey, 19> keys{{
-        {IDC_KEY_MULTIPLY, &CalculatorDialog::keyMultiply, &CalculatorDialog::OnKeyMultiply, "Multiply",
-         "x: multiply by a number of up to four digits"},
-        {IDC_KEY_ADD, &CalculatorDialog::keyAdd, &CalculatorDialog::OnKeyAdd, "Add", "+: add"},
-        {IDC_KEY_00, &CalculatorDialog::keyDoubleZero, &CalculatorDialog::OnKeyDoubleZero, "Double zero", "00: type two zeros"},
-        {IDC_KEY_SUBTRACT, &CalculatorDialog::keySubtract, &CalculatorDialog::OnKeySubtract, "Subtract", "-: subtract"},
-        {IDC_KEY_EQUALS, &CalculatorDialog::keyEquals, &CalculatorDialog::OnKeyEquals, "Equals",
-         "=: finish the calculation; pressed again, repeat the last operation"},
-        {IDC_KEY_DIVIDE, &CalculatorDialog::keyDivide, &CalculatorDialog::OnKeyDivide, "Divide",
-         "/: divide by a number of up to four digits"},
-        {IDC_KEY_CLEAR_ALL, &CalculatorDialog::keyClearAll, &CalculatorDialog::OnKeyClearAll, "Clear all", "CA: clear all registers"},
-        {IDC_KEY_CLEAR, &CalculatorDialog::keyClear, &CalculatorDialog::OnKeyClear, "Clear", "C: clear the current register"},
-        {IDC_KEY_BACKSPACE, &CalculatorDialog::keyBackspace, &CalculatorDialog::OnKeyBackspace, "Backspace",
-         "->: remove the last digit"},
-        {IDC_KEY_9, &CalculatorDialog::key9, &CalculatorDialog::OnKey9, "9", "9: type the digit 9"},
-        {IDC_KEY_8, &CalculatorDialog::key8, &CalculatorDialog::OnKey8, "8", "8: type the digit 8"},
-        {IDC_KEY_7, &CalculatorDialog::key7, &CalculatorDialog::OnKey7, "7", "7: type the digit 7"},
-        {IDC_KEY_6, &CalculatorDialog::key6, &CalculatorDialog::OnKey6, "6", "6: type the digit 6"},
-        {IDC_KEY_5, &CalculatorDialog::key5, &CalculatorDialog::OnKey5, "5", "5: type the digit 5"},
-        {IDC_KEY_4, &CalculatorDialog::key4, &CalculatorDialog::OnKey4, "4", "4: type the digit 4"},
-        {IDC_KEY_3, &CalculatorDialog::key3, &CalculatorDialog::OnKey3, "3", "3: type the digit 3"},
-        {IDC_KEY_2, &CalculatorDialog::key2, &CalculatorDialog::OnKey2, "2", "2: type the digit 2"},
-        {IDC_KEY_1, &CalculatorDialog::key1, &CalculatorDialog::OnKey1, "1", "1: type the digit 1"},
-        {IDC_KEY_0, &CalculatorDialog::key0, &CalculatorDialog::OnKey0, "0", "0: type the digit 0"},
-    }};
-    return keys;
+    for (const KeyInfo& info : kKeys) builder.Bind(info.id, m_buttons[static_cast<int>(info.key)]);
 }
 
-void CalculatorDialog::OnKey0() { engine.KeyIn('0'); }
-void CalculatorDialog::OnKey1() { engine.KeyIn('1'); }
-void CalculatorDialog::OnKey2() { engine.KeyIn('2'); }
-void CalculatorDialog::OnKey3() { engine.KeyIn('3'); }
-void CalculatorDialog::OnKey4() { engine.KeyIn('4'); }
-void CalculatorDialog::OnKey5() { engine.KeyIn('5'); }
-void CalculatorDialog::OnKey6() { engine.KeyIn('6'); }
-void CalculatorDialog::OnKey7() { engine.KeyIn('7'); }
-void CalculatorDialog::OnKey8() { engine.KeyIn('8'); }
-void CalculatorDialog::OnKey9() { engine.KeyIn('9'); }
-
-void CalculatorDialog::OnKeyDoubleZero()
+void CalculatorKeypad::SetUp()
 {
-    engine.KeyIn('0');
-    engine.KeyIn('0');
+    for (const KeyInfo& info : kKeys) {
+        FlatButton& button = m_buttons[static_cast<int>(info.key)];
+        connect(&button, &QPushButton::clicked, this, info.handler);
+        button.setAccessibleName(QString::fromLatin1(info.accessibleName));
+        button.setToolTip(QString::fromLatin1(info.toolTip));
+        button.SetXButtonStyle(FlatButton::KeypadStyle, true);
+        if (info.key == KeypadKey::kClearAll || info.key == KeypadKey::kClear) button.SetTextColor(ClearKeyColour);
+    }
 }
 
-void CalculatorDialog::OnKeyBackspace() { engine.KeyIn(8); }
+void CalculatorKeypad::ListenTo(QWidget& window)
+{
+    m_window = &window;
+    qApp->installEventFilter(this);
+}
 
-void CalculatorDialog::OnKeyClear() { engine.ClearEntry(); }
+void CalculatorKeypad::StopListening()
+{
+    qApp->removeEventFilter(this);
+    m_window = nullptr;
+}
 
-void CalculatorDialog::OnKeyClearAll() { engine.ClearAllRegisters(); }
-void CalculatorDialog::OnKeyAdd() { engine.ApplyOperator('+', false); }
-void CalculatorDialog::OnKeySubtract() { engine.ApplyOperator('-', false); }
+bool CalculatorKeypad::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    if (m_window == nullptr || static_cast<QWidget*>(watched)->window() != m_window) return false;
+    const KeyTranslation translation = KeyboardMap::Translate(*static_cast<QKeyEvent*>(event));
+    if (translation.press) Press(*translation.press);
+    return translation.consumed;
+}
+
+void CalculatorKeypad::Press(KeypadKey key)
+{
+    for (const KeyInfo& info : kKeys) {
+        if (info.key == key) {
+            (this->*info.handler)();
+            return;
+        }
+    }
+}
+
+void CalculatorKeypad::OnKey0() { m_engine.KeyIn('0'); }
+void CalculatorKeypad::OnKey1() { m_engine.KeyIn('1'); }
+void CalculatorKeypad::OnKey2() { m_engine.KeyIn('2'); }
+void CalculatorKeypad::OnKey3() { m_engine.KeyIn('3'); }
+void CalculatorKeypad::OnKey4() { m_engine.KeyIn('4'); }
+void CalculatorKeypad::OnKey5() { m_engine.KeyIn('5'); }
+void CalculatorKeypad::OnKey6() { m_engine.KeyIn('6'); }
+void CalculatorKeypad::OnKey7() { m_engine.KeyIn('7'); }
+void CalculatorKeypad::OnKey8() { m_engine.KeyIn('8'); }
+void CalculatorKeypad::OnKey9() { m_engine.KeyIn('9'); }
+
+void CalculatorKeypad::OnKeyDoubleZero()
+{
+    m_engine.KeyIn('0');
+    m_engine.KeyIn('0');
+}
+
+void CalculatorKeypad::OnKeyBackspace() { m_engine.KeyIn(8); }
+void CalculatorKeypad::OnKeyClear() { m_engine.ClearEntry(); }
+void CalculatorKeypad::OnKeyClearAll() { m_engine.ClearAllRegisters(); }
+void CalculatorKeypad::OnKeyAdd() { m_engine.ApplyOperator('+', false); }
+void CalculatorKeypad::OnKeySubtract() { m_engine.ApplyOperator('-', false); }
 // The engine's multiplication character is '*', whatever the button shows.
-void CalculatorDialog::OnKeyMultiply() { engine.ApplyOperator('*', false); }
-void CalculatorDialog::OnKeyDivide() { engine.ApplyOperator('/', false); }
-void CalculatorDialog::OnKeyEquals() { engine.ApplyOperator('=', false); }
+void CalculatorKeypad::OnKeyMultiply() { m_engine.ApplyOperator('*', false); }
+void CalculatorKeypad::OnKeyDivide() { m_engine.ApplyOperator('/', false); }
+void CalculatorKeypad::OnKeyEquals() { m_engine.ApplyOperator('=', false); }
 
 } // namespace quillet

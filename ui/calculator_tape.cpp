@@ -1,71 +1,87 @@
-// The tape beside the calculator: a record of every finished step, shown and
-// hidden with Ctrl+T, its shown state stored with the format choices.
+#include "calculator_tape.h"
 
-#include "calculator_dialog.h"
-
-#include "tape_window.h"
+#include "engine/calculator_engine.h"
+#include "store/profile_store.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListView>
 #include <QMoveEvent>
 
 namespace quillet {
 
-void CalculatorDialog::InitTape()
+CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, QDialog& calculator)
+    : m_engine(engine), m_profile(profile), m_calculator(calculator)
 {
-    // From here on, not during set-up: restoring the formats is no step.
-    engine.AttachStepListener(&m_tapeModel);
-    m_tapeShown = m_profile.Get(Preference::kTapeShown) == 1;
-    m_tapeCommand->setChecked(m_tapeShown);
+    // Built once the window is set up: restoring the formats is no step.
+    m_engine.AttachStepListener(&m_model);
+    m_shown = m_profile.Get(Preference::kTapeShown) == 1;
+    m_calculator.installEventFilter(this);
 }
 
-void CalculatorDialog::ShowTape(bool shown)
+CalculatorTape::~CalculatorTape() { m_engine.AttachStepListener(nullptr); }
+
+void CalculatorTape::AttachCommand(QAction& command)
 {
-    m_tapeShown = shown;
-    m_tapeCommand->setChecked(shown);
-    if (isVisible()) SetTapeVisible(shown);
+    m_command = &command;
+    m_command->setCheckable(true);
+    m_command->setChecked(m_shown);
+}
+
+void CalculatorTape::Show(bool shown)
+{
+    m_shown = shown;
+    if (m_command != nullptr) m_command->setChecked(shown);
+    if (m_calculator.isVisible()) SetVisible(shown);
     m_profile.Set(Preference::kTapeShown, shown ? 1 : 0);
 }
 
-void CalculatorDialog::SetTapeVisible(bool visible)
+void CalculatorTape::SetVisible(bool visible)
 {
     if (!visible) {
-        if (m_tapeWindow) m_tapeWindow->hide();
+        if (m_window) m_window->hide();
         return;
     }
     // Built the first time it is needed, so a calculator without its tape
     // starts as fast as ever.
-    if (!m_tapeWindow) {
-        m_tapeWindow = std::make_unique<TapeWindow>(m_tapeModel, this);
-        connect(m_tapeWindow.get(), &TapeWindow::lineChosen, this, &CalculatorDialog::OnTapeLineChosen);
-        connect(m_tapeWindow.get(), &TapeWindow::closedByUser, this, [this] {
-            if (m_tapeShown) ShowTape(false);
+    if (!m_window) {
+        m_window = std::make_unique<TapeWindow>(m_model, &m_calculator);
+        connect(m_window.get(), &TapeWindow::lineChosen, this, &CalculatorTape::OnLineChosen);
+        connect(m_window.get(), &TapeWindow::closedByUser, this, [this] {
+            if (m_shown) Show(false);
         });
     }
-    if (m_tapeWindow->isVisible()) return;
-    m_tapeWindow->PlaceBy(frameGeometry());
-    m_tapeWindow->show();
-    m_tapeWindow->List().scrollToBottom();
+    if (m_window->isVisible()) return;
+    m_window->PlaceBy(m_calculator.frameGeometry());
+    m_window->show();
+    m_window->List().scrollToBottom();
 }
 
-void CalculatorDialog::OnTapeLineChosen(int row)
+void CalculatorTape::OnLineChosen(int row)
 {
-    if (row < 0 || row >= m_tapeModel.rowCount()) return;
-    const TapeLine& line = m_tapeModel.Line(row);
+    if (row < 0 || row >= m_model.rowCount()) return;
+    const TapeLine& line = m_model.Line(row);
     // A value shown with "E" is not the true result; entering it would carry the mistake on.
-    if (!line.hasValue || !engine.PasteValue(line.value, *line.valueFormat)) {
+    if (!line.hasValue || !m_engine.PasteValue(line.value, *line.valueFormat)) {
         QApplication::beep();
         return;
     }
     // The next key is the calculator's: an operator, most likely.
-    activateWindow();
+    m_calculator.activateWindow();
 }
 
-void CalculatorDialog::moveEvent(QMoveEvent* event)
+bool CalculatorTape::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::moveEvent(event);
-    if (m_tapeWindow && m_tapeWindow->isVisible()) m_tapeWindow->move(m_tapeWindow->pos() + event->pos() - event->oldPos());
+    if (watched == &m_calculator) {
+        if (event->type() == QEvent::Show && m_shown) {
+            SetVisible(true);
+        } else if (event->type() == QEvent::Move && m_window && m_window->isVisible()) {
+            const auto* move = static_cast<QMoveEvent*>(event);
+            m_window->move(m_window->pos() + move->pos() - move->oldPos());
+        }
+    }
+    return false;
 }
 
 } // namespace quillet

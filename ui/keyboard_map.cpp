@@ -1,7 +1,5 @@
 #include "keyboard_map.h"
 
-#include "calculator_dialog.h"
-
 #include <QKeyEvent>
 #include <array>
 
@@ -9,49 +7,47 @@ namespace quillet {
 
 namespace {
 
-using Handler = void (CalculatorDialog::*)();
-
 struct KeyDownEntry {
     int key;
     bool keypadOnly; // only with Qt::KeypadModifier: the main keyboard's sign types a character instead
-    Handler handler;
+    KeypadKey press;
 };
 
 constexpr std::array<KeyDownEntry, 11> kKeyDownTable{{
-    {Qt::Key_Return, false, &CalculatorDialog::OnKeyEquals},
-    {Qt::Key_Enter, false, &CalculatorDialog::OnKeyEquals},
-    {Qt::Key_Space, false, &CalculatorDialog::OnKeyClear},
-    {Qt::Key_Tab, false, &CalculatorDialog::OnKeyDoubleZero},
-    {Qt::Key_Backtab, false, &CalculatorDialog::OnKeyDoubleZero},
-    {Qt::Key_Plus, true, &CalculatorDialog::OnKeyAdd},
-    {Qt::Key_Minus, true, &CalculatorDialog::OnKeySubtract},
-    {Qt::Key_Slash, true, &CalculatorDialog::OnKeyDivide},
-    {Qt::Key_Asterisk, true, &CalculatorDialog::OnKeyMultiply},
-    {Qt::Key_Delete, false, &CalculatorDialog::OnKeyBackspace},
-    {Qt::Key_Backspace, false, &CalculatorDialog::OnKeyBackspace},
+    {Qt::Key_Return, false, KeypadKey::kEquals},
+    {Qt::Key_Enter, false, KeypadKey::kEquals},
+    {Qt::Key_Space, false, KeypadKey::kClear},
+    {Qt::Key_Tab, false, KeypadKey::kDoubleZero},
+    {Qt::Key_Backtab, false, KeypadKey::kDoubleZero},
+    {Qt::Key_Plus, true, KeypadKey::kAdd},
+    {Qt::Key_Minus, true, KeypadKey::kSubtract},
+    {Qt::Key_Slash, true, KeypadKey::kDivide},
+    {Qt::Key_Asterisk, true, KeypadKey::kMultiply},
+    {Qt::Key_Delete, false, KeypadKey::kBackspace},
+    {Qt::Key_Backspace, false, KeypadKey::kBackspace},
 }};
 
 struct CharacterEntry {
     char character;
-    Handler handler;
+    KeypadKey press;
 };
 
 constexpr std::array<CharacterEntry, 15> kCharacterTable{{
-    {'*', &CalculatorDialog::OnKeyMultiply},
-    {'+', &CalculatorDialog::OnKeyAdd},
-    {'-', &CalculatorDialog::OnKeySubtract},
-    {'/', &CalculatorDialog::OnKeyDivide},
-    {'0', &CalculatorDialog::OnKey0},
-    {'1', &CalculatorDialog::OnKey1},
-    {'2', &CalculatorDialog::OnKey2},
-    {'3', &CalculatorDialog::OnKey3},
-    {'4', &CalculatorDialog::OnKey4},
-    {'5', &CalculatorDialog::OnKey5},
-    {'6', &CalculatorDialog::OnKey6},
-    {'7', &CalculatorDialog::OnKey7},
-    {'8', &CalculatorDialog::OnKey8},
-    {'9', &CalculatorDialog::OnKey9},
-    {'=', &CalculatorDialog::OnKeyEquals},
+    {'*', KeypadKey::kMultiply},
+    {'+', KeypadKey::kAdd},
+    {'-', KeypadKey::kSubtract},
+    {'/', KeypadKey::kDivide},
+    {'0', KeypadKey::k0},
+    {'1', KeypadKey::k1},
+    {'2', KeypadKey::k2},
+    {'3', KeypadKey::k3},
+    {'4', KeypadKey::k4},
+    {'5', KeypadKey::k5},
+    {'6', KeypadKey::k6},
+    {'7', KeypadKey::k7},
+    {'8', KeypadKey::k8},
+    {'9', KeypadKey::k9},
+    {'=', KeypadKey::kEquals},
 }};
 
 constexpr std::array<KeyboardMap::KeyMeaning, 7> kMeanings{{
@@ -68,42 +64,27 @@ constexpr std::array<KeyboardMap::KeyMeaning, 7> kMeanings{{
 
 std::span<const KeyboardMap::KeyMeaning> KeyboardMap::Meanings() { return kMeanings; }
 
-KeyboardMap::KeyboardMap(CalculatorDialog& dialog) : m_dialog(dialog) {}
-
-bool KeyboardMap::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-    if (static_cast<QWidget*>(watched)->window() != &m_dialog) return false;
-    return TranslateKey(*static_cast<QKeyEvent*>(event));
-}
-
-bool KeyboardMap::TranslateKey(const QKeyEvent& event)
+KeyTranslation KeyboardMap::Translate(const QKeyEvent& event)
 {
     // Alt combinations are system keys: they belong to the window manager and menus.
-    if (event.modifiers() & Qt::AltModifier) return false;
+    if (event.modifiers() & Qt::AltModifier) return {};
 
     const bool keypad = (event.modifiers() & Qt::KeypadModifier) != 0;
     for (const KeyDownEntry& entry : kKeyDownTable) {
-        if (entry.key == event.key() && (keypad || !entry.keypadOnly)) {
-            (m_dialog.*entry.handler)();
-            return true;
-        }
+        if (entry.key == event.key() && (keypad || !entry.keypadOnly)) return {true, entry.press};
     }
 
     // Escape types a control character on some platforms but must still close.
-    if (event.key() == Qt::Key_Escape) return false;
+    if (event.key() == Qt::Key_Escape) return {};
     const QString text = event.text();
-    if (text.isEmpty()) return false;
+    if (text.isEmpty()) return {};
     // Characters typed with Ctrl are control codes, never calculator keys.
     if (text.size() == 1 && !(event.modifiers() & Qt::ControlModifier)) {
         for (const CharacterEntry& entry : kCharacterTable) {
-            if (text.at(0) == QLatin1Char(entry.character)) {
-                (m_dialog.*entry.handler)();
-                break;
-            }
+            if (text.at(0) == QLatin1Char(entry.character)) return {true, entry.press};
         }
     }
-    return true;
+    return {true, std::nullopt};
 }
 
 } // namespace quillet

@@ -30,7 +30,7 @@ bool HoldsSeveralLines(std::string_view text)
 
 } // namespace
 
-void CalculatorDialog::OnEditCopy() { CopyRegister(CurrentIndex()); }
+void CalculatorDialog::OnEditCopy() { CopyRegister(engine.CurrentRegister()); }
 
 void CalculatorDialog::OnEditPaste()
 {
@@ -51,10 +51,10 @@ void CalculatorDialog::OnEditPaste()
 void CalculatorDialog::CopyRegister(int index)
 {
     if (index < 0 || index > 2) return;
-    const std::string& shown = Display(index).m_text;
+    const std::string_view shown = engine.ShownText(index);
     if (shown.empty()) return;
     // Every text ends in a blank or the pending operator; neither is part of the value.
-    QString text = QString::fromStdString(shown.substr(0, shown.size() - 1));
+    QString text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size() - 1));
     // The display marks drop-frame with a point before the frames; editing
     // applications write and read a semicolon there. (An operand being typed
     // for '*' or '/' has no separators at all.)
@@ -70,8 +70,8 @@ void CalculatorDialog::PasteIntoRegister(int index)
     if (index < 0 || index > 2) return;
     // Selecting the current register again would commit its entry and drop a
     // pending operator, which a pasted right operand needs.
-    if (index != CurrentIndex()) DisplayClick(index);
-    if (index != CurrentIndex()) return;
+    if (index != engine.CurrentRegister()) DisplayClick(index);
+    if (index != engine.CurrentRegister()) return;
     OnEditPaste();
 }
 

@@ -1,10 +1,8 @@
-// The window's commands beyond the calculator keys: each a QAction with its
-// shortcut, active while the window is, and listed with that shortcut in the
-// context menu and in the "Keyboard shortcuts" box. None takes a key the
-// keyboard map uses (keyboard_map.h), so the calculator's keys stay as they are.
+#include "window_commands.h"
 
 #include "calculator_dialog.h"
-
+#include "controls/hyper_link.h"
+#include "keyboard_map.h"
 #include "resources/about_template.h"
 #include "shortcuts_dialog.h"
 
@@ -20,19 +18,16 @@ namespace quillet {
 
 namespace {
 
-// Positions in CalculatorDialog::m_commands, which follows the table in CreateCommands.
+// Positions in m_commands, which follows the table below.
 enum CommandIndex {
     kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
     kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kTape, kSettings,
     kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
 };
 
-constexpr int kCalcIds[3] = {IDC_CALC_IN, IDC_CALC_OUT, IDC_CALC_DURATION};
-constexpr const char* kRegisterNames[3] = {"IN", "OUT", "DURATION"};
-
 } // namespace
 
-void CalculatorDialog::CreateCommands()
+WindowCommands::WindowCommands(CalculatorDialog& dialog) : m_dialog(dialog)
 {
     struct Command {
         CommandIndex index;
@@ -50,71 +45,71 @@ void CalculatorDialog::CreateCommands()
         {kCurrentFormats, "&Format list of the current register", none, Qt::ALT | Qt::Key_Down, [](D& d) {
              // The focused list if there is one, as Alt+Down does in any drop-down list.
              for (int i = 0; i < 3; ++i) {
-                 const FlatComboBox* selectors[3] = {&d.inSelector, &d.outSelector, &d.durationSelector};
-                 if (selectors[i]->hasFocus()) {
-                     d.OpenFormatList(i);
+                 if (d.Panel(i).selector.hasFocus()) {
+                     d.Commands().OpenFormatList(i);
                      return;
                  }
              }
-             d.OpenFormatList(d.CurrentIndex());
+             d.Commands().OpenFormatList(d.Engine().CurrentRegister());
          }},
         {kSelectIn, "Select &IN", none, Qt::CTRL | Qt::Key_1, [](D& d) { d.OnInDisplayClick(); }},
         {kSelectOut, "Select &OUT", none, Qt::CTRL | Qt::Key_2, [](D& d) { d.OnOutDisplayClick(); }},
         {kSelectDuration, "Select &DURATION", none, Qt::CTRL | Qt::Key_3, [](D& d) { d.OnDurationDisplayClick(); }},
-        {kInFormats, "IN &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_1, [](D& d) { d.OpenFormatList(kIn); }},
-        {kOutFormats, "OUT &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_2, [](D& d) { d.OpenFormatList(kOut); }},
+        {kInFormats, "IN &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_1, [](D& d) { d.Commands().OpenFormatList(kIn); }},
+        {kOutFormats, "OUT &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_2, [](D& d) { d.Commands().OpenFormatList(kOut); }},
         {kDurationFormats, "DURATION &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_3,
-         [](D& d) { d.OpenFormatList(kDuration); }},
-        {kComputeIn, "Compute IN", none, Qt::ALT | Qt::Key_1, [](D& d) { d.ComputeRegister(kIn); }},
-        {kComputeOut, "Compute OUT", none, Qt::ALT | Qt::Key_2, [](D& d) { d.ComputeRegister(kOut); }},
-        {kComputeDuration, "Compute DURATION", none, Qt::ALT | Qt::Key_3, [](D& d) { d.ComputeRegister(kDuration); }},
-        {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.OnKeyClearAll(); }},
+         [](D& d) { d.Commands().OpenFormatList(kDuration); }},
+        {kComputeIn, "Compute IN", none, Qt::ALT | Qt::Key_1, [](D& d) { d.Commands().ComputeRegister(kIn); }},
+        {kComputeOut, "Compute OUT", none, Qt::ALT | Qt::Key_2, [](D& d) { d.Commands().ComputeRegister(kOut); }},
+        {kComputeDuration, "Compute DURATION", none, Qt::ALT | Qt::Key_3, [](D& d) { d.Commands().ComputeRegister(kDuration); }},
+        {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.Keypad().OnKeyClearAll(); }},
         {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.OnModeButton(); }},
-        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.ShowTape(!d.TapeShown()); }},
+        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.Tape().Show(!d.Tape().Shown()); }},
         {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.OnSettingsButton(); }},
-        {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.OnKeyboardShortcuts(); }},
-        {kHomePage, "Open the &home page", none, noKey, [](D& d) { d.homeLink.FollowLink(); }},
+        {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.Commands().OnKeyboardShortcuts(); }},
+        {kHomePage, "Open the &home page", none, noKey, [](D& d) { static_cast<CHyperLink*>(d.GetDlgItem(IDC_HOME_LINK))->FollowLink(); }},
         {kQuit, "&Quit", none, Qt::CTRL | Qt::Key_Q, [](D& d) { d.close(); }},
         {kAbout, kAboutMenuText, none, QKeyCombination(Qt::Key_F1), [](D& d) { d.OnSysCommand(IDM_ABOUTBOX); }},
     };
     static_assert(std::size(commands) == kCommandCount && kCommandCount == std::tuple_size_v<decltype(m_commands)>);
     for (const Command& command : commands) {
-        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        auto* action = new QAction(QString::fromLatin1(command.text), &m_dialog);
         if (command.standardKeys != none) action->setShortcuts(command.standardKeys);
         if (command.key.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(command.key));
         // A held key opens a box or switches the mode once, not over and over.
         action->setAutoRepeat(false);
-        connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
-        addAction(action);
+        connect(action, &QAction::triggered, this, [this, run = command.run] { run(m_dialog); });
+        m_dialog.addAction(action);
         m_commands[command.index] = action;
     }
     m_commands[kAbout]->setData(IDM_ABOUTBOX);
-    m_tapeCommand = m_commands[kTape];
-    m_tapeCommand->setCheckable(true);
 }
 
-void CalculatorDialog::EnableCommands()
+QAction& WindowCommands::TapeCommand() const { return *m_commands[kTape]; }
+
+void WindowCommands::Enable()
 {
+    const CalculatorEngine& engine = m_dialog.Engine();
     const bool editing = !engine.IsConversionMode();
     for (int i = 0; i < 3; ++i) {
         // The computed register is not typed into, so it cannot be selected.
-        m_commands[kSelectIn + i]->setEnabled(!editing || CalcField(i) == 0);
+        m_commands[kSelectIn + i]->setEnabled(!editing || engine.CalcTarget() != i);
         m_commands[kComputeIn + i]->setEnabled(editing);
     }
 }
 
-void CalculatorDialog::PopulateContextMenu(QMenu& menu, int target)
+void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
 {
     if (target >= 0 && target < 3) {
         // Copy and paste act on the display the menu was opened on; their keys
         // act on the current register, so the keys are shown only where that is this one.
-        const bool current = target == CurrentIndex();
+        const bool current = target == m_dialog.Engine().CurrentRegister();
         const QString name = QString::fromLatin1(kRegisterNames[target]);
         const QString copyKeys = current ? QLatin1Char('\t') + m_commands[kCopy]->shortcut().toString(QKeySequence::NativeText) : QString();
         const QString pasteKeys = current ? QLatin1Char('\t') + m_commands[kPaste]->shortcut().toString(QKeySequence::NativeText) : QString();
-        menu.addAction(QStringLiteral("&Copy %1").arg(name) + copyKeys, this, [this, target] { CopyRegister(target); });
+        menu.addAction(QStringLiteral("&Copy %1").arg(name) + copyKeys, this, [this, target] { m_dialog.CopyRegister(target); });
         QAction* paste = menu.addAction(QStringLiteral("&Paste into %1").arg(name) + pasteKeys, this,
-                                        [this, target] { PasteIntoRegister(target); });
+                                        [this, target] { m_dialog.PasteIntoRegister(target); });
         paste->setEnabled(m_commands[kSelectIn + target]->isEnabled());
         menu.addAction(m_commands[kInFormats + target]);
     } else {
@@ -122,80 +117,36 @@ void CalculatorDialog::PopulateContextMenu(QMenu& menu, int target)
     }
     menu.addSeparator();
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
-    if (!engine.IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
+    if (!m_dialog.Engine().IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
     for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kShortcuts, kHomePage, kQuit}) menu.addAction(m_commands[i]);
     menu.addSeparator();
     menu.addAction(m_commands[kAbout]);
 }
 
-int CalculatorDialog::DisplayAt(const QPoint& pos) const
+void WindowCommands::ShowContextMenu(int target, const QPoint& globalPos)
 {
-    const QWidget* child = childAt(pos);
-    for (int i = 0; i < 3; ++i) {
-        const LcdDisplay* displays[3] = {&inDisplay, &outDisplay, &durationDisplay};
-        if (child == displays[i]) return i;
-    }
-    return -1;
-}
-
-void CalculatorDialog::ShowContextMenu(int target, const QPoint& globalPos)
-{
-    QMenu menu(this);
+    QMenu menu(&m_dialog);
     PopulateContextMenu(menu, target);
     menu.exec(globalPos);
 }
 
-void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
-{
-    if (event->reason() != QContextMenuEvent::Mouse) {
-        // From the keyboard: the current register's menu, under its display.
-        const int current = CurrentIndex();
-        ShowContextMenu(current, Display(current).mapToGlobal(QPoint(0, Display(current).height())));
-        return;
-    }
-    ShowContextMenu(DisplayAt(event->pos()), event->globalPos());
-}
-
-void CalculatorDialog::keyPressEvent(QKeyEvent* event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up: focusNextPrevChild(false); return;
-        case Qt::Key_Right:
-        case Qt::Key_Down: focusNextPrevChild(true); return;
-        default: break;
-        }
-    }
-#ifndef Q_OS_WIN // Windows turns Shift+F10 into a context-menu request itself.
-    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
-        contextMenuEvent(&request);
-        return;
-    }
-#endif
-    QDialog::keyPressEvent(event);
-}
-
-void CalculatorDialog::OpenFormatList(int index)
+void WindowCommands::OpenFormatList(int index)
 {
     if (index < 0 || index > 2) return;
-    FlatComboBox* selectors[3] = {&inSelector, &outSelector, &durationSelector};
     // In Editing mode the IN list sets all three formats; the others are hidden.
-    FlatComboBox& list = engine.IsConversionMode() ? *selectors[index] : inSelector;
+    FlatComboBox& list = m_dialog.Panel(m_dialog.Engine().IsConversionMode() ? index : kIn).selector;
     list.setFocus(Qt::ShortcutFocusReason);
     list.showPopup();
 }
 
-void CalculatorDialog::ComputeRegister(int index)
+void WindowCommands::ComputeRegister(int index)
 {
-    if (engine.IsConversionMode() || index < 0 || index > 2) return;
-    static_cast<QAbstractButton*>(GetDlgItem(kCalcIds[index]))->click();
+    if (m_dialog.Engine().IsConversionMode() || index < 0 || index > 2) return;
+    m_dialog.Panel(index).CalcBox().click();
 }
 
-void CalculatorDialog::OnKeyboardShortcuts()
+void WindowCommands::OnKeyboardShortcuts()
 {
     std::vector<ShortcutsDialog::Row> rows;
     for (const KeyboardMap::KeyMeaning& key : KeyboardMap::Meanings()) {
@@ -216,7 +167,7 @@ void CalculatorDialog::OnKeyboardShortcuts()
     rows.push_back({onTape(QKeySequence::Copy), QStringLiteral("Copy the selected lines")});
     rows.push_back({onTape(QKeySequence::SelectAll), QStringLiteral("Select all lines")});
     rows.push_back({QStringLiteral("Escape on the tape"), QStringLiteral("Hide the tape")});
-    ShortcutsDialog dialog(rows, this);
+    ShortcutsDialog dialog(rows, &m_dialog);
     dialog.exec();
 }
 

@@ -232,7 +232,7 @@ TEST_F(CalculatorStartupTest, ContextMenuListsTheCommandsWithTheirKeysAndEndsWit
 {
     Open();
     QMenu menu;
-    Dialog().PopulateContextMenu(menu);
+    Dialog().Commands().PopulateContextMenu(menu);
     QStringList entries;
     for (const QAction* action : menu.actions()) entries << action->text() + QLatin1Char(' ') + action->shortcut().toString();
     for (const char* entry : {"&Copy Ctrl+C", "&Paste Ctrl+V", "Select &IN Ctrl+1", "Switch &mode Ctrl+M",

@@ -44,7 +44,7 @@ TEST_F(RegisterClipboardTest, CopyAndPasteActOnTheDisplayRightClicked)
     // Editing mode: the computed register takes no paste, as it takes no click.
     Click(IDC_MODE);
     QMenu menu;
-    Dialog().PopulateContextMenu(menu, kDuration);
+    Dialog().Commands().PopulateContextMenu(menu, kDuration);
     EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("&Paste into DURATION"));
     EXPECT_FALSE(menu.actions()[1]->isEnabled());
     const std::string before = Text(kDuration);

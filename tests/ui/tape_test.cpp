@@ -15,31 +15,31 @@ namespace {
 
 using TapeTest = CalculatorFixture;
 
-QStringList Lines(const CalculatorDialog& dialog)
+QStringList Lines(CalculatorDialog& dialog)
 {
     QStringList lines;
-    for (int row = 0; row < dialog.Tape().rowCount(); ++row) lines << LineText(dialog.Tape().Line(row));
+    for (int row = 0; row < dialog.Tape().Model().rowCount(); ++row) lines << LineText(dialog.Tape().Model().Line(row));
     return lines;
 }
 
 TEST_F(TapeTest, CtrlTShowsTheTapeAndTheChoiceOutlivesTheWindow)
 {
     Open();
-    EXPECT_EQ(Dialog().TapeWindowIfAny(), nullptr) << "hidden by default, and not even built";
+    EXPECT_EQ(Dialog().Tape().WindowIfAny(), nullptr) << "hidden by default, and not even built";
     Type("10000+1000=");
     Press(Qt::Key_T, Qt::ControlModifier);
-    ASSERT_NE(Dialog().TapeWindowIfAny(), nullptr);
-    EXPECT_TRUE(Dialog().TapeWindowIfAny()->isVisible());
-    EXPECT_EQ(Dialog().TapeWindowIfAny()->List().model()->rowCount(), 3) << "steps taken while hidden are there";
+    ASSERT_NE(Dialog().Tape().WindowIfAny(), nullptr);
+    EXPECT_TRUE(Dialog().Tape().WindowIfAny()->isVisible());
+    EXPECT_EQ(Dialog().Tape().WindowIfAny()->List().model()->rowCount(), 3) << "steps taken while hidden are there";
     EXPECT_TRUE(ReadSettingsFile().contains("tape=1"));
 
     Restart();
-    ASSERT_NE(Dialog().TapeWindowIfAny(), nullptr);
-    EXPECT_TRUE(Dialog().TapeWindowIfAny()->isVisible());
-    EXPECT_EQ(Dialog().Tape().rowCount(), 0) << "nothing is kept across runs";
+    ASSERT_NE(Dialog().Tape().WindowIfAny(), nullptr);
+    EXPECT_TRUE(Dialog().Tape().WindowIfAny()->isVisible());
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 0) << "nothing is kept across runs";
     // Escape on the tape hides it as Ctrl+T does.
-    QTest::keyClick(&Dialog().TapeWindowIfAny()->List(), Qt::Key_Escape);
-    EXPECT_FALSE(Dialog().TapeWindowIfAny()->isVisible());
+    QTest::keyClick(&Dialog().Tape().WindowIfAny()->List(), Qt::Key_Escape);
+    EXPECT_FALSE(Dialog().Tape().WindowIfAny()->isVisible());
     EXPECT_TRUE(Dialog().isVisible());
     EXPECT_TRUE(ReadSettingsFile().contains("tape=0"));
 }
@@ -60,10 +60,10 @@ TEST_F(TapeTest, EnterOnALineGivesItsResultBackConverted)
         QStringLiteral("DUR 00000000  NTSC frames"),
     }));
     Press(Qt::Key_2, Qt::ControlModifier); // OUT, in Real-time
-    Dialog().OnTapeLineChosen(0);
+    Dialog().Tape().OnLineChosen(0);
     EXPECT_EQ(Text(kOut), "00:01:10.06 ") << "IN's 00:01:10:00 in OUT's format";
     EXPECT_TRUE(Dialog().Engine().IsTyping(kOut)) << "a new entry";
-    Dialog().OnTapeLineChosen(3); // shows "E": refused
+    Dialog().Tape().OnLineChosen(3); // shows "E": refused
     EXPECT_EQ(Text(kOut), "00:01:10.06 ");
 }
 
@@ -74,7 +74,7 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
     QGuiApplication::clipboard()->setText(QStringLiteral("Clip 3, 00:00:20:00\r\n"));
     Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Text(kIn), "00:00:20:00 ") << "one cell, line break and all, is one value";
-    EXPECT_EQ(Dialog().Tape().rowCount(), 0) << "an entry is not a step yet";
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 0) << "an entry is not a step yet";
 
     Type("+");
     QGuiApplication::clipboard()->setText(QStringLiteral("Duration\n00:00:10:00\n\n00:00:00:05\n"));
@@ -84,7 +84,7 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("IN  + E  NTSC-ND  Line 1 left out. No time code or number in \"Duration\""));
     EXPECT_EQ(lines[3], QStringLiteral("IN  00:00:20:00 + 00:00:10:05 = 00:00:30:05  NTSC-ND  2 lines added, 1 left out"));
-    EXPECT_EQ(Dialog().Tape().data(Dialog().Tape().index(3), Qt::AccessibleTextRole).toString(),
+    EXPECT_EQ(Dialog().Tape().Model().data(Dialog().Tape().Model().index(3), Qt::AccessibleTextRole).toString(),
               QStringLiteral("IN: 00:00:20:00 plus 00:00:10:05 equals 00:00:30:05, NTSC-ND. 2 lines added, 1 left out"));
 }
 
@@ -112,8 +112,8 @@ TEST_F(TapeTest, CtrlCOnTheTapeCopiesLinesNotTheRegister)
     Open();
     Type("5=7=");
     Press(Qt::Key_T, Qt::ControlModifier);
-    QListView& list = Dialog().TapeWindowIfAny()->List();
-    QApplication::setActiveWindow(Dialog().TapeWindowIfAny());
+    QListView& list = Dialog().Tape().WindowIfAny()->List();
+    QApplication::setActiveWindow(Dialog().Tape().WindowIfAny());
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
@@ -125,16 +125,16 @@ TEST_F(TapeTest, TheTapeSavesAsCsvASpreadsheetReadsAndKeepsTheLastThousandSteps)
     Open();
     QGuiApplication::clipboard()->setText(QStringLiteral("1\nTake \"A\", none\n5,2\n"));
     Dialog().OnEditPaste();
-    const QList<QByteArray> rows = TapeFileText(Dialog().Tape(), TapeFileKind::kCsv).split('\n');
+    const QList<QByteArray> rows = TapeFileText(Dialog().Tape().Model(), TapeFileKind::kCsv).split('\n');
     EXPECT_EQ(rows[0], "Register,Format,Left,Operator,Right,Result,Note\r");
     EXPECT_EQ(rows[2], "IN,Drop Frame,,+,E,,\"Line 2 left out. No time code or number in \"\"Take \"\"A\"\", none\"\"\"\r");
     EXPECT_EQ(rows[4], "IN,Drop Frame,,,,00:00:00.06,\"2 lines added, 1 left out\"\r");
 
     for (int i = 0; i < 600; ++i) Type("1+1=");
-    EXPECT_EQ(Dialog().Tape().rowCount(), TapeModel::kMaxLines);
-    EXPECT_EQ(TapeFileText(Dialog().Tape(), TapeFileKind::kText).count('\n'), TapeModel::kMaxLines);
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), TapeModel::kMaxLines);
+    EXPECT_EQ(TapeFileText(Dialog().Tape().Model(), TapeFileKind::kText).count('\n'), TapeModel::kMaxLines);
     QString error;
-    EXPECT_FALSE(WriteTapeFile(Dialog().Tape(), TapeFileKind::kCsv, m_folder.path() + "/no/such/folder/t.csv", error));
+    EXPECT_FALSE(WriteTapeFile(Dialog().Tape().Model(), TapeFileKind::kCsv, m_folder.path() + "/no/such/folder/t.csv", error));
     EXPECT_FALSE(error.isEmpty());
 }
 

@@ -60,7 +60,7 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
     };
     openBox([&] { Press(Qt::Key_Comma, Qt::ControlModifier); });
     openBox([&] { Press(Qt::Key_F1); });
-    openBox([&] { Dialog().OnKeyboardShortcuts(); }); // an entry of the menu below
+    openBox([&] { Dialog().Commands().OnKeyboardShortcuts(); }); // an entry of the menu below
     for (const char* text : {"Settings", "About Quillet", "Keyboard shortcuts", "Tab", "Ctrl+1", "Alt+2", "Ctrl+Q"}) {
         EXPECT_TRUE(shown.contains(QString::fromLatin1(text))) << text;
     }

@@ -1,0 +1,55 @@
+#pragma once
+// The tape beside the calculator: a record of every finished step, shown and
+// hidden with Ctrl+T, its shown state stored with the format choices. It
+// listens to the engine for the steps, and follows the window when it moves.
+
+#include "tape_model.h"
+#include "tape_window.h"
+
+#include <QObject>
+#include <memory>
+
+class QAction;
+class QDialog;
+
+namespace quillet {
+
+class CalculatorEngine;
+class ProfileStore;
+
+class CalculatorTape : public QObject {
+    Q_OBJECT
+public:
+    // Listens to `engine` from now on and reads whether the tape was shown last time.
+    CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, QDialog& calculator);
+    ~CalculatorTape() override;
+
+    // The command that shows the tape: checked while it is shown.
+    void AttachCommand(QAction& command);
+    // Shows or hides the tape and stores the choice.
+    void Show(bool shown);
+    bool Shown() const { return m_shown; }
+    const TapeModel& Model() const { return m_model; }
+    // The tape window, or nullptr until the tape is first shown.
+    TapeWindow* WindowIfAny() const { return m_window.get(); }
+    // Enter on line `row`: its result becomes a new entry of the current
+    // register; a beep, and nothing else, when the line shows "E".
+    void OnLineChosen(int row);
+
+protected:
+    // The calculator's show and move events.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetVisible(bool visible);
+
+    CalculatorEngine& m_engine;
+    ProfileStore& m_profile;
+    QDialog& m_calculator;
+    QAction* m_command = nullptr;
+    TapeModel m_model;
+    bool m_shown = false;
+    std::unique_ptr<TapeWindow> m_window; // destroyed before the model it shows
+};
+
+} // namespace quillet

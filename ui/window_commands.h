@@ -1,0 +1,48 @@
+#pragma once
+// The window's commands beyond the calculator keys: each a QAction with its
+// shortcut, active while the window is, and listed with that shortcut in the
+// context menu and in the "Keyboard shortcuts" box. None takes a key the
+// keyboard map uses (keyboard_map.h), so the calculator's keys stay as they are.
+
+#include <QObject>
+#include <array>
+#include <span>
+
+class QAction;
+class QMenu;
+class QPoint;
+
+namespace quillet {
+
+class CalculatorDialog;
+
+class WindowCommands : public QObject {
+    Q_OBJECT
+public:
+    // Creates the commands on `dialog`, whose handlers they run.
+    explicit WindowCommands(CalculatorDialog& dialog);
+
+    // The commands (Ctrl+1, Ctrl+M, F1, ...), in menu order.
+    std::span<QAction* const> All() const { return m_commands; }
+    QAction& TapeCommand() const;
+    // Disables what the mode rules out: CALC choices in Conversion mode,
+    // selecting the computed register in Editing mode.
+    void Enable();
+    // Fills the context menu, each entry with its shortcut: copy, paste and the
+    // format list of register `target` (0..2; -1: the current register), the
+    // window's other commands, and last, after a separator, "&About Quillet...".
+    void PopulateContextMenu(QMenu& menu, int target = -1);
+    void ShowContextMenu(int target, const QPoint& globalPos);
+    // Opens the format list that sets register `index`'s format (in Editing
+    // mode the IN list, which sets all three) and gives it the focus.
+    void OpenFormatList(int index);
+    // Editing mode: ticks register `index`'s CALC box as a click does.
+    void ComputeRegister(int index);
+    void OnKeyboardShortcuts();
+
+private:
+    CalculatorDialog& m_dialog;
+    std::array<QAction*, 20> m_commands = {}; // owned by the dialog
+};
+
+} // namespace quillet
