@@ -4,10 +4,21 @@
 
 #include "engine/calculator_engine.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace quillet::testing {
+
+// Every how many cases an exhaustive sweep checks: all of them, unless
+// QUILLET_SWEEP_STRIDE asks for a sample (the sanitizer and emulator runs,
+// where a full day costs minutes; the normal build sweeps in full).
+inline long long SweepStride()
+{
+    const char* text = std::getenv("QUILLET_SWEEP_STRIDE");
+    const long long stride = text != nullptr ? std::atoll(text) : 1;
+    return stride > 0 ? stride : 1;
+}
 
 struct RecordingDisplay final : DisplaySink {
     std::vector<std::string> shown;

@@ -4,7 +4,6 @@
 #include "calculator_fixture.h"
 #include "controls/hyper_link.h"
 
-#include <QElapsedTimer>
 #include <QFileDevice>
 
 namespace quillet::testing {
@@ -47,15 +46,12 @@ TEST_F(HomeLinkTest, KeyTypedRightAfterClickingHomeShowsAtOnce)
     Open();
     auto* home = Item<CHyperLink>(IDC_HOME_LINK);
     ASSERT_NE(home, nullptr);
-    QElapsedTimer timer;
-    timer.start();
     QTest::mouseClick(home, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     Type("5");
-    const qint64 elapsedMs = timer.elapsed();
 
     EXPECT_EQ(Text(kIn), "00:00:00.05 ");
-    EXPECT_LT(elapsedMs, 1000) << "the window waited for the web handler";
-    EXPECT_TRUE(home->Opening());
+    // Had the window waited for the handler, which runs for seconds, it would be done.
+    EXPECT_TRUE(home->Opening()) << "the window waited for the web handler";
     // The stand-in is what ran; PATH may change back only once it has started.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
 }
