@@ -113,8 +113,10 @@ std::string BashCompletion()
     std::string script = "# bash completion for quillet-calc, made from its format table when it was built\n";
     script += "_quillet_calc_commands=(" + ShellWords({kConvertWord, kEvalWord, kSumWord, kFormatsWord}) + ")\n";
     script += "_quillet_calc_global_options=(" + ShellWords({kHelpOption, kVersionOption}) + ")\n";
-    script += "_quillet_calc_options=(" + ShellWords({kStrictOption, kNoBumpOption, kHelpOption}) + ")\n";
-    script += "_quillet_calc_sum_options=(" + ShellWords({kToOption}) + ")\n";
+    // --separators is offered with its value attached, so the value is never taken for a format.
+    script += "_quillet_calc_options=(" +
+              ShellWords({kStrictOption, kNoBumpOption, "--separators=display", "--separators=editing", kHelpOption}) + ")\n";
+    script += "_quillet_calc_sum_options=(" + ShellWords({kToOption, kSkipBadLinesOption}) + ")\n";
     script += "_quillet_calc_formats=(" + formats + " )\n";
     return script + std::string{kFunctions};
 }

@@ -4,6 +4,7 @@
 #include "cli/line_converter.h"
 
 #include "cli/line_source.h"
+#include "engine/text_lines.h"
 
 #include <system_error>
 #include <thread>
@@ -31,10 +32,12 @@ public:
             Drain(m_front);
             return;
         }
-        const std::size_t split = lines.find('\n', lines.size() / 2) + 1;
+        // Halves of whole lines: split after a line end (after both halves of a CR LF).
+        std::size_t split = lines.find_first_of("\r\n", lines.size() / 2) + 1;
+        if (split < lines.size() && lines[split - 1] == '\r' && lines[split] == '\n') ++split;
         const std::string_view firstHalf = lines.substr(0, split);
         const std::string_view secondHalf = lines.substr(split);
-        const long long secondLineNumber = firstLineNumber + CountLines(firstHalf);
+        const long long secondLineNumber = firstLineNumber + CountLineEnds(firstHalf);
         std::thread helper;
         try {
             helper = std::thread([&] { m_back.ConvertBlock(secondHalf, secondLineNumber); });

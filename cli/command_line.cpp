@@ -2,6 +2,7 @@
 
 #include "cli/escaped_text.h"
 #include "cli/format_names.h"
+#include "engine/written_value.h"
 
 #include <optional>
 
@@ -41,6 +42,19 @@ std::string ValueError(std::string_view text, const ValueParse& parse, bool mult
            DescribeProblem(parse, multiplier);
 }
 
+// Why `text` is no value at all in the command's FROM format (no digit, or
+// a character no value has), or empty; whether it can be read in the format
+// is found when it is converted, as for a line of standard input.
+std::string NotAValue(std::string_view text, const Command& command)
+{
+    const TimecodeFormat& format = ListedFormat(command.fromPosition);
+    const WrittenValue written = ReadWrittenValue(text, format, {!command.strict, !command.noBump});
+    if (written.fault != WrittenFault::kNoDigits && written.fault != WrittenFault::kBadCharacter &&
+        written.fault != WrittenFault::kTooManyDigits)
+        return {};
+    return WrittenFaultText(written, format);
+}
+
 ParsedCommandLine ParseConvert(Command command, const std::vector<std::string_view>& words)
 {
     if (words.size() < 2) return Fail("convert needs a FROM and a TO format");
@@ -51,9 +65,9 @@ ParsedCommandLine ParseConvert(Command command, const std::vector<std::string_vi
     command.fromPosition = *from;
     command.toPosition = *to;
     for (std::size_t i = 2; i < words.size(); ++i) {
-        const ValueParse parse = ParseValueText(words[i]);
-        if (parse.problem != ValueProblem::kNone) return Fail(ValueError(words[i], parse, false));
-        command.values.push_back({words[i], parse.typed});
+        const std::string why = NotAValue(words[i], command);
+        if (!why.empty()) return Fail(Quoted(words[i]) + " is not a value: " + why);
+        command.values.push_back({words[i]});
     }
     return Succeed(std::move(command));
 }
@@ -78,7 +92,13 @@ ParsedCommandLine ParseEval(Command command, const std::vector<std::string_view>
             continue;
         }
         const bool multiplier = op == '*' || op == '/';
-        const ValueParse parse = multiplier ? ParseMultiplierText(words[i]) : ParseValueText(words[i]);
+        if (!multiplier) {
+            const std::string why = NotAValue(words[i], command);
+            if (!why.empty()) return Fail(Quoted(words[i]) + " is not a value: " + why);
+            command.steps.push_back({op, words[i], {}});
+            continue;
+        }
+        const ValueParse parse = ParseMultiplierText(words[i]);
         if (parse.problem != ValueProblem::kNone) return Fail(ValueError(words[i], parse, multiplier));
         command.steps.push_back({op, words[i], parse.typed});
     }
@@ -137,6 +157,15 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
             command.strict = true;
         } else if (word == kNoBumpOption) {
             command.noBump = true;
+        } else if (word == kSkipBadLinesOption) {
+            command.skipBadLines = true;
+        } else if (word == kSeparatorsOption || (word.starts_with(kSeparatorsOption) && word[kSeparatorsOption.size()] == '=')) {
+            const bool separate = word == kSeparatorsOption;
+            const std::string_view style =
+                separate ? (i + 1 < args.size() ? args[++i] : std::string_view{}) : word.substr(kSeparatorsOption.size() + 1);
+            if (style != "editing" && style != "display")
+                return Fail("--separators takes 'display' (as the calculator shows values) or 'editing' (as editing applications write them)");
+            command.editingForms = style == "editing";
         } else if (word == kToOption || (word.starts_with(kToOption) && word[kToOption.size()] == '=')) {
             const bool separate = word == kToOption;
             command.toText = separate ? (i + 1 < args.size() ? args[++i] : std::string_view{}) : word.substr(kToOption.size() + 1);
@@ -149,6 +178,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
     }
 
     if (!command.toText.empty() && args[0] != kSumWord) return Fail("--to is an option of sum only");
+    if (command.skipBadLines && args[0] != kSumWord) return Fail("--skip-bad-lines is an option of sum only");
     if (args[0] == kConvertWord) {
         command.kind = CommandKind::kConvert;
         return ParseConvert(std::move(command), words);

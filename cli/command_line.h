@@ -21,26 +21,30 @@ inline constexpr std::string_view kStrictOption = "--strict";
 inline constexpr std::string_view kNoBumpOption = "--no-bump";
 inline constexpr std::string_view kToOption = "--to"; // sum: the format of the total, as the next word or after '='
 
+inline constexpr std::string_view kSkipBadLinesOption = "--skip-bad-lines"; // sum: total the lines that are values
+inline constexpr std::string_view kSeparatorsOption = "--separators"; // "display" (the default) or "editing"
 inline constexpr std::string_view kHelpOption = "--help";
 inline constexpr std::string_view kVersionOption = "--version";
 
 struct ConvertValue {
-    std::string_view text; // as written, to name it in messages
-    TypedDigits typed;
+    std::string_view text; // as written: read in FROM when converted, and named in messages
 };
 
 // One value of an eval chain with the operator written before it
-// (0 for the first value). After '*' and '/' the value is a plain number.
+// (0 for the first value). After '*' and '/' the value is a plain number,
+// typed on the keypad; any other value is read as written.
 struct EvalStep {
     char op = 0;
     std::string_view text;
-    TypedDigits typed;
+    TypedDigits typed; // the plain number after '*' and '/'
 };
 
 struct Command {
     CommandKind kind = CommandKind::kHelp;
     bool strict = false; // --strict: fields may not overflow into the next field
     bool noBump = false; // --no-bump: a dropped drop-frame label is an error
+    bool skipBadLines = false; // sum --skip-bad-lines
+    bool editingForms = false; // --separators editing: results as editing applications write them
     int fromPosition = 0; // convert FROM, eval or sum FORMAT (list position 0..18)
     int toPosition = 0;   // convert TO, sum --to (FORMAT without it)
     std::vector<ConvertValue> values; // convert; empty means read standard input

@@ -4,6 +4,7 @@
 #include "cli/diagnostics.h"
 #include "cli/engine_session.h"
 #include "cli/format_names.h"
+#include "cli/line_source.h"
 #include "cli/output_buffer.h"
 #include "cli/standard_streams.h"
 
@@ -43,6 +44,16 @@ int IoFailure(std::string_view what, int errorNumber)
     return kExitUsage;
 }
 
+int InputFailure(int readResult)
+{
+    if (readResult == kUtf16Input) {
+        WriteError(std::string{kProgramName} +
+                   ": standard input is UTF-16 text; convert it to UTF-8 first (iconv -f UTF-16 -t UTF-8)\n");
+        return kExitUsage;
+    }
+    return IoFailure("cannot read standard input", readResult);
+}
+
 int Finish(OutputBuffer& output, bool anyValueInError)
 {
     output.Flush();
@@ -53,21 +64,23 @@ int Finish(OutputBuffer& output, bool anyValueInError)
 int RunConvert(const Command& command)
 {
     ConversionSession session(command.fromPosition, command.toPosition, command.strict, command.noBump);
+    session.editingForms = command.editingForms;
     OutputBuffer output(kStandardOutput);
 
     if (command.values.empty()) {
         ConversionSession secondSession(command.fromPosition, command.toPosition, command.strict, command.noBump);
+        secondSession.editingForms = command.editingForms;
         const BatchOutcome batch = ConvertLines(session, secondSession, kStandardInput, output);
         if (batch.readErrno != 0) {
             output.Flush();
-            return IoFailure("cannot read standard input", batch.readErrno);
+            return InputFailure(batch.readErrno);
         }
         return Finish(output, batch.anyValueInError);
     }
 
     bool anyValueInError = false;
     for (const ConvertValue& value : command.values) {
-        const ConversionSession::Result result = session.Convert(value.typed);
+        const ConversionSession::Result result = session.Convert(value.text);
         output.AppendLine(result.text);
         const std::string message = ConversionMessage(0, value.text, result, session);
         if (!message.empty()) {
@@ -80,7 +93,8 @@ int RunConvert(const Command& command)
 
 int RunEval(const Command& command)
 {
-    const EvalResult result = Evaluate(command.fromPosition, command.strict, command.noBump, command.steps);
+    const EvalResult result =
+        Evaluate(command.fromPosition, command.strict, command.noBump, command.steps, command.editingForms);
     OutputBuffer output(kStandardOutput, 4096);
     output.AppendLine(result.text);
     const std::string_view format = FormatNameAt(command.fromPosition);
@@ -89,7 +103,8 @@ int RunEval(const Command& command)
         const std::string input = problem.outcome == Outcome::kCannotBeRead
                                       ? std::string{command.steps[problem.stepIndex].text}
                                       : ChainText(command.steps, problem.stepIndex);
-        WriteError(ProblemMessage(0, input, problem.outcome, format));
+        WriteError(ProblemMessage(0, input, problem.outcome, format,
+                                  problem.outcome == Outcome::kCannotBeRead ? result.reason : std::string{}));
     }
     return Finish(output, !result.problems.empty());
 }

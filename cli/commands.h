@@ -15,6 +15,8 @@ class OutputBuffer;
 // Shared endings: a message naming the failed input or output (exit status
 // kExitUsage), and the flush that ends every command.
 int IoFailure(std::string_view what, int errorNumber);
+// Standard input that could not be read: what ReadLines returned.
+int InputFailure(int readResult);
 int Finish(OutputBuffer& output, bool anyValueInError);
 
 int RunConvert(const Command& command);

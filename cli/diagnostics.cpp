@@ -7,13 +7,23 @@
 namespace quillet::cli {
 namespace {
 
+constexpr std::size_t kQuotedLength = 60;
+
 std::string Prefix(long long lineNumber, std::string_view input)
 {
     std::string text{kProgramName};
     text += ": ";
     if (lineNumber > 0) text += "line " + std::to_string(lineNumber) + ": ";
     text += "'";
-    text += Escaped(input);
+    if (input.size() <= kQuotedLength) {
+        text += Escaped(input);
+    } else {
+        // Cut before a UTF-8 continuation byte, never through a character.
+        std::size_t cut = kQuotedLength;
+        while (cut > 0 && (static_cast<unsigned char>(input[cut]) & 0xC0) == 0x80) --cut;
+        text += Escaped(input.substr(0, cut));
+        text += "...";
+    }
     text += "': ";
     return text;
 }
@@ -21,7 +31,7 @@ std::string Prefix(long long lineNumber, std::string_view input)
 } // namespace
 
 std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome outcome,
-                           std::string_view formatName)
+                           std::string_view formatName, std::string_view why)
 {
     std::string text = Prefix(lineNumber, input);
     switch (outcome) {
@@ -31,6 +41,10 @@ std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome
     case Outcome::kDivisionByZero: return text + "division by zero\n";
     }
     text += formatName;
+    if (!why.empty()) {
+        text += ": ";
+        text += why;
+    }
     text += "\n";
     return text;
 }
@@ -42,7 +56,8 @@ std::string ConversionMessage(long long lineNumber, std::string_view input,
     case Outcome::kDone:
         if (!result.notShownInFrom) return {};
         return ProblemMessage(lineNumber, input, Outcome::kCannotBeShown, session.FromName());
-    case Outcome::kCannotBeRead: return ProblemMessage(lineNumber, input, result.outcome, session.FromName());
+    case Outcome::kCannotBeRead:
+        return ProblemMessage(lineNumber, input, result.outcome, session.FromName(), result.reason);
     default: return ProblemMessage(lineNumber, input, result.outcome, session.ToName());
     }
 }

@@ -11,9 +11,11 @@ namespace quillet::cli {
 inline constexpr std::string_view kProgramName = "quillet-calc";
 
 // "quillet-calc: [line N: ]'INPUT': REASON". lineNumber 0 means the value
-// came from the command line. formatName is the format the reason refers to.
+// came from the command line. formatName is the format the reason refers to;
+// `why` says more of a value that cannot be read. At most the first 60 or
+// so characters of INPUT are quoted.
 std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome outcome,
-                           std::string_view formatName);
+                           std::string_view formatName, std::string_view why = {});
 
 // The message for a converted value, or an empty text when it is fine.
 // A value that cannot be read is named with FROM, one that cannot be shown with

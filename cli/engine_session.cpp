@@ -1,6 +1,7 @@
 #include "cli/engine_session.h"
 
 #include "engine/format_table.h"
+#include "engine/written_value.h"
 
 namespace quillet::cli {
 namespace {
@@ -11,6 +12,12 @@ void PrepareEngine(CalculatorEngine& engine, bool strict, bool noBump)
 }
 
 std::string_view Digits(const TypedDigits& typed) { return {typed.digits, static_cast<std::size_t>(typed.count)}; }
+
+// Text that is no value in any format; the rest may be one, in another format.
+bool IsNoValue(WrittenFault fault)
+{
+    return fault == WrittenFault::kNoDigits || fault == WrittenFault::kBadCharacter || fault == WrittenFault::kTooManyDigits;
+}
 
 // The shown text without the blank that ends it when no operator is pending.
 std::string_view WithoutBlank(std::string_view text)
@@ -31,20 +38,32 @@ ConversionSession::ConversionSession(int fromPosition, int toPosition, bool stri
     m_engine.SetRegisterFormat(kDuration, fromPosition);
 }
 
-ConversionSession::Result ConversionSession::Convert(const TypedDigits& typed)
+std::string ConversionSession::NotAValue(std::string_view text) const
+{
+    const WrittenValue written = ReadWrittenValue(text, m_engine.Format(kIn), m_engine.Options());
+    return IsNoValue(written.fault) ? WrittenFaultText(written, m_engine.Format(kIn)) : std::string{};
+}
+
+ConversionSession::Result ConversionSession::Convert(std::string_view text)
 {
     // A cleared register, as after "C": nothing of the previous value remains.
-    const Outcome committed = m_engine.EnterDigits(Digits(typed));
-    // An entry that cannot be read leaves OUT as it was.
-    if (committed == Outcome::kCannotBeRead) return {WithoutBlank(m_engine.ShownText(kIn)), committed, false};
-    return {WithoutBlank(m_engine.ShownText(kOut)), m_engine.Problem(kOut).outcome, committed == Outcome::kCannotBeShown};
+    const Outcome committed = m_engine.EnterWrittenValue(text);
+    if (committed == Outcome::kCannotBeRead)
+        return {WithoutBlank(m_engine.ShownText(kIn)), committed, false, m_engine.Problem(kIn).reason};
+    const Outcome shown = m_engine.Problem(kOut).outcome;
+    std::string_view result = WithoutBlank(m_engine.ShownText(kOut));
+    if (editingForms && shown == Outcome::kDone) {
+        m_editingText = EditingText(m_engine.Format(kOut), m_engine.Value(kOut));
+        result = m_editingText;
+    }
+    return {result, shown, committed == Outcome::kCannotBeShown, {}};
 }
 
 std::string_view ConversionSession::FromName() const { return NameOf(m_engine.Format(kIn)); }
 
 std::string_view ConversionSession::ToName() const { return NameOf(m_engine.Format(kOut)); }
 
-EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps)
+EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps, bool editingForms)
 {
     CalculatorEngine engine;
     PrepareEngine(engine, strict, noBump);
@@ -53,7 +72,14 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
 
     EvalResult result;
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        for (char digit : Digits(steps[i].typed)) engine.KeyIn(digit);
+        const bool multiplier = steps[i].op == '*' || steps[i].op == '/';
+        if (multiplier) {
+            for (char digit : Digits(steps[i].typed)) engine.KeyIn(digit);
+        } else if (engine.PasteWrittenValue(steps[i].text) == Outcome::kCannotBeRead) {
+            result.problems.push_back({i, Outcome::kCannotBeRead});
+            result.reason = engine.Problem(kIn).reason;
+            break;
+        }
         const char op = i + 1 < steps.size() ? steps[i + 1].op : '=';
         const Outcome outcome = engine.ApplyOperator(op, false);
         // An entry that cannot be read blocks the register, so the chain ends
@@ -68,6 +94,8 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
             result.problems.push_back({i, outcome});
     }
     result.text = WithoutBlank(engine.ShownText(kIn));
+    if (editingForms && engine.Problem(kIn).outcome == Outcome::kDone)
+        result.text = EditingText(engine.Format(kIn), engine.Value(kIn));
     return result;
 }
 

@@ -29,16 +29,24 @@ public:
         // The TO text is fine but the value overflowed FROM's own fields
         // (e.g. 25 hours of time code); only possible without --strict.
         bool notShownInFrom;
+        std::string_view reason; // kCannotBeRead: why, in words
     };
-    // Types the digits into IN, commits them and reads OUT. When the entry
-    // cannot be read, OUT is not updated and the text is IN's, with its "E".
-    Result Convert(const TypedDigits& typed);
+    // Reads `text` in IN as written (engine/written_value.h), commits it and
+    // reads OUT. When it cannot be read, the text is IN's, with its "E".
+    // With editingForms, a result is written as editing applications write it.
+    Result Convert(std::string_view text);
+    // Whether `text` is no value at all (no digit, or a character that is
+    // neither a digit nor a separator): why, or empty.
+    std::string NotAValue(std::string_view text) const;
+
+    bool editingForms = false;
 
     std::string_view FromName() const;
     std::string_view ToName() const;
 
 private:
     CalculatorEngine m_engine;
+    std::string m_editingText;
 };
 
 struct EvalProblem {
@@ -49,12 +57,14 @@ struct EvalProblem {
 struct EvalResult {
     std::string text;                  // the register's final text as displayed
     std::vector<EvalProblem> problems; // in the order they happened
+    std::string reason;                // why a value could not be read
 };
 
-// Types the chain on the keypad of one register in format `formatPosition`,
-// ending with '='. Reported: a division by zero at any step, a final result that
+// Enters the chain into one register in format `formatPosition`, each value
+// read as written and each multiplier typed on the keypad, ending with '='. Reported: a division by zero at any step, a final result that
 // cannot be shown, and a value that cannot be read, which ends the chain there
 // since the register then refuses every operator.
-EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps);
+EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps,
+                    bool editingForms = false);
 
 } // namespace quillet::cli

@@ -74,9 +74,9 @@ std::vector<HelpSection> HelpSections()
 {
     return {
         {"Usage:", "SYNOPSIS",
-         "  quillet-calc convert [--strict] [--no-bump] FROM TO [VALUE...]\n"
-         "  quillet-calc eval    [--strict] [--no-bump] FORMAT VALUE [OP VALUE]...\n"
-         "  quillet-calc sum     [--strict] [--no-bump] FORMAT [--to TO] [VALUE...]\n"
+         "  quillet-calc convert [OPTION]... FROM TO [VALUE...]\n"
+         "  quillet-calc eval    [OPTION]... FORMAT VALUE [OP VALUE]...\n"
+         "  quillet-calc sum     [OPTION]... [--skip-bad-lines] FORMAT [--to TO] [VALUE...]\n"
          "  quillet-calc formats\n"
          "  quillet-calc --help | --version\n"},
         {"", "DESCRIPTION",
@@ -89,12 +89,16 @@ std::vector<HelpSection> HelpSections()
          "  eval     Computes VALUE OP VALUE ... left to right, as the keypad does, and\n"
          "           shows the result. OP is + - * or / (x also multiplies, and needs no\n"
          "           quoting); after * and / comes a plain number of up to four digits.\n"
-         "  sum      Adds up values, one a line, as the window adds up a pasted list:\n"
-         "           each line's first time code (or else number) is read in FORMAT as\n"
-         "           if typed after +. With no VALUE, reads the lines from standard\n"
-         "           input. Prints the total in FORMAT, or in format TO with --to. A\n"
-         "           line that cannot be read is left out of the total and named on\n"
-         "           standard error; blank lines are skipped.\n"
+         "  sum      Adds up a list, as the window adds up a pasted one. A line counts\n"
+         "           when it is one time code, or one number alone in its line or cell\n"
+         "           (cells part at commas, tabs, semicolons); two time codes are a\n"
+         "           clip, OUT - IN; an event of a CMX 3600 edit decision list counts\n"
+         "           its record OUT - record IN. Blank lines, lines without digits and\n"
+         "           an edit list's own lines are skipped. Any other line is an error:\n"
+         "           each is named on standard error and no total is printed (exit\n"
+         "           status 1), unless --skip-bad-lines totals the rest. With no VALUE,\n"
+         "           reads the lines from standard input (UTF-8; LF, CR LF or CR line\n"
+         "           ends). Prints the total in FORMAT, or in format TO with --to.\n"
          "  formats  Lists the formats with their aliases and text layouts: the\n"
          "           window's eleven, then today's frame rates 23.976 to 60 fps.\n"},
         {"", "", FormatNamesParagraph()},
@@ -102,19 +106,31 @@ std::vector<HelpSection> HelpSections()
          "Rates past the eleven convert as a share of their family's frames (NTSC, film,\n"
          "PAL, 30fps). For a conversion that keeps the running time, go through real-time.\n"},
         {"", "",
-         "A VALUE is written as it is typed on the keypad: up to eight digits, filled in\n"
-         "from the right. The separators : ; . , may be written anywhere and are\n"
-         "ignored, so 1:00:00.00 and 01000000 are the same entry, and 5 is five frames.\n"},
+         "A VALUE of digits alone is read as typed on the keypad, filled in from the\n"
+         "right: 01000000 is one hour, 5 is five frames. With separators, its fields\n"
+         "are read as written, from the right: 1:2:3:4 is 01:02:03:04, 1:00 one second.\n"
+         "Each field must stay below its range (frames 29 is too many for PAL). Drop\n"
+         "frame takes ; . or : before the frames, feet and frames 366+12 or 366:12, a\n"
+         "frame count digits alone or in groups of three (12,345). Film frames count\n"
+         "23.976 and 24 fps time code.\n"},
         {"Options:", "OPTIONS",
-         "  --strict   a field at or above its range (60 seconds, 30 frames, ...) is an\n"
-         "             error instead of counting into the next field\n"
+         "  --strict   in digits typed alone, a field at or above its range (60\n"
+         "             seconds, 30 frames, ...) is an error instead of counting into\n"
+         "             the next field (written fields are always checked)\n"
          "  --no-bump  a drop-frame label that does not exist (00:01:00.00) is an error\n"
-         "             instead of moving up to the next real frame\n"},
+         "             instead of moving up by two labels (four at 59.94)\n"
+         "  --separators editing\n"
+         "             write results as editing applications do: ; before drop-frame\n"
+         "             frames, 366+12 for feet and frames, frame counts without\n"
+         "             leading zeros (--separators display, the default: as shown)\n"
+         "  --skip-bad-lines\n"
+         "             sum: total the lines that are values; the others are still\n"
+         "             named on standard error\n"},
         {"", "OUTPUT",
          "Results are shown as the calculator's display shows them. A value in error\n"
          "starts with E (E0:00:00:00) and a line on standard error says why: cannot be\n"
-         "read in FORMAT, cannot be shown in FORMAT, or division by zero. An entry that\n"
-         "cannot be read is shown in format FROM, as typed.\n"},
+         "read in FORMAT (and the reason), cannot be shown in FORMAT, or division by\n"
+         "zero. An entry that cannot be read is shown in format FROM, as typed.\n"},
         {"", "EXIT STATUS",
          "Exit status: 0 all fine; 1 some value in error (the others are still\n"
          "processed); 2 usage error, or standard input or output failed.\n"},

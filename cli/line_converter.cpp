@@ -1,20 +1,14 @@
 #include "cli/line_converter.h"
 
 #include "cli/diagnostics.h"
+#include "engine/text_lines.h"
 
-#include <cstring>
 
 namespace quillet::cli {
 void LineConverter::ConvertBlock(std::string_view block, long long firstLineNumber)
 {
     long long lineNumber = firstLineNumber;
-    while (!block.empty()) {
-        const void* found = std::memchr(block.data(), '\n', block.size());
-        const std::size_t length =
-            found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - block.data()) : block.size();
-        ConvertLine(block.substr(0, length), lineNumber++);
-        block.remove_prefix(found != nullptr ? length + 1 : length);
-    }
+    while (!block.empty()) ConvertLine(TakeLine(block), lineNumber++);
 }
 
 void LineConverter::RefuseLongLine(std::string_view start, long long lineNumber)
@@ -33,13 +27,13 @@ void LineConverter::ConvertLine(std::string_view rawLine, long long lineNumber)
         RefuseLongLine(line, lineNumber);
         return;
     }
-    const ValueParse parse = ParseValueText(line);
-    if (parse.problem != ValueProblem::kNone) {
-        Refuse(line, DescribeProblem(parse, false), lineNumber);
+    const std::string notAValue = m_session.NotAValue(line);
+    if (!notAValue.empty()) {
+        Refuse(line, notAValue, lineNumber);
         return;
     }
 
-    const ConversionSession::Result result = m_session.Convert(parse.typed);
+    const ConversionSession::Result result = m_session.Convert(line);
     output += result.text;
     output += '\n';
     const std::string message = ConversionMessage(lineNumber, line, result, m_session);

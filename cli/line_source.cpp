@@ -1,6 +1,7 @@
 #include "cli/line_source.h"
 
 #include "cli/standard_streams.h"
+#include "engine/text_lines.h"
 
 #include <cerrno>
 #include <cstring>
@@ -89,15 +90,6 @@ std::string_view WithoutTrailingBlanks(std::string_view line)
 
 std::string_view TrimmedLine(std::string_view line) { return WithoutTrailingBlanks(WithoutLeadingBlanks(line)); }
 
-long long CountLines(std::string_view text)
-{
-    long long count = 0;
-    for (const char* p = text.data(), *end = p + text.size();
-         (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr; ++p)
-        ++count;
-    return count;
-}
-
 std::string LongLineName(std::string_view start) { return std::string{TrimmedLine(start.substr(0, 40))} + "..."; }
 
 int ReadLines(int fd, std::size_t longestLine, LineSink& sink)
@@ -107,6 +99,7 @@ int ReadLines(int fd, std::size_t longestLine, LineSink& sink)
     bool skippingLong = false;  // inside a line already refused as too long
     bool blanksDropped = false; // the kept line was followed by more blanks than fit
     long long lineNumber = 1;   // of the first line not yet handed over
+    bool firstBlock = true;
 
     bool ended = false;
     while (!ended) {
@@ -117,13 +110,21 @@ int ReadLines(int fd, std::size_t longestLine, LineSink& sink)
         char* end = buffer.get() + kept + got.size;
 
         const char* next = buffer.get();
+        if (firstBlock) {
+            firstBlock = false;
+            const std::string_view start{next, static_cast<std::size_t>(end - next)};
+            if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF") ||
+                (start.size() >= 2 && (start[0] == '\0' || start[1] == '\0')))
+                return kUtf16Input;
+            if (start.starts_with("\xEF\xBB\xBF")) next += 3;
+        }
         if (blanksDropped) {
             // Only blanks may follow the kept line before its end, or it is too long.
             char* const fresh = buffer.get() + kept;
             const char* afterBlanks = SkipBlanks(fresh, end);
             if (afterBlanks == end) {
                 end = fresh;
-            } else if (*afterBlanks == '\n') {
+            } else if (*afterBlanks == '\n' || *afterBlanks == '\r') {
                 std::memmove(fresh, afterBlanks, static_cast<std::size_t>(end - afterBlanks));
                 end -= afterBlanks - fresh;
                 blanksDropped = false;
@@ -135,26 +136,29 @@ int ReadLines(int fd, std::size_t longestLine, LineSink& sink)
             }
         }
         if (skippingLong) {
-            const void* found = std::memchr(next, '\n', static_cast<std::size_t>(end - next));
-            if (found == nullptr) {
+            const char* found = next;
+            while (found != end && *found != '\n' && *found != '\r') ++found;
+            if (found == end) {
                 kept = 0;
                 continue;
             }
             skippingLong = false;
-            next = static_cast<const char*>(found) + 1;
+            next = found + 1;
+            if (*found == '\r' && next != end && *next == '\n') ++next;
         }
 
-        // Whole lines end at the last newline; the rest waits for the next read.
+        // Whole lines end at the last line end; the rest waits for the next
+        // read. A CR last of all may be the first half of a CR LF.
         const char* wholeEnd = next;
         for (const char* p = end; p > next; --p) {
-            if (p[-1] == '\n') {
+            if (p[-1] == '\n' || (p[-1] == '\r' && (p != end || ended))) {
                 wholeEnd = p;
                 break;
             }
         }
         const std::string_view whole{next, static_cast<std::size_t>(wholeEnd - next)};
         if (!whole.empty()) sink.TakeLines(whole, lineNumber);
-        lineNumber += CountLines(whole);
+        lineNumber += CountLineEnds(whole);
 
         const UnfinishedLine unfinished = KeepUnfinished({wholeEnd, static_cast<std::size_t>(end - wholeEnd)}, longestLine);
         if (unfinished.tooLong) {

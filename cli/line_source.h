@@ -10,14 +10,13 @@
 
 namespace quillet::cli {
 
-// The blanks a line may carry around its value: lines from other systems
-// may end in a carriage return, and people pad values with blanks.
-constexpr bool IsLineBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+// The blanks a line may carry around its value: people pad values with them.
+// (A carriage return ends a line.)
+constexpr bool IsLineBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view WithoutLeadingBlanks(std::string_view line);
 std::string_view WithoutTrailingBlanks(std::string_view line);
 std::string_view TrimmedLine(std::string_view line);
-long long CountLines(std::string_view text);
 // How a line too long to quote is named: its first characters and "...".
 std::string LongLineName(std::string_view start);
 
@@ -36,9 +35,14 @@ protected:
     ~LineSink() = default;
 };
 
-// Reads `fd` to its end, handing its lines to `sink`. A line longer than
-// `longestLine` without its leading and trailing blanks is handed over by its
-// start alone. Returns 0, or the errno of a failed read.
+// What ReadLines returns for input in UTF-16, which it refuses whole rather
+// than read every other byte as nothing.
+inline constexpr int kUtf16Input = -1;
+
+// Reads `fd` to its end, handing its lines to `sink`. Lines end at LF, CR LF
+// or a lone CR; a UTF-8 byte-order mark at the start is dropped. A line longer
+// than `longestLine` without its leading and trailing blanks is handed over by
+// its start alone. Returns 0, kUtf16Input, or the errno of a failed read.
 int ReadLines(int fd, std::size_t longestLine, LineSink& sink);
 
 } // namespace quillet::cli

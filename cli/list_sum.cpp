@@ -4,14 +4,15 @@
 #include "cli/format_names.h"
 
 namespace quillet::cli {
-SumSession::SumSession(int fromPosition, int toPosition, bool strict, bool noBump)
+SumSession::SumSession(int fromPosition, int toPosition, bool strict, bool noBump, bool skipBadLines)
+    : m_skipBadLines(skipBadLines)
 {
     m_engine.SetOptions({!strict, !noBump});
     m_engine.SetRegisterFormat(kIn, fromPosition);
     m_engine.SetRegisterFormat(kOut, toPosition);
     m_engine.SetRegisterFormat(kDuration, fromPosition);
     m_engine.AttachStepListener(this);
-    m_engine.BeginList();
+    m_engine.BeginList(skipBadLines);
 }
 
 void SumSession::AddArgument(std::string_view value)
@@ -20,7 +21,7 @@ void SumSession::AddArgument(std::string_view value)
     // One argument is one line, whatever it holds.
     std::string line{value};
     for (char& c : line)
-        if (c == '\n') c = ' ';
+        if (c == '\n' || c == '\r') c = ' ';
     m_engine.AddListLines(line);
 }
 
@@ -46,20 +47,20 @@ void SumSession::WriteMessages()
 
 void SumSession::StepFinished(const FinishedStep& step)
 {
-    if (step.kind != StepKind::kListTerm || step.lineProblem == LineProblem::kNone) return;
+    if (step.kind != StepKind::kListTerm) return;
+    if (step.lineProblem != LineProblem::kNotAValue && step.lineProblem != LineProblem::kCannotBeRead) return;
     anyLeftOut = true;
     const long long lineNumber = m_arguments ? 0 : step.lineNumber;
     const std::string_view line = TrimmedLine(step.line);
-    switch (step.lineProblem) {
-    case LineProblem::kNoValue: messages += NotAValueMessage(lineNumber, line, "no time code or number"); break;
-    case LineProblem::kTooManyDigits: messages += NotAValueMessage(lineNumber, line, "more than eight digits"); break;
-    default: messages += ProblemMessage(lineNumber, line, Outcome::kCannotBeRead, NameOf(*step.format)); break;
-    }
+    if (step.lineProblem == LineProblem::kNotAValue) messages += NotAValueMessage(lineNumber, line, step.problem.reason);
+    else messages += ProblemMessage(lineNumber, line, Outcome::kCannotBeRead, NameOf(*step.format), step.problem.reason);
 }
 
 SumSession::Total SumSession::Finish()
 {
     m_engine.EndList();
+    // A total that omits a line is no total, unless asked for.
+    if (anyLeftOut && !m_skipBadLines) return {{}, Outcome::kCannotBeRead};
     const Outcome outcome = m_engine.Problem(kOut).outcome;
     if (outcome != Outcome::kDone) messages += ProblemMessage(0, "total", outcome, NameOf(m_engine.Format(kOut)));
     std::string_view text = m_engine.ShownText(kOut);

@@ -17,8 +17,10 @@ namespace quillet::cli {
 
 class SumSession final : public LineSink, StepListener {
 public:
-    // Values are read in format FROM; the total is shown in TO.
-    SumSession(int fromPosition, int toPosition, bool strict, bool noBump);
+    // Values are read in format FROM; the total is shown in TO. With
+    // skipBadLines, lines in error are left out of the total instead of
+    // leaving no total at all.
+    SumSession(int fromPosition, int toPosition, bool strict, bool noBump, bool skipBadLines);
 
     // Lines of standard input (ReadLines): added up, the messages for those left
     // out written to standard error before each read that may wait.
@@ -33,10 +35,11 @@ public:
     void AddArgument(std::string_view value);
 
     struct Total {
-        std::string_view text; // as the display shows it; valid while the session lives
+        std::string_view text; // as the display shows it; valid while the session lives; empty: no total
         Outcome outcome;       // of the total as shown in TO
     };
-    // Finishes the sum ('=') and reads the total in TO. Call once.
+    // Finishes the sum ('=') and reads the total in TO; none when a line was in
+    // error and bad lines are not skipped. Call once.
     Total Finish();
 
     // Lines for standard error, gathered until written.
@@ -49,6 +52,7 @@ private:
 
     CalculatorEngine m_engine;
     bool m_arguments = false; // values come from the command line
+    bool m_skipBadLines;
 };
 
 // Longer lines are left out by their start: a list's line is never near this.

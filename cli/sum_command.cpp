@@ -10,19 +10,21 @@ namespace quillet::cli {
 
 int RunSum(const Command& command)
 {
-    SumSession session(command.fromPosition, command.toPosition, command.strict, command.noBump);
+    SumSession session(command.fromPosition, command.toPosition, command.strict, command.noBump, command.skipBadLines);
     if (command.lines.empty()) {
         const int readErrno = ReadLines(kStandardInput, kLongestListLine, session);
         session.WriteMessages();
-        if (readErrno != 0) return IoFailure("cannot read standard input", readErrno);
+        if (readErrno != 0) return InputFailure(readErrno);
     } else {
         for (const std::string_view line : command.lines) session.AddArgument(line);
     }
     const SumSession::Total total = session.Finish();
     session.WriteMessages();
     OutputBuffer output(kStandardOutput, 4096);
+    if (total.text.empty()) return Finish(output, true);
     output.AppendLine(total.text);
-    return Finish(output, session.anyLeftOut || total.outcome != Outcome::kDone);
+    const bool leftOutAsAsked = command.skipBadLines;
+    return Finish(output, (session.anyLeftOut && !leftOutAsAsked) || total.outcome != Outcome::kDone);
 }
 
 } // namespace quillet::cli

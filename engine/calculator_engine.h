@@ -16,11 +16,14 @@
 
 #include "display_sink.h"
 #include "format_table.h"
+#include "list_line.h"
 #include "step_listener.h"
 #include "timecode_register.h"
 #include "value_codec.h"
+#include "written_value.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,8 +37,6 @@ enum class CalculatorMode : std::uint8_t {
     kEditingKeepFormats, // Editing, every register keeping its format
     kConversion,         // the current register is shown in the other two registers' formats
 };
-
-struct ListTerm;
 
 class CalculatorEngine {
 public:
@@ -81,15 +82,18 @@ public:
     // One key into the current register: '0'..'9' shift in from the right, 8 removes
     // the last digit; any other key is ignored.
     void KeyIn(char key);
-    // Takes the digits of `text` (its last eight, separators and anything else
-    // skipped) as a new entry of the current register, as if typed right after a
-    // commit. A pending operator stays pending. Text without digits changes nothing.
-    void PasteDigits(std::string_view text);
-    // Clears the current register with its memory, as "C" does, types `digits`
-    // ('0'..'9' only) and commits them, without the work of showing each key:
-    // in Conversion mode the other registers then hold the value in their formats.
-    // Returns what CommitEntry returns.
-    Outcome EnterDigits(std::string_view digits);
+    // Reads the first line of `text` that is not blank as a line of a list
+    // (list_line.h: one value, or a clip's OUT - IN, in the current register's
+    // format) and takes its value as a new entry, as if typed right after a
+    // commit: a pending operator stays pending. A line without digits changes
+    // nothing. A line in error leaves the register showing its digits with "E"
+    // and why (kCannotBeRead), blocked until "C", as an unreadable typed entry does.
+    Outcome PasteWrittenValue(std::string_view text);
+    // Clears the current register with its memory, as "C" does, then reads
+    // `text` as PasteWrittenValue does and commits it: in Conversion mode the
+    // other registers then hold the value in their formats. Returns what
+    // CommitEntry returns, or kCannotBeRead for text that cannot be read.
+    Outcome EnterWrittenValue(std::string_view text);
     // "C": resets the current register with its memory, shows it and recomputes.
     void ClearEntry();
     // "CA": full reset and refresh of IN, OUT, DURATION; no recompute.
@@ -120,18 +124,20 @@ public:
     void SetAllFormats(int listIndex);
 
     // --- Lists and earlier results (list_total.cpp) ----------------------------
-    // Adds up the lines of `text` in the current register: each line's first value
-    // read in its format as if typed after '+' (blank lines skipped, unreadable ones
-    // left out), then '=' as if pressed. A pending '+' or '-' takes the total as its
-    // right operand; any other pending operator is abandoned and the total stands
-    // alone. A register blocked by an unreadable entry refuses (kCannotBeRead,
-    // nothing changes). Returns what became of the result.
+    // Adds up the lines of `text` in the current register, each read by the
+    // rules of list_line.h in the register's format, then '=' as if pressed. A
+    // pending '+' or '-' takes the total as its right operand; any other pending
+    // operator is abandoned and the total stands alone. A list with a line in
+    // error gives no total: the register shows "E", the reason naming the first
+    // bad line, until "C". A register blocked by an unreadable entry refuses
+    // (kCannotBeRead, nothing changes). Returns what became of the result.
     Outcome AddUpLines(std::string_view text);
     // AddUpLines in pieces, for a list too long to hold: BeginList (false when
     // refused), AddListLines for each run of whole lines (a last line may lack its
-    // '\n'; lines are numbered on from the previous run), EndList. Nothing else may
-    // touch the engine in between.
-    bool BeginList();
+    // end; lines are numbered on from the previous run), EndList. Nothing else may
+    // touch the engine in between. With skipBadLines, lines in error are left
+    // out and the rest totalled.
+    bool BeginList(bool skipBadLines);
     void AddListLines(std::string_view text);
     Outcome EndList();
     // The number AddListLines gives the next line of the list (from 1).
@@ -148,8 +154,13 @@ private:
     struct ErrorState {
         RegisterProblem cause;    // outcome kDone: no error set
         bool beyondRange = false;
+        bool derived = false;     // the cause is another register's, shown here too
         bool IsSet() const { return cause.outcome != Outcome::kDone; }
-        void Clear() { cause = {}; }
+        void Clear()
+        {
+            cause = {};
+            derived = false;
+        }
     };
 
     struct TimecodeRegister {
@@ -188,6 +199,10 @@ private:
     // normalised and the register refreshed.
     bool ReadEntry(TimecodeRegister& reg);
     Outcome CommitRegister(TimecodeRegister& reg);
+    // A new entry of `digits`, as if typed right after a commit.
+    void EnterTyped(TimecodeRegister& reg, const EntryDigits& digits);
+    // The register blocked by text that cannot be read: its digits shown with "E" and why.
+    void RefuseWritten(TimecodeRegister& reg, std::string_view text, std::string reason);
     // Stores a result: value keeps it (within +-kValueLimit), the digits show it, and
     // the error is set when it cannot be shown. A result beyond the limit marks the
     // register beyondRange, which only a new chain clears.
@@ -196,7 +211,9 @@ private:
     // entry is not read (callers commit first).
     void ChangeRegisterFormat(TimecodeRegister& reg, const TimecodeFormat& format);
     // Re-derives the registers that depend on the others: in Conversion mode the two
-    // beside the current one, in Editing mode the calculation target.
+    // beside the current one, in Editing mode the calculation target. A source
+    // that is no value (unreadable, or made by a division by zero) gives them
+    // its "E" and reason.
     void Recompute();
 
     // Telling the listener (step_report.cpp); callers test m_stepListener first.
@@ -218,12 +235,16 @@ private:
     struct ListInProgress {
         bool active = false;
         bool continuesChain = false; // finishes a pending '+' or '-'
+        bool skipBadLines = false;
         char op = '+';
         std::int64_t left = 0;       // the pending operation's left operand
         std::int64_t total = 0;      // of the lines added, saturating just above kValueLimit
         long long added = 0;
-        long long leftOut = 0;
+        long long skipped = 0;       // lines without a value
+        long long leftOut = 0;       // lines in error
         long long nextLine = 1;
+        std::string firstError;      // "line 3 'A003,bad': ..."
+        std::optional<ListReader> reader;
     } m_list;
 };
 

@@ -32,6 +32,7 @@ Outcome CalculatorEngine::CommitRegister(TimecodeRegister& reg)
     if (!ReadEntry(reg)) {
         RefreshRegister(reg);
         if (m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
+        Recompute(); // the registers derived from it show its "E" too
         return Outcome::kCannotBeRead;
     }
     reg.pendingOp = 0;
@@ -54,7 +55,13 @@ void CalculatorEngine::SelectRegister(int index)
     if (index < 0 || index > 2) return;
     CommitEntry();
     m_current = index;
-    Current().isCalcTarget = false;
+    TimecodeRegister& reg = Current();
+    reg.isCalcTarget = false;
+    // Another register's error no longer stands in the way of a new entry here.
+    if (reg.error.derived) {
+        reg.error.Clear();
+        RefreshRegister(reg);
+    }
 }
 
 Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
@@ -65,7 +72,10 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
     const std::int64_t before = reg.value;
     if (wasBlocked || !ReadEntry(reg)) {
         RefreshRegister(reg);
-        if (!wasBlocked && m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
+        if (!wasBlocked) {
+            if (m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
+            Recompute(); // the registers derived from it show its "E" too
+        }
         return reg.problem.outcome;
     }
 
@@ -107,7 +117,7 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
     // The result alone decides its "E": an operand that could not be shown
     // marked the register while it was on the display, not the result.
     reg.error.Clear();
-    if (divisionByZero) reg.error.cause = {Outcome::kDivisionByZero, -1, false};
+    if (divisionByZero) reg.error.cause = {Outcome::kDivisionByZero, -1, false, {}};
     StoreResult(reg, result);
     reg.operand = reg.value;
     RefreshRegister(reg);
@@ -134,6 +144,13 @@ void CalculatorEngine::Recompute()
     TimecodeRegister* targets[2] = {nullptr, nullptr};
     std::int64_t results[2] = {0, 0};
     bool fromBeyondRange = false; // a source value is not the true result of its chain
+    // A source that is no value (its entry cannot be read, or a division by
+    // zero made it) makes the registers derived from it no value either.
+    const RegisterProblem* sourceFault = nullptr;
+    auto faultOf = [](const TimecodeRegister& source) {
+        const Outcome outcome = source.problem.outcome;
+        return outcome == Outcome::kCannotBeRead || outcome == Outcome::kDivisionByZero ? &source.problem : nullptr;
+    };
     if (IsConversionMode()) {
         int n = 0;
         for (TimecodeRegister& reg : m_registers) {
@@ -143,18 +160,20 @@ void CalculatorEngine::Recompute()
             ++n;
         }
         fromBeyondRange = current.error.beyondRange;
-    } else if (in.isCalcTarget) {
-        targets[0] = &in;
-        results[0] = out.value - duration.value;
-        fromBeyondRange = out.error.beyondRange || duration.error.beyondRange;
-    } else if (out.isCalcTarget) {
-        targets[0] = &out;
-        results[0] = duration.value + in.value;
-        fromBeyondRange = duration.error.beyondRange || in.error.beyondRange;
-    } else if (duration.isCalcTarget) {
-        targets[0] = &duration;
-        results[0] = out.value - in.value;
-        fromBeyondRange = out.error.beyondRange || in.error.beyondRange;
+        sourceFault = faultOf(current);
+    } else {
+        // The computed register and its two sources, in the relation OUT = IN + DURATION.
+        TimecodeRegister* target = in.isCalcTarget ? &in : out.isCalcTarget ? &out : duration.isCalcTarget ? &duration : nullptr;
+        if (target != nullptr) {
+            const TimecodeRegister& a = target == &in ? out : in;
+            const TimecodeRegister& b = target == &duration ? out : duration;
+            targets[0] = target;
+            results[0] = target == &in ? out.value - duration.value
+                         : target == &out ? duration.value + in.value
+                                          : out.value - in.value;
+            fromBeyondRange = a.error.beyondRange || b.error.beyondRange;
+            sourceFault = faultOf(a) != nullptr ? faultOf(a) : faultOf(b);
+        }
     }
 
     for (int i = 0; i < 2 && targets[i] != nullptr; ++i) {
@@ -162,12 +181,16 @@ void CalculatorEngine::Recompute()
         target.error.beyondRange = fromBeyondRange;
         if (results[i] < 0) {
             results[i] = 0;
-            target.error.cause = {Outcome::kCannotBeShown, -1, true};
+            target.error.cause = {Outcome::kCannotBeShown, -1, true, {}};
         } else {
             target.error.Clear();
             target.freshEntry = true;
         }
         StoreResult(target, results[i]);
+        if (sourceFault != nullptr) {
+            target.error.cause = *sourceFault;
+            target.error.derived = true;
+        }
         RefreshRegister(target);
     }
 }

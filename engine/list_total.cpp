@@ -3,21 +3,39 @@
 #include "calculator_engine.h"
 
 #include "convert_value.h"
-#include "list_term.h"
+#include "list_line.h"
+#include "text_lines.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace quillet {
 
+namespace {
+
+// At most this much of a line is quoted in a message.
+constexpr std::size_t kQuotedLength = 60;
+
+std::string QuotedLine(std::string_view line)
+{
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.remove_suffix(1);
+    if (line.size() <= kQuotedLength) return "'" + std::string{line} + "'";
+    // Cut before a UTF-8 continuation byte, never through a character.
+    std::size_t cut = kQuotedLength;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    return "'" + std::string{line.substr(0, cut)} + "...'";
+}
+
+} // namespace
+
 Outcome CalculatorEngine::AddUpLines(std::string_view text)
 {
-    if (!BeginList()) return Current().problem.outcome;
+    if (!BeginList(false)) return Current().problem.outcome;
     AddListLines(text);
     return EndList();
 }
 
-bool CalculatorEngine::BeginList()
+bool CalculatorEngine::BeginList(bool skipBadLines)
 {
     TimecodeRegister& reg = Current();
     // As for an operator: the entry that cannot be read stays until "C".
@@ -27,6 +45,8 @@ bool CalculatorEngine::BeginList()
     }
     m_list = {};
     m_list.active = true;
+    m_list.skipBadLines = skipBadLines;
+    m_list.reader.emplace(*reg.format, m_options);
     // The list is the right operand of a pending '+' or '-'. A multiplier or
     // divisor is one plain number, which a list of values is not.
     m_list.continuesChain = reg.pendingOp == '+' || reg.pendingOp == '-';
@@ -41,23 +61,23 @@ void CalculatorEngine::AddListLines(std::string_view text)
 {
     if (!m_list.active) return;
     const TimecodeRegister& reg = Current();
-    const EntryOptions options = m_options;
     while (!text.empty()) {
-        const void* newline = std::memchr(text.data(), '\n', text.size());
-        const std::size_t length =
-            newline != nullptr ? static_cast<std::size_t>(static_cast<const char*>(newline) - text.data()) : text.size();
-        const std::string_view line = text.substr(0, length);
-        text.remove_prefix(newline != nullptr ? length + 1 : length);
+        const std::string_view line = TakeLine(text);
         const long long lineNumber = m_list.nextLine++;
-
-        const ListTerm term = ReadListTerm(line, *reg.format, options);
-        if (term.problem == LineProblem::kBlank) continue;
-        if (term.problem == LineProblem::kNone) {
+        const ListTerm term = m_list.reader->Read(line);
+        switch (term.problem) {
+        case LineProblem::kBlank: continue;
+        case LineProblem::kNoValue: ++m_list.skipped; break;
+        case LineProblem::kNone:
             ++m_list.added;
             // Past the exact range the total only has to stay beyond it.
             m_list.total = std::min(m_list.total + term.value, kValueLimit + 1);
-        } else {
-            ++m_list.leftOut;
+            break;
+        case LineProblem::kNotAValue:
+        case LineProblem::kCannotBeRead:
+            if (m_list.leftOut++ == 0)
+                m_list.firstError = "line " + std::to_string(lineNumber) + " " + QuotedLine(line) + ": " + term.reason;
+            break;
         }
         if (m_stepListener != nullptr) ReportListTerm(reg, term, line, lineNumber);
     }
@@ -68,7 +88,16 @@ Outcome CalculatorEngine::EndList()
     TimecodeRegister& reg = Current();
     if (!m_list.active) return reg.problem.outcome;
     m_list.active = false;
+    m_list.reader.reset();
 
+    if (m_list.leftOut > 0 && !m_list.skipBadLines) {
+        // No total that omits a line: the register shows why, until "C".
+        reg.error.cause = {Outcome::kCannotBeRead, -1, false, m_list.firstError};
+        RefreshRegister(reg);
+        if (m_stepListener != nullptr) ReportListTotal(reg);
+        Recompute(); // the registers derived from it show its "E" too
+        return Outcome::kCannotBeRead;
+    }
     const std::int64_t result = m_list.op == '-' ? m_list.left - m_list.total : m_list.left + m_list.total;
     // '=' after the list repeats what a typed right operand would repeat; a
     // list standing alone is a new value, with nothing to repeat.
@@ -91,11 +120,71 @@ Outcome CalculatorEngine::EndList()
 
 bool CalculatorEngine::PasteValue(std::int64_t value, const TimecodeFormat& format)
 {
-    const TimecodeFormat& into = *Current().format;
+    TimecodeRegister& reg = Current();
+    const TimecodeFormat& into = *reg.format;
     const FormattedValue written = FormatValue(into, ConvertValue(format, value, into));
     if (written.cannotBeShown) return false;
-    PasteDigits({written.digits.data(), 8});
+    EnterTyped(reg, written.digits);
     return true;
+}
+
+Outcome CalculatorEngine::PasteWrittenValue(std::string_view text)
+{
+    TimecodeRegister& reg = Current();
+    // The first line that is not blank, read by the rule of a list's lines.
+    std::string_view line;
+    while (!text.empty() && line.find_first_not_of(" \t") == std::string_view::npos) line = TakeLine(text);
+    ListReader reader(*reg.format, m_options);
+    const ListTerm term = reader.Read(line);
+    switch (term.problem) {
+    case LineProblem::kBlank:
+    case LineProblem::kNoValue: return Outcome::kDone; // nothing to paste
+    case LineProblem::kNone: EnterTyped(reg, term.digits); return Outcome::kDone;
+    case LineProblem::kNotAValue:
+    case LineProblem::kCannotBeRead: break;
+    }
+    RefuseWritten(reg, line, term.reason);
+    Recompute(); // the registers derived from it show its "E" too
+    return Outcome::kCannotBeRead;
+}
+
+Outcome CalculatorEngine::EnterWrittenValue(std::string_view text)
+{
+    TimecodeRegister& reg = Current();
+    ResetRegister(reg);
+    const WrittenValue written = ReadWrittenValue(text, *reg.format, m_options);
+    if (written.fault != WrittenFault::kNone) {
+        RefuseWritten(reg, text, WrittenFaultText(written, *reg.format));
+        Recompute(); // the registers derived from it show its "E" too
+        return Outcome::kCannotBeRead;
+    }
+    reg.entryDigits = written.digits;
+    return CommitRegister(reg);
+}
+
+void CalculatorEngine::EnterTyped(TimecodeRegister& reg, const EntryDigits& digits)
+{
+    // As if typed right after a commit: a new entry, a pending operator kept.
+    if (reg.freshEntry) {
+        reg.lastOp = 0;
+        if (reg.pendingOp == 0) reg.error.beyondRange = false;
+    }
+    reg.freshEntry = false;
+    reg.entryDigits = digits;
+    RefreshRegister(reg);
+}
+
+void CalculatorEngine::RefuseWritten(TimecodeRegister& reg, std::string_view text, std::string reason)
+{
+    // The digits as the keypad would have taken them, shown with "E".
+    EntryDigits digits = kZeroDigits;
+    int free = 8;
+    for (auto c = text.rbegin(); c != text.rend() && free > 0; ++c)
+        if (*c >= '0' && *c <= '9') digits[--free] = *c;
+    reg.freshEntry = false;
+    reg.entryDigits = digits;
+    reg.error.cause = {Outcome::kCannotBeRead, -1, false, std::move(reason)};
+    RefreshRegister(reg);
 }
 
 } // namespace quillet

@@ -47,19 +47,6 @@ void CalculatorEngine::KeyIn(char key)
     RefreshRegister(reg);
 }
 
-void CalculatorEngine::PasteDigits(std::string_view text)
-{
-    bool started = false;
-    for (char c : text) {
-        if (c < '0' || c > '9') continue;
-        // The first digit starts a new entry; the rest shift in as typed, so
-        // only the last eight stay.
-        if (!started) Current().freshEntry = true;
-        started = true;
-        KeyIn(c);
-    }
-}
-
 void CalculatorEngine::ResetRegister(TimecodeRegister& reg)
 {
     reg.entryDigits = kZeroDigits;
@@ -71,21 +58,6 @@ void CalculatorEngine::ResetRegister(TimecodeRegister& reg)
     reg.lastOp = 0;
     reg.operand = 0;
     reg.lastOperand = 0;
-}
-
-Outcome CalculatorEngine::EnterDigits(std::string_view digits)
-{
-    TimecodeRegister& reg = Current();
-    ResetRegister(reg);
-    // Shifting the digits in one by one, as KeyIn does, without building a text
-    // for each: only the last eight count, and leading zeros change nothing.
-    char* entry = reg.entryDigits.data();
-    for (char c : digits) {
-        if (c < '0' || c > '9') continue;
-        std::copy(entry + 1, entry + 8, entry);
-        entry[7] = c;
-    }
-    return CommitRegister(reg);
 }
 
 void CalculatorEngine::ClearEntry()
@@ -112,7 +84,7 @@ void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
     reg.text.push_back(reg.pendingOp != 0 ? reg.pendingOp : ' ');
 
     if (reg.error.IsSet()) reg.problem = reg.error.cause;
-    else if (reg.error.beyondRange) reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0};
+    else if (reg.error.beyondRange) reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0, {}};
     else reg.problem = {};
     if (reg.problem.outcome != Outcome::kDone) reg.text[0] = 'E';
     if (reg.display == nullptr) return;
@@ -125,7 +97,7 @@ bool CalculatorEngine::ReadEntry(TimecodeRegister& reg)
     const TimecodeFormat& format = reg.scalarEntry ? ScalarFormat() : *reg.format;
     const std::optional<std::int32_t> read = ParseDigits(format, reg.entryDigits, m_options);
     if (!read) {
-        reg.error.cause = {Outcome::kCannotBeRead, UnreadableField(format, reg.entryDigits, m_options), false};
+        reg.error.cause = {Outcome::kCannotBeRead, UnreadableField(format, reg.entryDigits, m_options), false, {}};
         return false;
     }
     reg.error.Clear();
@@ -139,7 +111,7 @@ void CalculatorEngine::StoreResult(TimecodeRegister& reg, std::int64_t result)
     if (result > kValueLimit || result < -kValueLimit) reg.error.beyondRange = true;
     reg.value = std::clamp(result, -kValueLimit, kValueLimit);
     if (FormatValue(*reg.format, reg.value, reg.entryDigits))
-        reg.error.cause = {Outcome::kCannotBeShown, -1, reg.value < 0};
+        reg.error.cause = {Outcome::kCannotBeShown, -1, reg.value < 0, {}};
 }
 
 } // namespace quillet

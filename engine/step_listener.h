@@ -19,13 +19,13 @@ enum class StepKind : std::uint8_t {
     kListTotal, // a list's total with '=' done; left and op only when it finished a pending '+' or '-'
 };
 
-// Why a line of a list was not added.
+// What became of a line of a list (list_line.h says which line is which).
 enum class LineProblem : std::uint8_t {
-    kNone,
-    kBlank,         // nothing but blanks: skipped, not counted as left out
-    kNoValue,       // no time code and no number in the line
-    kTooManyDigits, // more significant digits than an entry holds
-    kCannotBeRead,  // no valid value in the register's format (see FinishedStep::problem)
+    kNone,         // its value was added
+    kBlank,        // nothing but blanks: skipped without a word
+    kNoValue,      // no digit at all (a header, a note), or a line of an edit list's own: skipped, and said so
+    kNotAValue,    // digits, but no value: an error
+    kCannotBeRead, // a value that cannot be read, or cannot be a term: an error (see FinishedStep::problem)
 };
 
 struct FinishedStep {
@@ -46,8 +46,10 @@ struct FinishedStep {
     long long lineNumber = 0;
     std::string_view line;
     LineProblem lineProblem = LineProblem::kNone;
-    // A list total: how many lines were added and how many left out.
+    // A list total: how many lines were added, how many skipped without a
+    // value, and how many were errors (left out, or no total at all).
     long long linesAdded = 0;
+    long long linesSkipped = 0;
     long long linesLeftOut = 0;
 };
 

@@ -2,7 +2,7 @@
 // someone listens; the texts are built on the stack, never allocated.
 #include "calculator_engine.h"
 
-#include "list_term.h"
+#include "list_line.h"
 
 #include <string>
 
@@ -68,16 +68,16 @@ void CalculatorEngine::ReportListTerm(const TimecodeRegister& reg, const ListTer
     step.lineNumber = lineNumber;
     step.line = line;
     step.lineProblem = term.problem;
-    WrittenText typed;
-    if (term.problem == LineProblem::kNone || term.problem == LineProblem::kCannotBeRead)
-        typed.length = WriteDigitsText(*reg.format, term.digits, typed.text);
-    if (term.problem != LineProblem::kNone) {
-        // A line without a readable value still gets its "E", as the display would.
-        if (typed.length == 0) typed.length = 1;
-        typed.text[0] = 'E';
-        step.problem = {Outcome::kCannotBeRead, term.unreadableField, false};
+    WrittenText right;
+    if (term.problem == LineProblem::kNone) {
+        right = ShownValue(*reg.format, term.value);
+    } else {
+        // A line without a value still gets its "E", as the display would.
+        right.length = 1;
+        right.text[0] = 'E';
+        step.problem = {Outcome::kCannotBeRead, -1, false, term.reason};
     }
-    step.right = typed.View();
+    step.right = right.View();
     step.value = term.value;
     m_stepListener->StepFinished(step);
 }
@@ -86,6 +86,7 @@ void CalculatorEngine::ReportListTotal(const TimecodeRegister& reg)
 {
     FinishedStep step = StepOf(reg, StepKind::kListTotal);
     step.linesAdded = m_list.added;
+    step.linesSkipped = m_list.skipped;
     step.linesLeftOut = m_list.leftOut;
     WrittenText leftText;
     WrittenText rightText;

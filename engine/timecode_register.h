@@ -3,6 +3,7 @@
 // why a display shows "E". The registers themselves are private to the engine.
 
 #include <cstdint>
+#include <string>
 
 namespace quillet {
 
@@ -27,6 +28,9 @@ struct RegisterProblem {
     int field = -1;
     // kCannotBeShown: the value is negative (otherwise it is too large).
     bool negative = false;
+    // kCannotBeRead of a written value or a list: why, in words ("frames 29
+    // is more than PAL's 24"); empty for an entry typed on the keypad.
+    std::string reason;
 
     bool operator==(const RegisterProblem&) const = default;
 };

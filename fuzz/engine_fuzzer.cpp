@@ -63,7 +63,7 @@ struct CheckingListener final : StepListener {
             lastLine = step.lineNumber;
             ++terms;
         }
-        if (step.kind == StepKind::kListTotal && step.linesAdded + step.linesLeftOut != terms)
+        if (step.kind == StepKind::kListTotal && step.linesAdded + step.linesSkipped + step.linesLeftOut != terms)
             Breach("list counts", reg, std::string{shown});
     }
     long long lastLine = 0; // of the list being added up
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // A pasted text: the next bytes up to a newline.
             const std::size_t start = at;
             while (at < size && data[at] != '\n') ++at;
-            calculator.PasteDigits({reinterpret_cast<const char*>(data) + start, at - start});
+            calculator.PasteWrittenValue({reinterpret_cast<const char*>(data) + start, at - start});
             break;
         }
         case 'L': {

@@ -76,6 +76,7 @@ QString ProblemText(const RegisterProblem& problem, const TimecodeFormat& format
     case Outcome::kDivisionByZero: return QStringLiteral("Division by zero");
     case Outcome::kCannotBeRead: {
         const QString start = QStringLiteral("Cannot be read in %1: ").arg(Name(format));
+        if (!problem.reason.empty()) return start + QString::fromStdString(problem.reason);
         if (problem.field < 0 || problem.field >= format.fieldCount) {
             return start + (IsNtsc5994(format)
                                  ? QStringLiteral("drop-frame time code skips this label "

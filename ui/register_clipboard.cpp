@@ -2,7 +2,9 @@
 
 #include "calculator_dialog.h"
 
-#include "engine/value_in_text.h"
+#include "engine/written_value.h"
+
+#include <QApplication>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,7 +20,7 @@ bool HoldsSeveralLines(std::string_view text)
     int lines = 0;
     bool lineHasText = false;
     for (const char c : text) {
-        if (c == '\n') {
+        if (c == '\n' || c == '\r') {
             lineHasText = false;
         } else if (!lineHasText && c != ' ' && c != '\t' && c != '\r') {
             lineHasText = true;
@@ -35,34 +37,30 @@ void CalculatorDialog::OnEditCopy() { CopyRegister(engine.CurrentRegister()); }
 void CalculatorDialog::OnEditPaste()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    // "Shot 12 TC 10:00:00:00 to 10:00:05:00" means 10:00:00:00, not the last
-    // eight digits of the whole line.
-    const std::string_view value = FirstValueInText(text);
-    if (value.empty()) return;
     if (HoldsSeveralLines(text)) {
         engine.AddUpLines(text);
         return;
     }
     // A new entry, as typed right after a commit; a pending operator stays
-    // pending, so a pasted right operand works like a typed one.
-    engine.PasteDigits(value);
+    // pending, so a pasted right operand works like a typed one. Text that is
+    // no value shows "E" and why.
+    engine.PasteWrittenValue(text);
 }
 
 void CalculatorDialog::CopyRegister(int index)
 {
     if (index < 0 || index > 2) return;
     const std::string_view shown = engine.ShownText(index);
-    if (shown.empty()) return;
-    // Every text ends in a blank or the pending operator; neither is part of the value.
-    QString text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size() - 1));
-    // The display marks drop-frame with a point before the frames; editing
-    // applications write and read a semicolon there. (An operand being typed
-    // for '*' or '/' has no separators at all.)
-    if (IsDropFrame(engine.Format(index))) {
-        const qsizetype point = text.lastIndexOf(QLatin1Char('.'));
-        if (point >= 0) text[point] = QLatin1Char(';');
+    // A value in error is no value: nothing worth pasting anywhere.
+    if (shown.empty() || engine.Problem(index).outcome != Outcome::kDone) {
+        QApplication::beep();
+        return;
     }
-    QGuiApplication::clipboard()->setText(text);
+    // Every text ends in a blank or the pending operator; neither is part of
+    // the value. Written as editing applications write it: ';' before
+    // drop-frame frames, 366+12 for feet and frames, plain frame counts.
+    const std::string text = EditingForm(engine.Format(index), std::string{shown.substr(0, shown.size() - 1)});
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void CalculatorDialog::PasteIntoRegister(int index)

@@ -37,8 +37,11 @@ QByteArray TapeFileText(const TapeModel& tape, TapeFileKind kind)
 
 bool WriteTapeFile(const TapeModel& tape, TapeFileKind kind, const QString& path, QString& error)
 {
+    // Unbuffered, so that a full disk fails the write itself; the old file
+    // stays until the new one is whole.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(TapeFileText(tape, kind)) < 0 || !file.commit()) {
+    const QByteArray text = TapeFileText(tape, kind);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size() || !file.commit()) {
         error = file.errorString();
         return false;
     }

@@ -2,10 +2,12 @@
 
 #include "format_words.h"
 
+#include "engine/calculator_engine.h"
+#include "engine/written_value.h"
+
 namespace quillet {
 namespace {
 
-constexpr const char* kRegisterNames[3] = {"IN", "OUT", "DURATION"};
 // The tape is read in columns: every name takes the width of "OUT".
 constexpr const char* kShortNames[3] = {"IN ", "OUT", "DUR"};
 
@@ -36,31 +38,38 @@ QString Quoted(std::string_view line)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-QString LeftOutWhy(const FinishedStep& step)
-{
-    switch (step.lineProblem) {
-    case LineProblem::kNoValue: return QStringLiteral("No time code or number in ") + Quoted(step.line);
-    case LineProblem::kTooManyDigits: return QStringLiteral("More than eight digits in ") + Quoted(step.line);
-    case LineProblem::kCannotBeRead: return ProblemText(step.problem, *step.format);
-    case LineProblem::kNone:
-    case LineProblem::kBlank: break;
-    }
-    return {};
-}
+QString Lines(long long count) { return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? "line" : "lines"); }
 
 QString Note(const FinishedStep& step)
 {
     if (step.kind == StepKind::kListTerm) {
-        if (step.lineProblem == LineProblem::kNone) return {};
-        return QStringLiteral("Line %1 left out. ").arg(step.lineNumber) + LeftOutWhy(step);
+        const QString where = QStringLiteral("Line %1 ").arg(step.lineNumber) + Quoted(step.line);
+        if (step.lineProblem == LineProblem::kNone) return where;
+        const QString why = QString::fromStdString(step.problem.reason);
+        return where + (step.lineProblem == LineProblem::kNotAValue ? QStringLiteral(" is not a value: ")
+                                                                    : QStringLiteral(" cannot be read: ")) + why;
     }
-    QString note = ProblemText(step.problem, *step.format);
     if (step.kind == StepKind::kListTotal) {
-        QString counts = QStringLiteral("%1 %2 added").arg(step.linesAdded).arg(step.linesAdded == 1 ? "line" : "lines");
-        if (step.linesLeftOut > 0) counts += QStringLiteral(", %1 left out").arg(step.linesLeftOut);
-        note = note.isEmpty() ? counts : counts + QStringLiteral("; ") + note;
+        QString counts = Lines(step.linesAdded) + QStringLiteral(" added");
+        if (step.linesSkipped > 0) counts += QStringLiteral(", ") + Lines(step.linesSkipped) + QStringLiteral(" without a value skipped");
+        if (step.linesLeftOut > 0) counts += QStringLiteral(", ") + Lines(step.linesLeftOut) + QStringLiteral(" in error");
+        if (step.problem.outcome != Outcome::kDone) counts += QStringLiteral("; ") + ProblemText(step.problem, *step.format);
+        return counts;
     }
-    return note;
+    return ProblemText(step.problem, *step.format);
+}
+
+// The exact count `text` (as shown in `format`) stands for, in the format's
+// unit; empty when it shows "E" or nothing.
+QString CountOf(const QString& text, const TimecodeFormat& format)
+{
+    if (text.isEmpty() || text.startsWith(QLatin1Char('E'))) return {};
+    EntryDigits digits = kZeroDigits;
+    int free = 8;
+    for (qsizetype i = text.size(); i-- > 0 && free > 0;)
+        if (text[i].isDigit()) digits[--free] = static_cast<char>(text[i].unicode());
+    const std::optional<std::int32_t> count = ParseDigits(format, digits, {true, true});
+    return count ? QString::number(*count) : QString();
 }
 
 } // namespace
@@ -81,6 +90,11 @@ TapeLine TapeLineFrom(const FinishedStep& step)
     line.hasValue = !line.inError;
     line.value = step.value;
     line.valueFormat = step.format;
+    // The plain number after '*' and '/' is its own count.
+    line.leftCount = CountOf(line.left, *step.format);
+    line.rightCount = step.op == '*' || step.op == '/' ? CountOf(line.right, ScalarFormat()) : CountOf(line.right, *step.format);
+    if (term && line.hasValue) line.rightCount = QString::number(step.value);
+    if (!term && line.hasValue && !line.result.isEmpty()) line.resultCount = QString::number(step.value);
     return line;
 }
 
@@ -123,14 +137,32 @@ QString SpokenText(const TapeLine& line)
 
 QStringList CsvHeader()
 {
-    return {QStringLiteral("Register"), QStringLiteral("Format"), QStringLiteral("Left"), QStringLiteral("Operator"),
-            QStringLiteral("Right"), QStringLiteral("Result"), QStringLiteral("Note")};
+    return {QStringLiteral("Register"),    QStringLiteral("Format"),   QStringLiteral("Left"),
+            QStringLiteral("Left count"),  QStringLiteral("Operator"), QStringLiteral("Right"),
+            QStringLiteral("Right count"), QStringLiteral("Result"),   QStringLiteral("Result count"),
+            QStringLiteral("Note")};
 }
 
 QStringList CsvFields(const TapeLine& line)
 {
-    return {QString::fromLatin1(kRegisterNames[line.registerIndex]), line.format, line.left, line.op, line.right,
-            line.result, line.note};
+    // Values in the forms editing applications and spreadsheets read as
+    // text ("01:00:10;12", "135+00"), each beside its exact count.
+    const auto editing = [&](const QString& text, const TimecodeFormat& format) {
+        if (text.isEmpty() || text.startsWith(QLatin1Char('E'))) return text;
+        return QString::fromStdString(EditingForm(format, text.toStdString()));
+    };
+    const TimecodeFormat& format = *line.valueFormat;
+    const bool scalarRight = line.op == QLatin1String("x") || line.op == QLatin1String("/");
+    return {QString::fromLatin1(kRegisterNames[line.registerIndex]),
+            line.format,
+            editing(line.left, format),
+            line.leftCount,
+            line.op,
+            scalarRight ? line.right : editing(line.right, format),
+            line.rightCount,
+            editing(line.result, format),
+            line.resultCount,
+            line.note};
 }
 
 } // namespace quillet

@@ -18,7 +18,12 @@ struct TapeLine {
     QString op;             // "+", "-", "x", "/", or empty
     QString right;
     QString result;
-    QString note;           // why the line shows "E"; how many lines a list total added and left out
+    QString note;           // why the line shows "E"; a list term's line; how many lines a list total added and left out
+    // The exact counts of left, right and result in the format's unit (frames,
+    // hundredths), for a spreadsheet to add up; empty where a text shows "E".
+    QString leftCount;
+    QString rightCount;
+    QString resultCount;
     bool inError = false;
     // What Enter puts back into the calculator: the result (a list term: its
     // value) in valueFormat's unit; none when the line shows "E".

@@ -31,7 +31,9 @@ void TapeModel::StepFinished(const FinishedStep& step)
 {
     // A pasted list of thousands of lines would otherwise update the view once
     // a line: its terms are shown together with its total, which the engine
-    // reports before the paste returns.
+    // reports before the paste returns. Lines without a value are counted
+    // there, not listed.
+    if (step.kind == StepKind::kListTerm && step.lineProblem == LineProblem::kNoValue) return;
     m_pending.push_back(TapeLineFrom(step));
     if (m_pending.size() > kMaxLines) m_pending.pop_front();
     if (step.kind != StepKind::kListTerm) Publish();

@@ -23,9 +23,9 @@ TEST(CliBatch, MixedLinesKeepTheirOrderAndLineNumbers)
     const CalcRun run = RunCalc({"convert", "--strict", "ndf", "ntsc-frames"}, input);
     EXPECT_EQ(run.out, "00000030\n\nE0:00:60:00\n\n00000060\n\n00000005\n");
     EXPECT_EQ(run.err,
-              "quillet-calc: line 3: '00:00:60:00': cannot be read in NTSC-ND\n"
+              "quillet-calc: line 3: '00:00:60:00': cannot be read in NTSC-ND: seconds 60 is more than NTSC-ND's 59\n"
               "quillet-calc: line 4: '1a': not a value: unexpected character 'a' (only digits and the separators : ; "
-              ". , are allowed)\n"
+              ". + , are allowed)\n"
               "quillet-calc: line 6: '123456789': not a value: more than eight digits\n");
     EXPECT_EQ(run.status, 1);
 }
@@ -107,13 +107,12 @@ TEST(CliBatch, ALargeBatchMatchesOneValueAtATime)
         std::string value = std::to_string((std::int64_t{i} * 7919) % 2600000);
         if (i % 50000 == 49999) value = "bad" + value;
         input += value + "\n";
-        const quillet::cli::ValueParse parse = quillet::cli::ParseValueText(value);
-        if (parse.problem != quillet::cli::ValueProblem::kNone) {
+        if (!session.NotAValue(value).empty()) {
             expected += "\n";
             expectedErrors += "quillet-calc: line " + std::to_string(i + 1) + ": '" + value + "': not a value";
             continue;
         }
-        const auto result = session.Convert(parse.typed);
+        const auto result = session.Convert(value);
         expected += std::string{result.text} + "\n";
         if (result.outcome != quillet::cli::Outcome::kDone)
             expectedErrors += "quillet-calc: line " + std::to_string(i + 1) + ": '" + value + "': cannot be shown";

@@ -48,7 +48,11 @@ TEST(CliBinary, ConvertsLikeTheWindow)
         {"tenth minute drops nothing", {"convert", "df", "ntsc-frames", "00:10:00.00", "00:00:59.29"},
          "00017982\n00001799\n"},
         {"frame 1800 has the label :02", {"convert", "ntsc-frames", "df", "1800"}, "00:01:00.02\n"},
-        {"overflowing seconds carry", {"convert", "ndf", "ndf", "00:00:90:00"}, "00:01:30:00\n"},
+        {"overflowing seconds typed alone carry", {"convert", "ndf", "ndf", "00009000"}, "00:01:30:00\n"},
+        {"fields are read as written", {"convert", "24", "real-time", "1:2:3:4"}, "01:02:03.16\n"},
+        {"feet and frames as editors write them", {"convert", "35mm", "film-frames", "366+12", "000366:12"},
+         "00005868\n00005868\n"},
+        {"leading zeros are free", {"convert", "ntsc-frames", "ntsc-frames", "000000001"}, "00000001\n"},
         {"five is five frames", {"convert", "pal", "pal-frames", "5"}, "00000005\n"},
     };
     for (const SuccessCase& c : cases) ExpectSuccess(c);
@@ -64,19 +68,21 @@ TEST(CliBinary, ValuesInErrorAreShownAsTheDisplayShowsThemAndExplained)
     };
     const Case cases[] = {
         {"dropped label without bump-up", {"convert", "--no-bump", "df", "ntsc-frames", "00:01:00.01"},
-         "E0:01:00.01\n", "quillet-calc: '00:01:00.01': cannot be read in Drop Frame\n"},
+         "E0:01:00.01\n", "quillet-calc: '00:01:00.01': cannot be read in Drop Frame: drop-frame time code skips this label (frames 00 and 01 of every minute but each tenth)\n"},
         {"overflowing field when strict", {"convert", "--strict", "ndf", "real-time", "00:00:60:00"},
-         "E0:00:60:00\n", "quillet-calc: '00:00:60:00': cannot be read in NTSC-ND\n"},
+         "E0:00:60:00\n", "quillet-calc: '00:00:60:00': cannot be read in NTSC-ND: seconds 60 is more than NTSC-ND's 59\n"},
+        {"a written field never overflows", {"convert", "pal", "pal-frames", "00:00:05:29"}, "E0:00:05:29\n",
+         "quillet-calc: '00:00:05:29': cannot be read in PAL: frames 29 is more than PAL's 24\n"},
         {"24 hours of frames", {"convert", "ntsc-frames", "df", "2589408"}, "E0:00:00.00\n",
          "quillet-calc: '2589408': cannot be shown in Drop Frame\n"},
-        {"25 hours cannot be shown in time code", {"convert", "ndf", "ndf", "25:00:00:00"}, "E1:00:00:00\n",
-         "quillet-calc: '25:00:00:00': cannot be shown in NTSC-ND\n"},
+        {"25 hours cannot be shown in time code", {"convert", "ndf", "ndf", "25000000"}, "E1:00:00:00\n",
+         "quillet-calc: '25000000': cannot be shown in NTSC-ND\n"},
         {"negative result", {"eval", "ntsc-frames", "5", "-", "10"}, "E0000005\n",
          "quillet-calc: '5 - 10': cannot be shown in NTSC frames\n"},
         {"division by zero", {"eval", "ndf", "00:01:00:00", "/", "0"}, "E0:00:00:00\n",
          "quillet-calc: '00:01:00:00 / 0': division by zero\n"},
         {"unreadable operand", {"eval", "--strict", "ndf", "1:00", "+", "00:00:00:30"}, "E0:00:00:30+\n",
-         "quillet-calc: '00:00:00:30': cannot be read in NTSC-ND\n"},
+         "quillet-calc: '00:00:00:30': cannot be read in NTSC-ND: frames 30 is more than NTSC-ND's 29\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,8 +98,8 @@ TEST(CliBinary, ProcessingGoesOnAfterAValueInError)
     const CalcRun run = RunCalc({"convert", "--no-bump", "df", "ndf", "1:00.00", "1:00.02", "2:00.01", "10:00.00"});
     EXPECT_EQ(run.out, "E0:01:00.00\n00:01:00:00\nE0:02:00.01\n00:09:59:12\n");
     EXPECT_EQ(run.err,
-              "quillet-calc: '1:00.00': cannot be read in Drop Frame\n"
-              "quillet-calc: '2:00.01': cannot be read in Drop Frame\n");
+              "quillet-calc: '1:00.00': cannot be read in Drop Frame: drop-frame time code skips this label (frames 00 and 01 of every minute but each tenth)\n"
+              "quillet-calc: '2:00.01': cannot be read in Drop Frame: drop-frame time code skips this label (frames 00 and 01 of every minute but each tenth)\n");
     EXPECT_EQ(run.status, 1);
 }
 

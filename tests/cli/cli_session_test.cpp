@@ -15,15 +15,11 @@ public:
     void Invalidate() override {}
 };
 
-TypedDigits Typed(const char* text)
-{
-    const ValueParse parse = ParseValueText(text);
-    EXPECT_EQ(parse.problem, ValueProblem::kNone) << text;
-    return parse.typed;
-}
+// The digits of a value, as the command line keeps them for a multiplier.
+TypedDigits Typed(const char* text) { return ParseValueText(text).typed; }
 
 // What the window shows: a fresh engine, IN in FROM and OUT in TO, the
-// digits typed into IN, then a click on OUT, which commits IN.
+// value pasted into IN, then a click on OUT, which commits IN.
 std::string WindowConversion(int from, int to, const char* text, bool strict)
 {
     CalculatorEngine engine;
@@ -34,9 +30,8 @@ std::string WindowConversion(int from, int to, const char* text, bool strict)
     engine.SetOptions({!strict, engine.Options().bumpUpDropped});
     engine.SetRegisterFormat(kIn, from);
     engine.SetRegisterFormat(kOut, to);
-    for (const char* p = text; *p != '\0'; ++p)
-        if (*p >= '0' && *p <= '9') engine.KeyIn(*p);
-    const bool readable = engine.CommitEntry() != Outcome::kCannotBeRead;
+    const bool readable = engine.PasteWrittenValue(text) != Outcome::kCannotBeRead &&
+                          engine.CommitEntry() != Outcome::kCannotBeRead;
     engine.SelectRegister(kOut);
     std::string shown = readable ? out.m_text : in.m_text;
     if (!shown.empty() && shown.back() == ' ') shown.pop_back();
@@ -57,7 +52,7 @@ TEST(CliConversionSession, EveryValueIsConvertedAsAFreshWindowWould)
                 for (const char* value : values) {
                     SCOPED_TRACE(std::string{FormatNameAt(from)} + " -> " + std::string{FormatNameAt(to)} + " " +
                                  value + (strict ? " strict" : ""));
-                    const ConversionSession::Result result = session.Convert(Typed(value));
+                    const ConversionSession::Result result = session.Convert(value);
                     EXPECT_EQ(std::string{result.text}, WindowConversion(from, to, value, strict));
                     EXPECT_EQ(result.outcome == Outcome::kCannotBeShown || result.outcome == Outcome::kCannotBeRead,
                               result.text.front() == 'E');
@@ -81,17 +76,18 @@ TEST(CliConversionSession, TellsWhyAValueEndedInError)
     const Case cases[] = {
         {"dropped label, no bump-up", 0, 3, false, true, "1:00.00", "E0:01:00.00", Outcome::kCannotBeRead, false},
         {"dropped label bumped up", 0, 3, false, false, "1:00.00", "00001800", Outcome::kDone, false},
-        {"60 seconds, strict", 1, 0, true, false, "60:00", "E0:00:60:00", Outcome::kCannotBeRead, false},
-        {"60 seconds overflow", 1, 1, false, false, "60:00", "00:01:00:00", Outcome::kDone, false},
+        {"60 seconds typed, strict", 1, 0, true, false, "6000", "E0:00:60:00", Outcome::kCannotBeRead, false},
+        {"60 seconds typed overflow", 1, 1, false, false, "6000", "00:01:00:00", Outcome::kDone, false},
+        {"60 seconds written", 1, 1, false, false, "60:00", "E0:00:60:00", Outcome::kCannotBeRead, false},
         {"beyond 24 hours in TO", 3, 0, false, false, "2589408", "E0:00:00.00", Outcome::kCannotBeShown, false},
-        {"25 hours read, shown as frames", 1, 3, false, false, "25:00:00:00", "02700000", Outcome::kDone, true},
-        {"25 hours in its own format", 1, 1, false, false, "25:00:00:00", "E1:00:00:00", Outcome::kCannotBeShown,
+        {"25 hours read, shown as frames", 1, 3, false, false, "25000000", "02700000", Outcome::kDone, true},
+        {"25 hours in its own format", 1, 1, false, false, "25000000", "E1:00:00:00", Outcome::kCannotBeShown,
          true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ConversionSession session(c.from, c.to, c.strict, c.noBump);
-        const ConversionSession::Result result = session.Convert(Typed(c.value));
+        const ConversionSession::Result result = session.Convert(c.value);
         EXPECT_EQ(result.text, c.text);
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(result.notShownInFrom, c.notShownInFrom);
@@ -149,7 +145,7 @@ TEST(CliEvaluate, WorksLeftToRightLikeTheKeypad)
 TEST(CliEvaluate, AnUnreadableValueEndsTheChain)
 {
     const std::vector<EvalStep> steps = {
-        {0, "1:00", Typed("1:00")}, {'+', "60:00", Typed("60:00")}, {'+', "1", Typed("1")}};
+        {0, "1:00", Typed("1:00")}, {'+', "6000", Typed("6000")}, {'+', "1", Typed("1")}};
     const EvalResult strict = Evaluate(1, true, false, steps);
     EXPECT_EQ(strict.text, "E0:00:60:00+") << "the display still shows the pending operator";
     ASSERT_EQ(strict.problems.size(), 1u);
@@ -157,8 +153,11 @@ TEST(CliEvaluate, AnUnreadableValueEndsTheChain)
     EXPECT_EQ(strict.problems[0].outcome, Outcome::kCannotBeRead);
 
     const EvalResult lenient = Evaluate(1, false, false, steps);
-    EXPECT_EQ(lenient.text, "00:01:01:01");
+    EXPECT_EQ(lenient.text, "00:01:01:01") << "digits alone overflow as typed";
     EXPECT_TRUE(lenient.problems.empty());
+
+    const EvalResult written = Evaluate(1, false, false, {{0, "1:00", {}}, {'+', "60:00", {}}});
+    EXPECT_EQ(written.reason, "seconds 60 is more than NTSC-ND's 59") << "written fields never overflow";
 }
 
 } // namespace

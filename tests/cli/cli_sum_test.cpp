@@ -16,13 +16,18 @@ TEST(CliSum, LinesThatCannotBeReadAreNamedAndLeftOut)
                               "  00:01:00:05\r\n"
                               "123456789\n"
                               "5"; // the last line has no newline
+    const std::string errors = "quillet-calc: line 4: 'A002,00:00:60:00': cannot be read in NTSC-ND: '00:00:60:00': "
+                               "seconds 60 is more than NTSC-ND's 59\n"
+                               "quillet-calc: line 6: '123456789': cannot be read in NTSC-ND: more than eight digits\n";
     const CalcRun run = RunCalc({"sum", "--strict", "ndf"}, input);
-    EXPECT_EQ(run.out, "00:01:10:10\n");
-    EXPECT_EQ(run.err,
-              "quillet-calc: line 1: 'Clip,Duration': not a value: no time code or number\n"
-              "quillet-calc: line 4: 'A002,00:00:60:00': cannot be read in NTSC-ND\n"
-              "quillet-calc: line 6: '123456789': not a value: more than eight digits\n");
+    EXPECT_EQ(run.out, "") << "a total that omits a line is no total";
+    EXPECT_EQ(run.err, errors) << "the header is skipped without a word";
     EXPECT_EQ(run.status, 1);
+
+    const CalcRun skipping = RunCalc({"sum", "--skip-bad-lines", "ndf"}, input);
+    EXPECT_EQ(skipping.out, "00:01:10:10\n");
+    EXPECT_EQ(skipping.err, errors);
+    EXPECT_EQ(skipping.status, 0);
 }
 
 TEST(CliSum, ValuesOnTheCommandLineAndATotalInAnotherFormat)
@@ -54,11 +59,9 @@ TEST(CliSum, UsageErrors)
 TEST(CliSum, ALineTooLongToHoldIsLeftOutAndTheCountGoesOn)
 {
     const std::string input = "1\n" + std::string(3u << 20, 'x') + "\n2\nbad\n";
-    const CalcRun run = RunCalc({"sum", "ntsc-frames"}, input);
+    const CalcRun run = RunCalc({"sum", "--skip-bad-lines", "ntsc-frames"}, input);
     EXPECT_EQ(run.out, "00000003\n");
-    EXPECT_EQ(run.err,
-              "quillet-calc: line 2: 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...': not a value: line too long\n"
-              "quillet-calc: line 4: 'bad': not a value: no time code or number\n");
+    EXPECT_EQ(run.err, "quillet-calc: line 2: 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...': not a value: line too long\n");
 }
 
 } // namespace

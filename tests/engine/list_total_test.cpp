@@ -14,7 +14,7 @@ struct RecordedStep {
     std::string text; // "left op right = result" as far as the step has them
     Outcome problem;
     LineProblem lineProblem;
-    long long lineNumber, added, leftOut;
+    long long lineNumber, added, skipped, leftOut;
 };
 
 struct StepLog final : StepListener {
@@ -26,7 +26,7 @@ struct StepLog final : StepListener {
         text += s.right;
         if (!s.result.empty()) text += (text.empty() ? "= " : " = ") + std::string{s.result};
         steps.push_back({s.kind, s.registerIndex, text, s.problem.outcome, s.lineProblem, s.lineNumber,
-                         s.linesAdded, s.linesLeftOut});
+                         s.linesAdded, s.linesSkipped, s.linesLeftOut});
     }
 };
 
@@ -50,10 +50,11 @@ TEST(ListTotal, EqualsTheKeypadChainWhateverSurroundsEachValue)
         std::vector<const char*> typed; // the same values on the keypad
     } cases[] = {
         {"durations", kNtscNd, "00:00:10:00\n00:01:00:15\r\n00:00:00:29\n", {"1000", "10015", "29"}},
-        {"edit list rows", kDropFrame, "001 Shot 3 00:00:05.00\nClip,00:01:00.02,x\n  \n", {"500", "10002"}},
-        {"frame counts", kPalFrames, "1250\n\n375 frames", {"1250", "375"}},
-        {"overflowing fields", kPal, "00:00:90:00\n0000000000:30", {"9000", "30"}},
-        {"feet and frames", k35mm, "000012:08\n3:15", {"1208", "315"}},
+        {"rows with names and cells", kDropFrame, "Shot A 00:00:05;00\nClip,00:01:00.02,x\n  \n", {"500", "10002"}},
+        {"frame counts in cells of their own", kPalFrames, "1250\n\n375\tframes\n\"1,000\"", {"1250", "375", "1000"}},
+        {"digits alone overflow as typed", kPal, "9000\n0000000000030", {"9000", "30"}},
+        {"feet and frames", k35mm, "000012:08\n3+15", {"1208", "315"}},
+        {"a clip counts OUT - IN", kNtscNd, "A001 01:00:00:00 01:00:10:15", {"1015"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,26 +102,33 @@ TEST(ListTotal, APendingOperatorDecidesWhatTheTotalJoins)
     EXPECT_EQ(blocked.Shown(kIn), "E0:00:90.00 ");
 }
 
-TEST(ListTotal, LinesThatCannotBeReadAreLeftOutAndReportedWithTheirNumbers)
+TEST(ListTotal, ALineInErrorLeavesNoTotalUnlessBadLinesAreSkipped)
 {
+    const char* list = "Duration\n00:00:10:00\n\n00:00:90:00\n123456789\n000000001";
     ListCalculator calc(kNtscNd);
-    calc.engine.SetOptions({false, calc.engine.Options().bumpUpDropped});
-    ASSERT_EQ(calc.engine.AddUpLines("Duration\n00:00:10:00\n\n00:00:90:00\n123456789\n000000001"), Outcome::kDone);
-    EXPECT_EQ(calc.Shown(kIn), "00:00:10:01 ");
+    calc.engine.SetRegisterFormat(kOut, kNtscFrames);
+    EXPECT_EQ(calc.engine.AddUpLines(list), Outcome::kCannotBeRead);
+    EXPECT_EQ(calc.Shown(kIn), "E0:00:00:00 ");
+    EXPECT_EQ(calc.engine.Problem(kIn).reason, "line 4 '00:00:90:00': seconds 90 is more than NTSC-ND's 59");
+    EXPECT_EQ(calc.Shown(kOut)[0], 'E') << "no register derived from it looks valid";
     const std::vector<RecordedStep>& s = calc.log.steps;
-    ASSERT_GE(s.size(), 6u);
+    ASSERT_EQ(s.size(), 6u);
     EXPECT_EQ(s[0].lineProblem, LineProblem::kNoValue);
-    EXPECT_EQ(s[0].text, "+ E");
     EXPECT_EQ(s[1].text, "+ 00:00:10:00");
     EXPECT_EQ(s[2].lineNumber, 4) << "the blank line is skipped but counted";
     EXPECT_EQ(s[2].lineProblem, LineProblem::kCannotBeRead);
-    EXPECT_EQ(s[2].text, "+ E0:00:90:00");
-    EXPECT_EQ(s[3].lineProblem, LineProblem::kTooManyDigits) << "never only its last eight digits";
+    EXPECT_EQ(s[3].lineProblem, LineProblem::kCannotBeRead) << "never only its last eight digits";
     EXPECT_EQ(s[4].lineProblem, LineProblem::kNone) << "leading zeros cost nothing";
     EXPECT_EQ(s[5].kind, StepKind::kListTotal);
-    EXPECT_EQ(s[5].text, "= 00:00:10:01");
     EXPECT_EQ(s[5].added, 2);
-    EXPECT_EQ(s[5].leftOut, 3);
+    EXPECT_EQ(s[5].skipped, 1);
+    EXPECT_EQ(s[5].leftOut, 2);
+
+    Calculator skipping;
+    ASSERT_TRUE(skipping.engine.BeginList(true));
+    skipping.engine.AddListLines(list);
+    EXPECT_EQ(skipping.engine.EndList(), Outcome::kDone);
+    EXPECT_EQ(skipping.Shown(kIn), "00:00:10.01 ");
 }
 
 TEST(ListTotal, InPiecesEqualsAllAtOnceAndStaysExactPastWhatCanBeShown)
@@ -133,7 +141,7 @@ TEST(ListTotal, InPiecesEqualsAllAtOnceAndStaysExactPastWhatCanBeShown)
 
     Calculator pieces;
     pieces.engine.SetRegisterFormat(kOut, kNtscFrames);
-    ASSERT_TRUE(pieces.engine.BeginList());
+    ASSERT_TRUE(pieces.engine.BeginList(false));
     for (std::size_t at = 0; at < list.size(); at += 1200) pieces.engine.AddListLines(std::string_view{list}.substr(at, 1200));
     EXPECT_EQ(pieces.engine.EndList(), Outcome::kCannotBeShown);
     EXPECT_EQ(pieces.Shown(kIn), whole.Shown(kIn));
@@ -157,8 +165,8 @@ TEST(StepReport, EachFinishedStepIsReportedOnceAsShown)
         {StepKind::kOperation, kIn, "00:01:00:00 + 00:00:10:00 = 00:01:10:00", Outcome::kDone},
         {StepKind::kOperation, kIn, "00:01:10:00 * 0002 = 00:02:20:00", Outcome::kDone},
         {StepKind::kOperation, kIn, "00:02:20:00 / 0000 = E0:00:00:00", Outcome::kDivisionByZero},
-        {StepKind::kDerived, kOut, "= 00:00:00.00", Outcome::kDone},
-        {StepKind::kDerived, kDuration, "= 00000000", Outcome::kDone},
+        {StepKind::kDerived, kOut, "= E0:00:00.00", Outcome::kDivisionByZero},
+        {StepKind::kDerived, kDuration, "= E0000000", Outcome::kDivisionByZero},
         {StepKind::kEntry, kIn, "= 01:00:00:00", Outcome::kDone},
         {StepKind::kDerived, kOut, "= 01:00:03.18", Outcome::kDone},
         {StepKind::kDerived, kDuration, "= 00108000", Outcome::kDone},

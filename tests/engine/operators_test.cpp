@@ -115,12 +115,13 @@ TEST(Operators, ClearEntryAndPasteGoThroughTheEngine)
 {
     OneFormat calc(kNtscNd);
     calc.Type("100+");
-    calc.engine.PasteDigits("Shot 1: 00:00:02:00");
-    EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+") << "the last eight digits of the text, pending operator kept";
-    calc.engine.PasteDigits("no digits");
+    calc.engine.PasteWrittenValue("Shot A: 00:00:02:00");
+    EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+") << "the line's value, pending operator kept";
+    calc.engine.PasteWrittenValue("no digits");
     EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+");
-    calc.engine.PasteDigits("1234567890");
-    EXPECT_EQ(calc.Shown(kIn), "34:56:78:90+") << "only the last eight digits fit";
+    EXPECT_EQ(calc.engine.PasteWrittenValue("1234567890"), Outcome::kCannotBeRead);
+    EXPECT_EQ(calc.Shown(kIn), "E4:56:78:90+") << "never only its last eight digits";
+    EXPECT_EQ(calc.engine.Problem(kIn).reason, "more than eight digits");
     calc.engine.ClearEntry();
     EXPECT_EQ(calc.Shown(kIn), "00:00:00:00 ");
     EXPECT_EQ(calc.Shown(kOut), "00:00:00:00 ") << "and the other registers follow";

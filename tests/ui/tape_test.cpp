@@ -56,8 +56,8 @@ TEST_F(TapeTest, EnterOnALineGivesItsResultBackConverted)
         QStringLiteral("OUT 00:01:10.06  Real-time"),
         QStringLiteral("DUR 00002100  NTSC frames"),
         QStringLiteral("IN  00:01:10:00 / 0000 = E0:00:00:00  NTSC-ND  Division by zero"),
-        QStringLiteral("OUT 00:00:00.00  Real-time"),
-        QStringLiteral("DUR 00000000  NTSC frames"),
+        QStringLiteral("OUT E0:00:00.00  Real-time  Division by zero"),
+        QStringLiteral("DUR E0000000  NTSC frames  Division by zero"),
     }));
     Press(Qt::Key_2, Qt::ControlModifier); // OUT, in Real-time
     Dialog().Tape().OnLineChosen(0);
@@ -81,11 +81,20 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
     Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Text(kIn), "00:00:30:05 ");
     const QStringList lines = Lines(Dialog());
-    ASSERT_GE(lines.size(), 4);
-    EXPECT_EQ(lines[0], QStringLiteral("IN  + E  NTSC-ND  Line 1 left out. No time code or number in \"Duration\""));
-    EXPECT_EQ(lines[3], QStringLiteral("IN  00:00:20:00 + 00:00:10:05 = 00:00:30:05  NTSC-ND  2 lines added, 1 left out"));
-    EXPECT_EQ(Dialog().Tape().Model().data(Dialog().Tape().Model().index(3), Qt::AccessibleTextRole).toString(),
-              QStringLiteral("IN: 00:00:20:00 plus 00:00:10:05 equals 00:00:30:05, NTSC-ND. 2 lines added, 1 left out"));
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("IN  + 00:00:10:00  NTSC-ND  Line 2 \"00:00:10:00\""));
+    EXPECT_EQ(lines[2], QStringLiteral("IN  00:00:20:00 + 00:00:10:05 = 00:00:30:05  NTSC-ND  2 lines added, "
+                                       "1 line without a value skipped"));
+    EXPECT_EQ(Dialog().Tape().Model().data(Dialog().Tape().Model().index(2), Qt::AccessibleTextRole).toString(),
+              QStringLiteral("IN: 00:00:20:00 plus 00:00:10:05 equals 00:00:30:05, NTSC-ND. 2 lines added, "
+                             "1 line without a value skipped"));
+
+    // A line in error: no total, and the reason names it.
+    Click(IDC_KEY_CLEAR);
+    QGuiApplication::clipboard()->setText(QStringLiteral("00:00:10:00\nReel 2 durations\n"));
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(kIn)[0], 'E');
+    EXPECT_EQ(Dialog().Engine().Problem(kIn).reason, "line 2 'Reel 2 durations': a number among words is not a value");
 }
 
 TEST_F(TapeTest, APastedListTotalsWhatQuilletCalcSumPrints)
@@ -93,18 +102,26 @@ TEST_F(TapeTest, APastedListTotalsWhatQuilletCalcSumPrints)
     Open();
     ChooseFormat(kIn, 1);  // NTSC-ND
     ChooseFormat(kOut, 7); // Real-time
-    std::string list;
+    std::string list = "TITLE: durations\r\n";
     for (int i = 1; i <= 100; ++i)
-        list += "Clip " + std::to_string(i) + (i % 17 == 0 ? ",1:00:00:00:00" : ",00:0" + std::to_string(i % 3) + ":"
-                + std::to_string(10 + i % 50) + ":" + std::to_string(10 + i % 20)) + "\r\n";
+        list += "Clip " + std::to_string(i) + ",00:0" + std::to_string(i % 3) + ":" + std::to_string(10 + i % 50) + ":" +
+                std::to_string(10 + i % 20) + "\r\n";
     QGuiApplication::clipboard()->setText(QString::fromStdString(list));
     Dialog().PasteIntoRegister(kIn);
     const std::string window = Text(kIn);
     const CalcRun cli = RunCalc({"sum", "ndf"}, list);
     EXPECT_EQ(cli.out, window.substr(0, window.size() - 1) + "\n");
-    EXPECT_EQ(cli.status, 1) << "lines with nine digits are left out";
+    EXPECT_EQ(cli.status, 0);
     const std::string converted = Text(kOut);
     EXPECT_EQ(RunCalc({"sum", "ndf", "--to", "real-time"}, list).out, converted.substr(0, converted.size() - 1) + "\n");
+
+    // One line that is no value: neither gives a total.
+    list += "Clip 101,1:00:00:00:00\r\n";
+    Click(IDC_KEY_CLEAR);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(list));
+    Dialog().PasteIntoRegister(kIn);
+    EXPECT_EQ(Text(kIn)[0], 'E');
+    EXPECT_EQ(RunCalc({"sum", "ndf"}, list).out, "");
 }
 
 TEST_F(TapeTest, CtrlCOnTheTapeCopiesLinesNotTheRegister)
@@ -123,12 +140,13 @@ TEST_F(TapeTest, CtrlCOnTheTapeCopiesLinesNotTheRegister)
 TEST_F(TapeTest, TheTapeSavesAsCsvASpreadsheetReadsAndKeepsTheLastThousandSteps)
 {
     Open();
-    QGuiApplication::clipboard()->setText(QStringLiteral("1\nTake \"A\", none\n5,2\n"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\nTake \"A\", none\n01:00:10;12\n"));
     Dialog().OnEditPaste();
     const QList<QByteArray> rows = TapeFileText(Dialog().Tape().Model(), TapeFileKind::kCsv).split('\n');
-    EXPECT_EQ(rows[0], "Register,Format,Left,Operator,Right,Result,Note\r");
-    EXPECT_EQ(rows[2], "IN,Drop Frame,,+,E,,\"Line 2 left out. No time code or number in \"\"Take \"\"A\"\", none\"\"\"\r");
-    EXPECT_EQ(rows[4], "IN,Drop Frame,,,,00:00:00.06,\"2 lines added, 1 left out\"\r");
+    EXPECT_EQ(rows[0], "Register,Format,Left,Left count,Operator,Right,Right count,Result,Result count,Note\r");
+    EXPECT_EQ(rows[2], "IN,Drop Frame,,,+,01:00:10;12,108204,,,\"Line 3 \"\"01:00:10;12\"\"\"\r")
+        << "drop frame written with ';', never taken for a clock time, beside its exact count";
+    EXPECT_EQ(rows[3], "IN,Drop Frame,,,,,,01:00:10;13,108205,\"2 lines added, 1 line without a value skipped\"\r");
 
     for (int i = 0; i < 600; ++i) Type("1+1=");
     EXPECT_EQ(Dialog().Tape().Model().rowCount(), TapeModel::kMaxLines);

@@ -1,0 +1,38 @@
+#include "text_lines.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quillet {
+
+std::string_view TakeLine(std::string_view& text)
+{
+    std::size_t end = 0;
+    // The common case, LF, found at memchr's speed; a CR before it is rare.
+    const void* lf = std::memchr(text.data(), '\n', text.size());
+    const std::size_t lfAt = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - text.data()) : text.size();
+    const void* cr = std::memchr(text.data(), '\r', lfAt);
+    end = cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text.data()) : lfAt;
+    const std::string_view line = text.substr(0, end);
+    std::size_t next = end;
+    if (next < text.size()) {
+        ++next;
+        if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    }
+    text.remove_prefix(next);
+    return line;
+}
+
+long long CountLineEnds(std::string_view text)
+{
+    // Without a CR, counting LFs is all there is.
+    if (std::memchr(text.data(), '\r', text.size()) == nullptr) return std::count(text.begin(), text.end(), '\n');
+    long long count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') ++count;
+        else if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ++count;
+    }
+    return count;
+}
+
+} // namespace quillet

@@ -1,0 +1,250 @@
+#include "written_value.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quillet {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSeparator(char c) { return c == ':' || c == ';' || c == '.' || c == '+' || c == ','; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+bool IsFrameCount(const TimecodeFormat& format) { return format.fieldCount == 1; }
+bool IsFootage(const TimecodeFormat& format)
+{
+    return format.fieldCount == 2 && format.rate == 24 && format.fields[1].digits == 6;
+}
+
+// Whether `mark`, written before the digits of field `field`, is one this
+// format writes there: its own separator, ';' or ':' before drop-frame
+// frames as editing applications write them, '+' before footage frames.
+bool WritesMark(const TimecodeFormat& format, int field, char mark)
+{
+    if (format.fields[field].separator == mark) return true;
+    if (field != 0) return false;
+    if (IsDropFrame(format)) return mark == ';' || mark == ':';
+    return IsFootage(format) && mark == '+';
+}
+
+// Digits alone, as the keypad takes them.
+WrittenValue ReadTyped(std::string_view text, const TimecodeFormat& format, EntryOptions options)
+{
+    WrittenValue written;
+    EntryDigits digits = kZeroDigits;
+    int free = 8;
+    for (auto c = text.rbegin(); c != text.rend(); ++c) {
+        if (!IsDigit(*c)) continue;
+        if (free > 8 - format.totalDigits) {
+            digits[--free] = *c;
+        } else if (*c != '0') {
+            written.fault = WrittenFault::kTooManyDigits;
+            return written;
+        }
+    }
+    const std::optional<std::int32_t> read = ParseDigits(format, digits, options);
+    if (!read) {
+        written.field = UnreadableField(format, digits, options);
+        written.fault = written.field < 0 ? WrittenFault::kDroppedLabel : WrittenFault::kOverflow;
+        return written;
+    }
+    written.value = *read;
+    written.digits = digits;
+    return written;
+}
+
+// "12,345": commas only, between groups of three digits.
+bool IsGroupedNumber(std::string_view text)
+{
+    const std::size_t firstComma = text.find(',');
+    if (firstComma == 0 || firstComma > 3) return false;
+    for (std::size_t at = firstComma; at < text.size(); at += 4) {
+        if (text[at] != ',' || at + 4 > text.size()) return false;
+        for (std::size_t i = at + 1; i < at + 4; ++i)
+            if (!IsDigit(text[i])) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& format, EntryOptions options)
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    WrittenValue written;
+    bool anyDigit = false;
+    char firstMark = 0;
+    for (const char c : text) {
+        if (IsDigit(c)) {
+            anyDigit = true;
+        } else if (!IsSeparator(c)) {
+            written.fault = WrittenFault::kBadCharacter;
+            written.mark = c;
+            return written;
+        } else if (firstMark == 0) {
+            firstMark = c;
+        }
+    }
+    if (!anyDigit) {
+        written.fault = WrittenFault::kNoDigits;
+        return written;
+    }
+    if (firstMark == 0) return ReadTyped(text, format, options);
+    if (IsFrameCount(format)) {
+        if (IsGroupedNumber(text)) return ReadTyped(text, format, options);
+        written.fault = WrittenFault::kWrongMark;
+        written.mark = firstMark;
+        return written;
+    }
+
+    // More digits than any entry holds is no value, whatever the fields.
+    int significant = 0;
+    for (const char c : text)
+        if (IsDigit(c) && (significant > 0 || c != '0')) ++significant;
+    if (significant > 8) {
+        written.fault = WrittenFault::kTooManyDigits;
+        return written;
+    }
+
+    // Fields from the right: field 0 is the lowest.
+    EntryDigits digits = kZeroDigits;
+    int end = 8; // digits[end - 1] is the last digit of the field being placed
+    int field = 0;
+    std::size_t stop = text.size();
+    while (true) {
+        std::size_t start = stop;
+        while (start > 0 && IsDigit(text[start - 1])) --start;
+        const std::string_view group = text.substr(start, stop - start);
+        if (field >= format.fieldCount) {
+            written.fault = WrittenFault::kTooManyFields;
+            return written;
+        }
+        if (group.empty()) {
+            written.fault = WrittenFault::kEmptyField;
+            written.field = field;
+            return written;
+        }
+        const FormatField& slot = format.fields[field];
+        written.field = field;
+        if (group.size() > static_cast<std::size_t>(slot.digits)) {
+            written.fault = WrittenFault::kFieldTooLong;
+            written.fieldValue = group.size();
+            return written;
+        }
+        std::int64_t fieldValue = 0;
+        for (const char c : group) fieldValue = fieldValue * 10 + (c - '0');
+        if (fieldValue >= slot.modulus) {
+            written.fault = WrittenFault::kFieldOutOfRange;
+            written.fieldValue = fieldValue;
+            return written;
+        }
+        std::memcpy(&digits[end - group.size()], group.data(), group.size());
+        end -= slot.digits;
+        if (start == 0) break;
+        if (field + 1 == format.fieldCount) {
+            written.fault = WrittenFault::kTooManyFields;
+            return written;
+        }
+        const char mark = text[start - 1];
+        if (!WritesMark(format, field, mark)) {
+            written.fault = WrittenFault::kWrongMark;
+            written.mark = mark;
+            return written;
+        }
+        stop = start - 1;
+        ++field;
+    }
+    written.field = -1;
+    // Every field is within its range, so only a dropped label can fail here.
+    const std::optional<std::int32_t> read = ParseDigits(format, digits, {false, options.bumpUpDropped});
+    if (!read) {
+        written.fault = WrittenFault::kDroppedLabel;
+        return written;
+    }
+    written.value = *read;
+    written.digits = digits;
+    return written;
+}
+
+std::string EditingText(const TimecodeFormat& format, std::int64_t value)
+{
+    const FormattedValue formatted = FormatValue(format, value);
+    if (formatted.cannotBeShown) return {};
+    std::string text;
+    AppendDigitsText(format, formatted.digits, text);
+    return EditingForm(format, std::move(text));
+}
+
+std::string EditingForm(const TimecodeFormat& format, std::string text)
+{
+    if (IsFrameCount(format)) {
+        const std::size_t first = text.find_first_not_of('0');
+        return first == std::string::npos ? "0" : text.substr(first);
+    }
+    // The display marks drop frame with a point before the frames.
+    const std::size_t point = text.rfind('.');
+    if (IsDropFrame(format) && point != std::string::npos) text[point] = ';';
+    const std::size_t colon = text.rfind(':');
+    if (IsFootage(format) && colon != std::string::npos) {
+        text[colon] = '+';
+        const std::size_t first = text.find_first_not_of('0');
+        text.erase(0, std::min(first, colon - 1));
+    }
+    return text;
+}
+
+std::string_view FieldName(const TimecodeFormat& format, int field)
+{
+    if (field < 0 || field >= format.fieldCount) return "value";
+    static constexpr std::pair<const char*, const char*> kWords[] = {
+        {"frm", "frames"},  {"frames", "frames"}, {"sec", "seconds"}, {"min", "minutes"},
+        {"hour", "hours"},  {"%", "hundredths"},  {"feet", "feet"},   {"keycode", "key-code number"},
+        {"oper", "number"},
+    };
+    const char* label = format.fields[field].label;
+    for (const auto& [prefix, word] : kWords)
+        if (std::strncmp(label, prefix, std::strlen(prefix)) == 0) return word;
+    return label;
+}
+
+std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& format)
+{
+    const std::string name{NameOf(format)};
+    const std::string fieldName{FieldName(format, written.field)};
+    auto quoted = [](char c) {
+        if (c >= 0x20 && c < 0x7F) return std::string{'\'', c, '\''};
+        static constexpr char kHex[] = "0123456789abcdef";
+        const auto byte = static_cast<unsigned char>(c);
+        return std::string{"byte 0x"} + kHex[byte >> 4] + kHex[byte & 0xF];
+    };
+    switch (written.fault) {
+    case WrittenFault::kNone: return {};
+    case WrittenFault::kNoDigits: return "no digits";
+    case WrittenFault::kBadCharacter:
+        return "unexpected character " + quoted(written.mark) + " (only digits and the separators : ; . + , are allowed)";
+    case WrittenFault::kWrongMark:
+        if (written.mark == ';') return "';' marks drop-frame time code, which " + name + " is not";
+        if (IsFrameCount(format)) return name + " is a plain number (commas only between groups of three digits)";
+        return quoted(written.mark) + " is not a separator of " + name;
+    case WrittenFault::kTooManyDigits:
+        return format.totalDigits == 8 ? "more than eight digits" : "more than " + std::to_string(format.totalDigits) + " digits";
+    case WrittenFault::kTooManyFields:
+        return "more fields than " + name + " has (" + std::to_string(format.fieldCount) + ")";
+    case WrittenFault::kEmptyField: return fieldName + " is empty";
+    case WrittenFault::kFieldTooLong:
+        return fieldName + " has " + std::to_string(written.fieldValue) + " digits, more than " +
+               std::to_string(format.fields[written.field].digits);
+    case WrittenFault::kFieldOutOfRange:
+        return fieldName + " " + std::to_string(written.fieldValue) + " is more than " + name + "'s " +
+               std::to_string(format.fields[written.field].modulus - 1);
+    case WrittenFault::kDroppedLabel:
+        return IsNtsc5994(format) ? "drop-frame time code skips this label (frames 00 to 03 of every minute but each tenth)"
+                                  : "drop-frame time code skips this label (frames 00 and 01 of every minute but each tenth)";
+    case WrittenFault::kOverflow:
+        return fieldName + " must be below " + std::to_string(format.fields[written.field].modulus);
+    }
+    return {};
+}
+
+} // namespace quillet
