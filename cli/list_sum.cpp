@@ -2,6 +2,7 @@
 
 #include "cli/diagnostics.h"
 #include "cli/format_names.h"
+#include "engine/written_value.h"
 
 namespace quillet::cli {
 SumSession::SumSession(int fromPosition, int toPosition, bool strict, bool noBump, bool skipBadLines)
@@ -65,6 +66,10 @@ SumSession::Total SumSession::Finish()
     if (outcome != Outcome::kDone) messages += ProblemMessage(0, "total", outcome, NameOf(m_engine.Format(kOut)));
     std::string_view text = m_engine.ShownText(kOut);
     if (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (editingForms && outcome == Outcome::kDone) {
+        m_editingText = EditingText(m_engine.Format(kOut), m_engine.Value(kOut));
+        text = m_editingText;
+    }
     return {text, outcome};
 }
 

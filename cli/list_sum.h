@@ -46,6 +46,7 @@ public:
     void WriteMessages();
     std::string messages;
     bool anyLeftOut = false;
+    bool editingForms = false; // the total as editing applications write it
 
 private:
     void StepFinished(const FinishedStep& step) override;
@@ -53,6 +54,7 @@ private:
     CalculatorEngine m_engine;
     bool m_arguments = false; // values come from the command line
     bool m_skipBadLines;
+    std::string m_editingText;
 };
 
 // Longer lines are left out by their start: a list's line is never near this.

@@ -11,6 +11,7 @@ namespace quillet::cli {
 int RunSum(const Command& command)
 {
     SumSession session(command.fromPosition, command.toPosition, command.strict, command.noBump, command.skipBadLines);
+    session.editingForms = command.editingForms;
     if (command.lines.empty()) {
         const int readErrno = ReadLines(kStandardInput, kLongestListLine, session);
         session.WriteMessages();

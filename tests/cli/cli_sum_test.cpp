@@ -46,6 +46,23 @@ TEST(CliSum, ValuesOnTheCommandLineAndATotalInAnotherFormat)
     EXPECT_EQ(RunCalc({"sum", "ndf"}, "").out, "00:00:00:00\n") << "nothing adds up to zero";
 }
 
+// Text from other systems: line ends of classic Mac OS and Windows, a
+// byte-order mark, UTF-16 refused whole rather than read as zeros; and
+// results as editing applications write them.
+TEST(CliSum, TextFromOtherSystemsAndResultsForThem)
+{
+    EXPECT_EQ(RunCalc({"sum", "ndf"}, "00:00:01:00\r00:00:02:00\r").out, "00:00:03:00\n");
+    EXPECT_EQ(RunCalc({"sum", "ndf"}, "\xEF\xBB\xBF" "00:00:01:00\r\n00:00:02:00\r\n").out, "00:00:03:00\n");
+    const CalcRun utf16 = RunCalc({"sum", "ndf"}, std::string("\xFF\xFE" "1\0" "\n\0", 6));
+    EXPECT_EQ(utf16.status, 2);
+    EXPECT_EQ(utf16.out, "");
+    EXPECT_NE(utf16.err.find("UTF-16"), std::string::npos);
+
+    EXPECT_EQ(RunCalc({"sum", "35mm", "--separators=editing", "366+12", "1+04"}).out, "368+00\n");
+    EXPECT_EQ(RunCalc({"convert", "--separators", "editing", "ntsc-frames", "df", "1800"}).out, "00:01:00;02\n");
+    EXPECT_EQ(RunCalc({"convert", "--separators", "editing", "df", "film-frames", "00:00:10;00"}).out, "240\n");
+}
+
 TEST(CliSum, UsageErrors)
 {
     for (const std::vector<std::string>& args : {std::vector<std::string>{"sum"}, {"sum", "ndf", "--to"},

@@ -2,6 +2,7 @@
 // line's result given back with Enter, pasted lists added up, the tape saved.
 
 #include "calculator_fixture.h"
+#include "engine/written_value.h"
 
 #include "calc_runner.h"
 #include "ui/tape_file.h"
@@ -122,6 +123,41 @@ TEST_F(TapeTest, APastedListTotalsWhatQuilletCalcSumPrints)
     Dialog().PasteIntoRegister(kIn);
     EXPECT_EQ(Text(kIn)[0], 'E');
     EXPECT_EQ(RunCalc({"sum", "ndf"}, list).out, "");
+}
+
+// A CMX 3600 edit decision list of 50 drop-frame events, with a title,
+// comments, dissolves and CR LF line ends, totals to its record duration in
+// the window and in quillet-calc sum alike.
+TEST_F(TapeTest, AnEditDecisionListTotalsItsRecordDuration)
+{
+    const TimecodeFormat& dropFrame = ListedFormat(0);
+    std::string edl = "TITLE: REEL 2 CUT 3\r\nFCM: DROP FRAME\r\n\r\n";
+    std::int64_t record = 107892; // 01:00:00;00
+    std::int64_t total = 0;
+    for (int event = 1; event <= 50; ++event) {
+        const std::int64_t length = 30 + (event * 977) % 4000;
+        const std::int64_t source = 1800 * event + 17;
+        char line[160];
+        std::snprintf(line, sizeof line, "%03d  A%03d     V     %s %s %s %s %s\r\n", event, event,
+                      event % 5 == 0 ? "D    030" : "C       ", EditingText(dropFrame, source).c_str(),
+                      EditingText(dropFrame, source + length).c_str(), EditingText(dropFrame, record).c_str(),
+                      EditingText(dropFrame, record + length).c_str());
+        edl += line;
+        edl += "* FROM CLIP NAME: A" + std::to_string(event) + "_TAKE2.MOV\r\n";
+        if (event % 7 == 0) edl += "M2   A007       048.0                01:00:10;00\r\n";
+        record += length;
+        total += length;
+    }
+    const std::string expected = DigitsToText(dropFrame, FormatValue(dropFrame, total).digits);
+
+    Open();
+    QGuiApplication::clipboard()->setText(QString::fromStdString(edl));
+    Dialog().PasteIntoRegister(kIn);
+    EXPECT_EQ(Text(kIn), expected + " ");
+    const CalcRun cli = RunCalc({"sum", "df"}, edl);
+    EXPECT_EQ(cli.out, expected + "\n");
+    EXPECT_EQ(cli.err, "");
+    EXPECT_EQ(RunCalc({"sum", "ndf"}, edl).out, "") << "a non-drop register refuses a drop-frame list";
 }
 
 TEST_F(TapeTest, CtrlCOnTheTapeCopiesLinesNotTheRegister)
