@@ -22,6 +22,7 @@
 #include "value_codec.h"
 #include "written_value.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -69,6 +70,16 @@ public:
     // itself, a shown text in its format's layout ending in its pending operator.
     // For tests and fuzzing.
     const char* BrokenRule() const;
+
+    // --- The whole state, to go back to (undo) -------------------------------
+    // Everything a step can change: the three registers (values, entries,
+    // texts, errors, pending operators), which one is current, the mode and the
+    // computed register. Not the displays, the listener or the entry options.
+    class State;
+    State SaveState() const;
+    // Puts the engine back as it was when `state` was saved and shows every
+    // register again. Tells no listener: going back is no step.
+    void RestoreState(const State& state);
 
     // --- Set-up --------------------------------------------------------------
     // Binds register `index` to a display; nothing is shown yet.
@@ -184,6 +195,20 @@ private:
         DisplaySink* display = nullptr;
     };
 
+public:
+    class State {
+    public:
+        // The same state, bit for bit (the displays aside).
+        bool operator==(const State& other) const;
+
+    private:
+        friend class CalculatorEngine;
+        std::array<TimecodeRegister, 3> m_registers;
+        int m_current = kIn;
+        CalculatorMode m_mode = CalculatorMode::kConversion;
+    };
+
+private:
     const TimecodeRegister& At(int index) const { return m_registers[index >= 0 && index <= 2 ? index : kIn]; }
     TimecodeRegister& Current() { return m_registers[m_current]; }
 

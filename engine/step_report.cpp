@@ -70,7 +70,8 @@ void CalculatorEngine::ReportListTerm(const TimecodeRegister& reg, const ListTer
     step.lineProblem = term.problem;
     WrittenText right;
     if (term.problem == LineProblem::kNone) {
-        right = ShownValue(*reg.format, term.value);
+        // As written or typed, which may carry into a higher field.
+        right.length = WriteDigitsText(*reg.format, term.digits, right.text);
     } else {
         // A line without a value still gets its "E", as the display would.
         right.length = 1;

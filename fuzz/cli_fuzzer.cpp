@@ -2,6 +2,7 @@
 // parsers and checks that whatever they accept is well formed. Words are the
 // input split at NUL bytes and newlines.
 #include "cli/command_line.h"
+#include "engine/written_value.h"
 #include "cli/format_names.h"
 #include "cli/value_text.h"
 
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+using namespace quillet;
 using namespace quillet::cli;
 
 namespace {
@@ -37,6 +39,20 @@ void CheckWord(std::string_view word)
     const ValueParse multiplier = ParseMultiplierText(word);
     if (multiplier.problem == ValueProblem::kNone) CheckTyped(multiplier.typed, 4);
     else Require(!DescribeProblem(multiplier, true).empty());
+
+    // A written value that reads, read again from what copy writes, is the same value.
+    for (int position = 0; position <= kLastPosition; position += 3) {
+        const TimecodeFormat& format = ListedFormat(position);
+        const WrittenValue written = ReadWrittenValue(word, format, {true, true});
+        if (written.fault != WrittenFault::kNone) {
+            Require(!WrittenFaultText(written, format).empty());
+            continue;
+        }
+        const std::string copied = EditingText(format, written.value);
+        if (copied.empty()) continue; // read, but too large to show
+        const WrittenValue again = ReadWrittenValue(copied, format, {false, false});
+        Require(again.fault == WrittenFault::kNone && again.value == written.value);
+    }
 
     if (const std::optional<int> position = FindFormatPosition(word)) {
         Require(*position >= 0 && *position <= kLastPosition);
@@ -67,11 +83,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Command& command = parsed.command;
     Require(command.fromPosition >= 0 && command.fromPosition <= kLastPosition);
     Require(command.toPosition >= 0 && command.toPosition <= kLastPosition);
-    for (const ConvertValue& value : command.values) CheckTyped(value.typed, 8);
+    // Every value the command line let through has digits and nothing but separators.
+    const TimecodeFormat& from = ListedFormat(command.fromPosition);
+    auto isValueText = [&](std::string_view text) {
+        const WrittenFault fault = ReadWrittenValue(text, from, {true, true}).fault;
+        return fault != WrittenFault::kNoDigits && fault != WrittenFault::kBadCharacter && fault != WrittenFault::kTooManyDigits;
+    };
+    for (const ConvertValue& value : command.values) Require(isValueText(value.text));
     for (std::size_t i = 0; i < command.steps.size(); ++i) {
         const EvalStep& step = command.steps[i];
         Require((i == 0) == (step.op == 0));
-        CheckTyped(step.typed, step.op == '*' || step.op == '/' ? 4 : 8);
+        if (step.op == '*' || step.op == '/') CheckTyped(step.typed, 4);
+        else Require(isValueText(step.text));
     }
     return 0;
 }

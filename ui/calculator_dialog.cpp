@@ -39,10 +39,14 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     InstallDisplayAccessibility();
     DialogBuilder builder(*this, kCalculatorTemplate);
     DoDataExchange(builder);
-    m_commands = std::make_unique<WindowCommands>(*this);
+    m_history = std::make_unique<WindowHistory>(engine, m_panels, m_profile, m_showMoreRates, [this] { ShowState(); });
+    m_commands = std::make_unique<WindowCommands>(*this, m_panels, m_keypad, *m_history);
     OnInitDialog();
     m_tape = std::make_unique<CalculatorTape>(engine, m_profile, *this);
     m_tape->AttachCommand(m_commands->TapeCommand());
+    // From here on every step can be undone; setting up the window is none.
+    m_keypad.beforeStep = [this] { m_history->Remember(); };
+    m_tape->beforeStep = [this] { m_history->Remember(); };
 }
 
 CalculatorDialog::~CalculatorDialog() = default;
@@ -134,6 +138,8 @@ void CalculatorDialog::hideEvent(QHideEvent* event)
 void CalculatorDialog::OnFormatChange(int index)
 {
     const int selection = m_panels[index].selector.CurrentFormat();
+    // The selector already shows the new choice: the step starts from the old one.
+    m_history->Remember(index);
     // In Editing mode the IN list sets the format of all three.
     if (index == kIn && !engine.IsConversionMode()) engine.SetAllFormats(selection);
     else engine.SetRegisterFormat(index, selection);

@@ -7,6 +7,7 @@
 //    radio button and CALC box of IN, OUT and DURATION;
 //  - the keypad (calculator_keypad.h), with the keyboard map;
 //  - the commands, context menu and shortcuts box (window_commands.h);
+//  - undo and redo (window_history.h);
 //  - the tape (calculator_tape.h).
 // Every user action runs one handler, which makes one to three calls on the
 // engine (engine/calculator_engine.h); the engine hands each changed
@@ -22,6 +23,7 @@
 #include "register_panel.h"
 #include "resources/control_ids.h"
 #include "window_commands.h"
+#include "window_history.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -43,8 +45,6 @@ public:
     const CalculatorEngine& Engine() const { return engine; }
     // The widget of control `id` (1000-1038), or nullptr.
     QWidget* GetDlgItem(int id) const;
-    RegisterPanel& Panel(int index) { return m_panels[index]; }
-    CalculatorKeypad& Keypad() { return m_keypad; }
     WindowCommands& Commands() { return *m_commands; }
     CalculatorTape& Tape() { return *m_tape; }
 
@@ -74,9 +74,9 @@ public:
     void OnInRadio() { SelectRadio(kIn); }
     void OnOutRadio() { SelectRadio(kOut); }
     void OnDurationRadio() { SelectRadio(kDuration); }
-    void OnCalcIn() { CalcClick(kIn); }
-    void OnCalcOut() { CalcClick(kOut); }
-    void OnCalcDuration() { CalcClick(kDuration); }
+    void OnCalcIn() { m_history->Remember(), CalcClick(kIn); }
+    void OnCalcOut() { m_history->Remember(), CalcClick(kOut); }
+    void OnCalcDuration() { m_history->Remember(), CalcClick(kDuration); }
 
     // Top row (mode_switch.cpp, calculator_dialog.cpp).
     void OnModeButton();
@@ -119,6 +119,7 @@ private:
     QIcon windowIcon;
 
     QWidget* m_items[IDC_ABOUT - IDC_KEY_7 + 1] = {}; // indexed by control id - IDC_KEY_7
+    std::unique_ptr<WindowHistory> m_history;
     std::unique_ptr<WindowCommands> m_commands;
     std::unique_ptr<CalculatorTape> m_tape;
 };

@@ -98,31 +98,32 @@ void CalculatorKeypad::Press(KeypadKey key)
     }
 }
 
-void CalculatorKeypad::OnKey0() { m_engine.KeyIn('0'); }
-void CalculatorKeypad::OnKey1() { m_engine.KeyIn('1'); }
-void CalculatorKeypad::OnKey2() { m_engine.KeyIn('2'); }
-void CalculatorKeypad::OnKey3() { m_engine.KeyIn('3'); }
-void CalculatorKeypad::OnKey4() { m_engine.KeyIn('4'); }
-void CalculatorKeypad::OnKey5() { m_engine.KeyIn('5'); }
-void CalculatorKeypad::OnKey6() { m_engine.KeyIn('6'); }
-void CalculatorKeypad::OnKey7() { m_engine.KeyIn('7'); }
-void CalculatorKeypad::OnKey8() { m_engine.KeyIn('8'); }
-void CalculatorKeypad::OnKey9() { m_engine.KeyIn('9'); }
+void CalculatorKeypad::OnKey0() { Remember(); m_engine.KeyIn('0'); }
+void CalculatorKeypad::OnKey1() { Remember(); m_engine.KeyIn('1'); }
+void CalculatorKeypad::OnKey2() { Remember(); m_engine.KeyIn('2'); }
+void CalculatorKeypad::OnKey3() { Remember(); m_engine.KeyIn('3'); }
+void CalculatorKeypad::OnKey4() { Remember(); m_engine.KeyIn('4'); }
+void CalculatorKeypad::OnKey5() { Remember(); m_engine.KeyIn('5'); }
+void CalculatorKeypad::OnKey6() { Remember(); m_engine.KeyIn('6'); }
+void CalculatorKeypad::OnKey7() { Remember(); m_engine.KeyIn('7'); }
+void CalculatorKeypad::OnKey8() { Remember(); m_engine.KeyIn('8'); }
+void CalculatorKeypad::OnKey9() { Remember(); m_engine.KeyIn('9'); }
 
 void CalculatorKeypad::OnKeyDoubleZero()
 {
+    Remember();
     m_engine.KeyIn('0');
     m_engine.KeyIn('0');
 }
 
-void CalculatorKeypad::OnKeyBackspace() { m_engine.KeyIn(8); }
-void CalculatorKeypad::OnKeyClear() { m_engine.ClearEntry(); }
-void CalculatorKeypad::OnKeyClearAll() { m_engine.ClearAllRegisters(); }
-void CalculatorKeypad::OnKeyAdd() { m_engine.ApplyOperator('+', false); }
-void CalculatorKeypad::OnKeySubtract() { m_engine.ApplyOperator('-', false); }
+void CalculatorKeypad::OnKeyBackspace() { Remember(); m_engine.KeyIn(8); }
+void CalculatorKeypad::OnKeyClear() { Remember(); m_engine.ClearEntry(); }
+void CalculatorKeypad::OnKeyClearAll() { Remember(); m_engine.ClearAllRegisters(); }
+void CalculatorKeypad::OnKeyAdd() { Remember(); m_engine.ApplyOperator('+', false); }
+void CalculatorKeypad::OnKeySubtract() { Remember(); m_engine.ApplyOperator('-', false); }
 // The engine's multiplication character is '*', whatever the button shows.
-void CalculatorKeypad::OnKeyMultiply() { m_engine.ApplyOperator('*', false); }
-void CalculatorKeypad::OnKeyDivide() { m_engine.ApplyOperator('/', false); }
-void CalculatorKeypad::OnKeyEquals() { m_engine.ApplyOperator('=', false); }
+void CalculatorKeypad::OnKeyMultiply() { Remember(); m_engine.ApplyOperator('*', false); }
+void CalculatorKeypad::OnKeyDivide() { Remember(); m_engine.ApplyOperator('/', false); }
+void CalculatorKeypad::OnKeyEquals() { Remember(); m_engine.ApplyOperator('=', false); }
 
 } // namespace quillet

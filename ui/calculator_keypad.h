@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QWidget;
 
@@ -52,6 +53,9 @@ public:
     void OnKeyDivide();
     void OnKeyEquals();
 
+    // Runs before each key's step, to remember what it starts from (undo).
+    std::function<void()> beforeStep;
+
     // The button that has the focus when the window opens.
     FlatButton& FirstKey() { return m_buttons[static_cast<int>(KeypadKey::k7)]; }
 
@@ -59,6 +63,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Remember()
+    {
+        if (beforeStep) beforeStep();
+    }
+
     CalculatorEngine& m_engine;
     QWidget* m_window = nullptr;
     std::array<FlatButton, 19> m_buttons; // indexed by KeypadKey

@@ -63,6 +63,7 @@ void CalculatorTape::OnLineChosen(int row)
     if (row < 0 || row >= m_model.rowCount()) return;
     const TapeLine& line = m_model.Line(row);
     // A value shown with "E" is not the true result; entering it would carry the mistake on.
+    if (line.hasValue && beforeStep) beforeStep();
     if (!line.hasValue || !m_engine.PasteValue(line.value, *line.valueFormat)) {
         QApplication::beep();
         return;

@@ -7,6 +7,7 @@
 #include "tape_window.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -35,6 +36,9 @@ public:
     // Enter on line `row`: its result becomes a new entry of the current
     // register; a beep, and nothing else, when the line shows "E".
     void OnLineChosen(int row);
+
+    // Runs before a line's result is given back, to remember what the step starts from (undo).
+    std::function<void()> beforeStep;
 
 protected:
     // The calculator's show and move events.

@@ -8,10 +8,11 @@ namespace quillet {
 
 void CalculatorDialog::OnModeButton()
 {
+    m_history->Remember();
     if (engine.IsConversionMode()) {
         engine.SetMode(CalculatorMode::kEditing);
         // DURATION is the computed register every time Editing mode begins.
-        OnCalcDuration();
+        CalcClick(kDuration);
         return;
     }
     engine.SetMode(CalculatorMode::kConversion);

@@ -37,6 +37,7 @@ void CalculatorDialog::OnEditCopy() { CopyRegister(engine.CurrentRegister()); }
 void CalculatorDialog::OnEditPaste()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    m_history->Remember();
     if (HoldsSeveralLines(text)) {
         engine.AddUpLines(text);
         return;

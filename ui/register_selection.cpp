@@ -15,6 +15,7 @@ void CalculatorDialog::DisplayClick(int index)
 
 void CalculatorDialog::SelectRadio(int index)
 {
+    m_history->Remember(); // selecting commits the entry
     engine.SelectRegister(index);
     ShowState();
 }

@@ -1,6 +1,9 @@
 #include "window_commands.h"
 
 #include "calculator_dialog.h"
+#include "calculator_keypad.h"
+#include "register_panel.h"
+#include "window_history.h"
 #include "controls/hyper_link.h"
 #include "keyboard_map.h"
 #include "resources/about_template.h"
@@ -20,56 +23,64 @@ namespace {
 
 // Positions in m_commands, which follows the table below.
 enum CommandIndex {
-    kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
+    kUndo, kRedo, kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
     kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kTape, kSettings,
     kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
 };
 
 } // namespace
 
-WindowCommands::WindowCommands(CalculatorDialog& dialog) : m_dialog(dialog)
+WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad,
+                               WindowHistory& history)
+    : m_dialog(dialog), m_panels(panels), m_keypad(keypad), m_history(history)
 {
     struct Command {
         CommandIndex index;
         const char* text;
         QKeySequence::StandardKey standardKeys;
         QKeyCombination key; // Qt::Key_unknown: only the standard keys, or none
-        void (*run)(CalculatorDialog&);
+        void (*run)(WindowCommands&);
     };
-    using D = CalculatorDialog;
+    using D = WindowCommands;
     constexpr auto none = QKeySequence::UnknownKey;
     constexpr QKeyCombination noKey(Qt::Key_unknown);
     static const Command commands[] = {
-        {kCopy, "&Copy", QKeySequence::Copy, noKey, [](D& d) { d.OnEditCopy(); }},
-        {kPaste, "&Paste", QKeySequence::Paste, noKey, [](D& d) { d.OnEditPaste(); }},
+        {kUndo, "&Undo", QKeySequence::Undo, noKey, [](D& d) {
+             if (!d.m_history.Undo()) QApplication::beep();
+         }},
+        {kRedo, "&Redo", none, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [](D& d) {
+             if (!d.m_history.Redo()) QApplication::beep();
+         }},
+        {kCopy, "&Copy", QKeySequence::Copy, noKey, [](D& d) { d.m_dialog.OnEditCopy(); }},
+        {kPaste, "&Paste", QKeySequence::Paste, noKey, [](D& d) { d.m_dialog.OnEditPaste(); }},
         {kCurrentFormats, "&Format list of the current register", none, Qt::ALT | Qt::Key_Down, [](D& d) {
              // The focused list if there is one, as Alt+Down does in any drop-down list.
              for (int i = 0; i < 3; ++i) {
-                 if (d.Panel(i).selector.hasFocus()) {
-                     d.Commands().OpenFormatList(i);
+                 if (d.m_panels[i].selector.hasFocus()) {
+                     d.OpenFormatList(i);
                      return;
                  }
              }
-             d.Commands().OpenFormatList(d.Engine().CurrentRegister());
+             d.OpenFormatList(d.m_dialog.Engine().CurrentRegister());
          }},
-        {kSelectIn, "Select &IN", none, Qt::CTRL | Qt::Key_1, [](D& d) { d.OnInDisplayClick(); }},
-        {kSelectOut, "Select &OUT", none, Qt::CTRL | Qt::Key_2, [](D& d) { d.OnOutDisplayClick(); }},
-        {kSelectDuration, "Select &DURATION", none, Qt::CTRL | Qt::Key_3, [](D& d) { d.OnDurationDisplayClick(); }},
-        {kInFormats, "IN &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_1, [](D& d) { d.Commands().OpenFormatList(kIn); }},
-        {kOutFormats, "OUT &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_2, [](D& d) { d.Commands().OpenFormatList(kOut); }},
+        {kSelectIn, "Select &IN", none, Qt::CTRL | Qt::Key_1, [](D& d) { d.m_dialog.OnInDisplayClick(); }},
+        {kSelectOut, "Select &OUT", none, Qt::CTRL | Qt::Key_2, [](D& d) { d.m_dialog.OnOutDisplayClick(); }},
+        {kSelectDuration, "Select &DURATION", none, Qt::CTRL | Qt::Key_3, [](D& d) { d.m_dialog.OnDurationDisplayClick(); }},
+        {kInFormats, "IN &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_1, [](D& d) { d.OpenFormatList(kIn); }},
+        {kOutFormats, "OUT &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_2, [](D& d) { d.OpenFormatList(kOut); }},
         {kDurationFormats, "DURATION &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_3,
-         [](D& d) { d.Commands().OpenFormatList(kDuration); }},
-        {kComputeIn, "Compute IN", none, Qt::ALT | Qt::Key_1, [](D& d) { d.Commands().ComputeRegister(kIn); }},
-        {kComputeOut, "Compute OUT", none, Qt::ALT | Qt::Key_2, [](D& d) { d.Commands().ComputeRegister(kOut); }},
-        {kComputeDuration, "Compute DURATION", none, Qt::ALT | Qt::Key_3, [](D& d) { d.Commands().ComputeRegister(kDuration); }},
-        {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.Keypad().OnKeyClearAll(); }},
-        {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.OnModeButton(); }},
-        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.Tape().Show(!d.Tape().Shown()); }},
-        {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.OnSettingsButton(); }},
-        {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.Commands().OnKeyboardShortcuts(); }},
-        {kHomePage, "Open the &home page", none, noKey, [](D& d) { static_cast<CHyperLink*>(d.GetDlgItem(IDC_HOME_LINK))->FollowLink(); }},
-        {kQuit, "&Quit", none, Qt::CTRL | Qt::Key_Q, [](D& d) { d.close(); }},
-        {kAbout, kAboutMenuText, none, QKeyCombination(Qt::Key_F1), [](D& d) { d.OnSysCommand(IDM_ABOUTBOX); }},
+         [](D& d) { d.OpenFormatList(kDuration); }},
+        {kComputeIn, "Compute IN", none, Qt::ALT | Qt::Key_1, [](D& d) { d.ComputeRegister(kIn); }},
+        {kComputeOut, "Compute OUT", none, Qt::ALT | Qt::Key_2, [](D& d) { d.ComputeRegister(kOut); }},
+        {kComputeDuration, "Compute DURATION", none, Qt::ALT | Qt::Key_3, [](D& d) { d.ComputeRegister(kDuration); }},
+        {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.m_keypad.OnKeyClearAll(); }},
+        {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.m_dialog.OnModeButton(); }},
+        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.m_dialog.Tape().Show(!d.m_dialog.Tape().Shown()); }},
+        {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.m_dialog.OnSettingsButton(); }},
+        {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.OnKeyboardShortcuts(); }},
+        {kHomePage, "Open the &home page", none, noKey, [](D& d) { static_cast<CHyperLink*>(d.m_dialog.GetDlgItem(IDC_HOME_LINK))->FollowLink(); }},
+        {kQuit, "&Quit", none, Qt::CTRL | Qt::Key_Q, [](D& d) { d.m_dialog.close(); }},
+        {kAbout, kAboutMenuText, none, QKeyCombination(Qt::Key_F1), [](D& d) { d.m_dialog.OnSysCommand(IDM_ABOUTBOX); }},
     };
     static_assert(std::size(commands) == kCommandCount && kCommandCount == std::tuple_size_v<decltype(m_commands)>);
     for (const Command& command : commands) {
@@ -78,11 +89,12 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog) : m_dialog(dialog)
         if (command.key.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(command.key));
         // A held key opens a box or switches the mode once, not over and over.
         action->setAutoRepeat(false);
-        connect(action, &QAction::triggered, this, [this, run = command.run] { run(m_dialog); });
+        connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
         m_dialog.addAction(action);
         m_commands[command.index] = action;
     }
     m_commands[kAbout]->setData(IDM_ABOUTBOX);
+    m_commands[kRedo]->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 QAction& WindowCommands::TapeCommand() const { return *m_commands[kTape]; }
@@ -113,7 +125,7 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
         paste->setEnabled(m_commands[kSelectIn + target]->isEnabled());
         menu.addAction(m_commands[kInFormats + target]);
     } else {
-        menu.addActions({m_commands[kCopy], m_commands[kPaste], m_commands[kCurrentFormats]});
+        menu.addActions({m_commands[kUndo], m_commands[kRedo], m_commands[kCopy], m_commands[kPaste], m_commands[kCurrentFormats]});
     }
     menu.addSeparator();
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
@@ -135,7 +147,7 @@ void WindowCommands::OpenFormatList(int index)
 {
     if (index < 0 || index > 2) return;
     // In Editing mode the IN list sets all three formats; the others are hidden.
-    FlatComboBox& list = m_dialog.Panel(m_dialog.Engine().IsConversionMode() ? index : kIn).selector;
+    FlatComboBox& list = m_panels[m_dialog.Engine().IsConversionMode() ? index : kIn].selector;
     list.setFocus(Qt::ShortcutFocusReason);
     list.showPopup();
 }
@@ -143,7 +155,7 @@ void WindowCommands::OpenFormatList(int index)
 void WindowCommands::ComputeRegister(int index)
 {
     if (m_dialog.Engine().IsConversionMode() || index < 0 || index > 2) return;
-    m_dialog.Panel(index).CalcBox().click();
+    m_panels[index].CalcBox().click();
 }
 
 void WindowCommands::OnKeyboardShortcuts()

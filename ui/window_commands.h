@@ -15,12 +15,16 @@ class QPoint;
 namespace quillet {
 
 class CalculatorDialog;
+class CalculatorKeypad;
+class RegisterPanel;
+class WindowHistory;
 
 class WindowCommands : public QObject {
     Q_OBJECT
 public:
-    // Creates the commands on `dialog`, whose handlers they run.
-    explicit WindowCommands(CalculatorDialog& dialog);
+    // Creates the commands on `dialog`, whose handlers and parts they run.
+    WindowCommands(CalculatorDialog& dialog, std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad,
+                   WindowHistory& history);
 
     // The commands (Ctrl+1, Ctrl+M, F1, ...), in menu order.
     std::span<QAction* const> All() const { return m_commands; }
@@ -42,7 +46,10 @@ public:
 
 private:
     CalculatorDialog& m_dialog;
-    std::array<QAction*, 20> m_commands = {}; // owned by the dialog
+    std::array<RegisterPanel, 3>& m_panels;
+    CalculatorKeypad& m_keypad;
+    WindowHistory& m_history;
+    std::array<QAction*, 22> m_commands = {}; // owned by the dialog
 };
 
 } // namespace quillet

@@ -77,5 +77,29 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
     EXPECT_FALSE(Dialog().isVisible());
 }
 
+// Ctrl+Z takes back each step, keys and format choices alike, and stores a
+// choice it changes back; Ctrl+Shift+Z and Ctrl+Y bring the steps back.
+TEST_F(WindowKeyboardTest, UndoAndRedoEveryStep)
+{
+    Open();
+    Type("12+3");
+    ChooseFormat(kOut, 2); // PAL
+    const std::string before = Text(kOut);
+    Type("=");
+    const std::string result = Text(kIn);
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(kIn), "00:00:00.03+") << "before '='";
+    EXPECT_EQ(Text(kOut), before);
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("NTSC-ND")) << "the format choice taken back";
+    EXPECT_TRUE(ReadSettingsFile().contains("idx2=1")) << "and stored again";
+    Press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("PAL"));
+    Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text(kIn), result);
+    for (int i = 0; i < 10; ++i) Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Text(kIn), "00:00:00.00 ") << "back to the start, and no further";
+}
+
 } // namespace
 } // namespace quillet::testing
