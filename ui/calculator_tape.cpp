@@ -48,8 +48,10 @@ void CalculatorTape::SetVisible(bool visible)
     if (!m_window) {
         m_window = std::make_unique<TapeWindow>(m_model, &m_calculator);
         connect(m_window.get(), &TapeWindow::lineChosen, this, &CalculatorTape::OnLineChosen);
+        // Closed by the user, not with the calculator as the program quits
+        // (which closes every window left): only then is the choice changed.
         connect(m_window.get(), &TapeWindow::closedByUser, this, [this] {
-            if (m_shown) Show(false);
+            if (m_shown && m_calculator.isVisible()) Show(false);
         });
     }
     if (m_window->isVisible()) return;

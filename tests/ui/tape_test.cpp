@@ -33,6 +33,10 @@ TEST_F(TapeTest, CtrlTShowsTheTapeAndTheChoiceOutlivesTheWindow)
     EXPECT_TRUE(Dialog().Tape().WindowIfAny()->isVisible());
     EXPECT_EQ(Dialog().Tape().WindowIfAny()->List().model()->rowCount(), 3) << "steps taken while hidden are there";
     EXPECT_TRUE(ReadSettingsFile().contains("tape=1"));
+    // Quitting closes the calculator, then every window left: the tape's choice stays.
+    Dialog().close();
+    Dialog().Tape().WindowIfAny()->close();
+    EXPECT_TRUE(ReadSettingsFile().contains("tape=1"));
 
     Restart();
     ASSERT_NE(Dialog().Tape().WindowIfAny(), nullptr);
