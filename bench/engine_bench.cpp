@@ -150,7 +150,9 @@ std::string DigitsOnly(const char* text)
 
 // Both must label every frame of the day alike, separators aside, and each
 // of the peer's labels must read back as its frame.
-bool PeerAgreesOnEveryLabel(const TimecodeFormat& format, AVRational rate, std::int64_t framesPerDay)
+// With `count`, each label's frame also goes through that frame count, both ways.
+bool PeerAgreesOnEveryLabel(const TimecodeFormat& format, AVRational rate, std::int64_t framesPerDay,
+                            const TimecodeFormat* count = nullptr)
 {
     AVTimecode tc;
     av_timecode_init(&tc, rate, AV_TIMECODE_FLAG_DROPFRAME, 0, nullptr);
@@ -161,13 +163,17 @@ bool PeerAgreesOnEveryLabel(const TimecodeFormat& format, AVRational rate, std::
         const std::string peer = DigitsOnly(av_timecode_make_string(&tc, buffer, frame));
         EntryDigits peerDigits = kZeroDigits;
         std::memcpy(peerDigits.data(), peer.data(), 8);
-        if (ours != peer || ParseDigits(format, peerDigits, strict) != frame) {
+        const std::optional<std::int32_t> read = ParseDigits(format, peerDigits, strict);
+        const bool countAgrees = count == nullptr || (read && ConvertValue(format, *read, *count) == frame &&
+                                                      ConvertValue(*count, frame, format) == frame);
+        if (ours != peer || read != frame || !countAgrees) {
             std::fprintf(stderr, "%s frame %d: ours %s, peer %s\n", format.name, frame, ours.c_str(), peer.c_str());
             return false;
         }
     }
-    std::printf("All %lld %s labels of a day agree with av_timecode_make_string, both ways.\n",
-                static_cast<long long>(framesPerDay), format.name);
+    std::printf("All %lld %s labels of a day agree with av_timecode_make_string, both ways%s%s.\n",
+                static_cast<long long>(framesPerDay), format.name, count != nullptr ? ", through " : "",
+                count != nullptr ? count->name : "");
     return true;
 }
 
@@ -177,7 +183,8 @@ int main(int argc, char** argv)
 {
     const bool verifyOnly = argc > 1 && std::strcmp(argv[1], "--verify-only") == 0;
     if (!PeerAgreesOnEveryLabel(DropFrame(), AVRational{30000, 1001}, kFramesPerDay)) return 1;
-    if (!PeerAgreesOnEveryLabel(ListedFormat(16), AVRational{60000, 1001}, 2 * kFramesPerDay)) return 1; // 59.94 DF
+    // 59.94 DF, through its frame count.
+    if (!PeerAgreesOnEveryLabel(ListedFormat(16), AVRational{60000, 1001}, 2 * kFramesPerDay, &ListedFormat(21))) return 1;
     if (verifyOnly) return 0;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

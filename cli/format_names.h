@@ -20,9 +20,9 @@ inline constexpr std::string_view kLayoutLegend =
     "N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).\n";
 
 // One row per listed format, in selector order (0 "Drop Frame" .. 10 "16mm/20",
-// then 11 "23.976" .. 18 "60 fps"). The names themselves come from the
+// then 11 "23.976" .. 18 "60 fps", 19 "48 frames" .. 22 "60 frames"). The names themselves come from the
 // engine's format table.
-inline constexpr std::array<FormatAlias, 19> kFormatAliases{{
+inline constexpr std::array<FormatAlias, 23> kFormatAliases{{
     {"df", "HH:MM:SS.FF"},
     {"ndf", "HH:MM:SS:FF"},
     {"pal", "HH:MM:SS:FF"},
@@ -42,14 +42,18 @@ inline constexpr std::array<FormatAlias, 19> kFormatAliases{{
     {"59.94df", "HH:MM:SS.FF"},
     {"59.94ndf", "HH:MM:SS:FF"},
     {"60", "HH:MM:SS:FF"},
+    {"48-frames", "NNNNNNNN"},
+    {"50-frames", "NNNNNNNN"},
+    {"59.94-frames", "NNNNNNNN"},
+    {"60-frames", "NNNNNNNN"},
 }};
 
-// The list position (0..18) of the format called `text`, matching the
+// The list position (0..22) of the format called `text`, matching the
 // selector's name or the alias without regard to letter case; empty when
 // nothing matches.
 std::optional<int> FindFormatPosition(std::string_view text);
 
-// The selector's name of the format at list position 0..18.
+// The selector's name of the format at list position 0..22.
 std::string_view FormatNameAt(int position);
 
 } // namespace quillet::cli

@@ -104,15 +104,17 @@ std::vector<HelpSection> HelpSections()
         {"", "", FormatNamesParagraph()},
         {"", "",
          "Rates past the eleven convert as a share of their family's frames (NTSC, film,\n"
-         "PAL, 30fps). For a conversion that keeps the running time, go through real-time.\n"},
+         "PAL, 30fps). For a conversion that keeps the running time, go through real-time.\n"
+         "Each rate has its frame count: 48, 50, 59.94 and 60 frames; 23.976 and 24 fps\n"
+         "are counted in Film frames. 59.94 DF counts through 59.94 frames as Drop Frame\n"
+         "counts through NTSC frames.\n"},
         {"", "",
          "A VALUE of digits alone is read as typed on the keypad, filled in from the\n"
          "right: 01000000 is one hour, 5 is five frames. With separators, its fields\n"
          "are read as written, from the right: 1:2:3:4 is 01:02:03:04, 1:00 one second.\n"
          "Each field must stay below its range (frames 29 is too many for PAL). Drop\n"
          "frame takes ; . or : before the frames, feet and frames 366+12 or 366:12, a\n"
-         "frame count digits alone or in groups of three (12,345). Film frames count\n"
-         "23.976 and 24 fps time code.\n"},
+         "frame count digits alone or in groups of three (12,345).\n"},
         {"Options:", "OPTIONS",
          "  --strict   in digits typed alone, a field at or above its range (60\n"
          "             seconds, 30 frames, ...) is an error instead of counting into\n"

@@ -47,6 +47,16 @@ constexpr TimecodeFormat FrameCount(const char* name, int rate, FormatField only
     return Row(name, rate, 0, 1, only);
 }
 
+// A count of frames at a rate beyond the eleven, each numerator/denominator
+// frames of the family that `rate` names.
+constexpr TimecodeFormat CountAt(const char* name, int rate, FormatField only, int numerator, int denominator)
+{
+    TimecodeFormat row = FrameCount(name, rate, only);
+    row.familyNumerator = numerator;
+    row.familyDenominator = denominator;
+    return row;
+}
+
 constexpr TimecodeFormat Footage(const char* name, int framesPerUnit, FormatField high)
 {
     return Row(name, 24, 0, 2, Frames(framesPerUnit, ':'), high);
@@ -85,6 +95,10 @@ constexpr std::array<TimecodeFormat, kFormatTableSize> FormatTable = Complete({{
     Rate("59.94 DF", 29, 1, 60, '.', 1, 2),
     Rate("59.94 NDF", 29, 0, 60, ':', 1, 2),
     Rate("60 fps", 30, 0, 60, ':', 1, 2),
+    CountAt("48 frames", 24, {"frames  (48/sec)", 8, 100000000, 0}, 1, 2),
+    CountAt("50 frames", 25, {"frames  (50/sec)", 8, 100000000, 0}, 1, 2),
+    CountAt("59.94 frames", 29, {"frames  (59.94/sec)", 8, 100000000, 0}, 1, 2),
+    CountAt("60 frames", 30, {"frames  (60/sec)", 8, 100000000, 0}, 1, 2),
 }});
 
 // Every listed layout fills the eight entry digits; the Scalar operand takes four.

@@ -34,10 +34,12 @@ struct TimecodeFormat {
 
 constexpr bool IsDropFrame(const TimecodeFormat& format) { return (format.flags & 0xFF) != 0; }
 
-// A 59.94 time code, drop frame or not: NTSC frames labelled 60 a second.
+// A 59.94 format, drop-frame or non-drop time code or frame count: half NTSC
+// frames, counted against the clock through the 59.94 drop-frame labels as
+// NTSC frames are through Drop Frame's.
 constexpr bool IsNtsc5994(const TimecodeFormat& format)
 {
-    return format.rate == 29 && format.fieldCount == 4 && format.fields[0].modulus == 60;
+    return format.rate == 29 && format.familyDenominator == 2 * format.familyNumerator;
 }
 
 // The format's name as the selectors show it.
@@ -51,8 +53,10 @@ constexpr std::string_view NameOf(const TimecodeFormat& format)
 constexpr int kScalarRow = 0;
 // The eleven formats every selector offers, at list positions 0..10.
 constexpr int kBaseFormatCount = 11;
-// Today's frame rates, offered after them on request (positions 11..18).
-constexpr int kMoreRateCount = 8;
+// Today's frame rates, offered after them on request: eight time codes
+// (positions 11..18), then the frame counts of the rates the eleven have no
+// count for (19..22: 48, 50, 59.94 and 60 frames).
+constexpr int kMoreRateCount = 12;
 constexpr int kListedFormatCount = kBaseFormatCount + kMoreRateCount;
 constexpr int kFormatTableSize = kListedFormatCount + 1;
 
@@ -72,7 +76,7 @@ extern const std::array<TimecodeFormat, kFormatTableSize> FormatTable;
 inline const TimecodeFormat& ScalarFormat() { return FormatTable[kScalarRow]; }
 
 // The listed row at table position `position` (0 "Drop Frame" .. 10 "16mm/20",
-// 11 "23.976" .. 18 "60 fps"). Callers must pass 0..kListedFormatCount-1.
+// 11 "23.976" .. 22 "60 frames"). Callers must pass 0..kListedFormatCount-1.
 inline const TimecodeFormat& ListedFormat(int position) { return FormatTable[kScalarRow + 1 + position]; }
 
 // The listed row at selector position `listIndex`; "Drop Frame" for any other

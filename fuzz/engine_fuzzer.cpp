@@ -7,7 +7,8 @@
 // of register r from list index n, 'G'n all formats, 'o' and 'd' toggle the
 // two entry options, 'p' a paste up to the next newline, 'L' a pasted list
 // up to the next byte 0x01. A register byte counts modulo 3; a list-index
-// byte modulo 13, less one (-1..11). Other bytes are skipped. Every finished
+// byte modulo the number of listed formats plus one, less one (-1 to the
+// last, so every format is drawn). Other bytes are skipped. Every finished
 // step the engine reports is checked too.
 #include "engine/calculator_engine.h"
 #include "engine/value_codec.h"
@@ -122,10 +123,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 'm': calculator.SetMode(CalculatorMode::kConversion); break;
         case 'F': {
             const int reg = next() % 3;
-            calculator.SetRegisterFormat(reg, next() % 13 - 1);
+            calculator.SetRegisterFormat(reg, next() % (kListedFormatCount + 1) - 1);
             break;
         }
-        case 'G': calculator.SetAllFormats(next() % 13 - 1); break;
+        case 'G': calculator.SetAllFormats(next() % (kListedFormatCount + 1) - 1); break;
         case 'o': calculator.SetOptions({!calculator.Options().allowOverflow, calculator.Options().bumpUpDropped}); break;
         case 'd': calculator.SetOptions({calculator.Options().allowOverflow, !calculator.Options().bumpUpDropped}); break;
         default: continue;

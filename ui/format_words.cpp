@@ -20,14 +20,18 @@ constexpr std::array<const char*, kListedFormatCount> kFormatMeanings{{
     "16 mm film in feet and frames, 40 frames per foot",
     "35 mm film in feet and frames, 16 frames per foot",
     "16 mm key code, 20 frames per number",
-    "23.976 frames per second time code (film shown at NTSC speed)",
-    "24 frames per second time code",
+    "23.976 frames per second time code (film shown at NTSC speed; counted in Film frames)",
+    "24 frames per second time code (counted in Film frames)",
     "30 frames per second time code",
     "48 frames per second time code",
     "50 frames per second time code",
     "59.94 frames per second, drop-frame time code",
     "59.94 frames per second, non-drop-frame time code",
     "60 frames per second time code",
+    "a count of frames at 48 frames per second",
+    "a count of frames at 50 frames per second",
+    "a count of frames at 59.94 frames per second (59.94 DF counts through it as Drop Frame through NTSC frames)",
+    "a count of frames at 60 frames per second",
 }};
 static_assert([] {
     for (const char* meaning : kFormatMeanings)

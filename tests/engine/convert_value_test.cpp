@@ -2,6 +2,7 @@
 
 #include "engine/convert_value.h"
 #include "engine/drop_frame.h"
+#include "engine/written_value.h"
 
 #include <gtest/gtest.h>
 
@@ -146,5 +147,31 @@ TEST(ConvertValue, EveryPairWithAFrameRateBeyondTheElevenMatchesTheReviewedMatri
 {
     ExpectGolden("conversion_matrix_more_rates.golden",
                  ConversionMatrix({0, 1, 24, 60, 3599, 3600, 35964, 86400, 180000, 215784, 216000, 5178815, 99999999},
-                                  [](int from, int to) { return from >= kBaseFormatCount || to >= kBaseFormatCount; }));
+                                  [](int from, int to) {
+                                      return (from >= kBaseFormatCount || to >= kBaseFormatCount) &&
+                                             from < kFirstRateCount && to < kFirstRateCount;
+                                  }));
+}
+
+TEST(ConvertValue, EveryPairWithAFrameCountOfTodaysRatesMatchesTheReviewedMatrix)
+{
+    ExpectGolden("conversion_matrix_rate_counts.golden",
+                 ConversionMatrix({0, 1, 24, 60, 3599, 3600, 35964, 86400, 180000, 215784, 216000, 5178815, 99999999},
+                                  [](int from, int to) { return from >= kFirstRateCount || to >= kFirstRateCount; }));
+}
+
+// 59.94 DF counts through 59.94 frames as Drop Frame through NTSC frames.
+TEST(ConvertValue, FiftyNineNinetyFourDropFrameCountsThroughItsOwnFrames)
+{
+    struct Case { const char* label; std::int64_t frames; } cases[] = {
+        {"01:23:45;30", 301230}, {"00:01:00;04", 3600}, {"00:10:00;00", 35964},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const WrittenValue label = ReadWrittenValue(c.label, ListedFormat(k5994Df), {false, false});
+        ASSERT_EQ(label.fault, WrittenFault::kNone);
+        EXPECT_EQ(Convert(k5994Df, label.value, k5994Frames), c.frames);
+        EXPECT_EQ(Convert(k5994Frames, c.frames, k5994Df), label.value);
+        EXPECT_EQ(Convert(k5994Frames, c.frames, kRealTime), Convert(k5994Df, label.value, kRealTime));
+    }
 }

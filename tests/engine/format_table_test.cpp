@@ -11,7 +11,7 @@ TEST(FormatTable, LookupFindsTheListedRowWithoutAnySelectorAndFallsBackToDropFra
 {
     // The table is fixed at compile time: no selector needs filling first.
     struct Case { int listIndex; const char* name; } cases[] = {
-        {0, "Drop Frame"}, {3, "NTSC frames"}, {10, "16mm/20"}, {11, "23.976"}, {18, "60 fps"}, {19, "Drop Frame"}, {-1, "Drop Frame"},
+        {0, "Drop Frame"}, {3, "NTSC frames"}, {10, "16mm/20"}, {11, "23.976"}, {18, "60 fps"}, {22, "60 frames"}, {23, "Drop Frame"}, {-1, "Drop Frame"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.listIndex);
@@ -31,7 +31,8 @@ TEST(FormatTable, SelectorsListTheElevenFormatsThenTheMoreRatesInOrderAndNeverSc
         "PAL frames", "Film frames", "30fps frames", "Real-time", "16mm", "35mm", "16mm/20"};
     EXPECT_EQ(first.names, expected);
     EXPECT_EQ(second.names, expected);
-    for (const char* name : {"23.976", "24 fps", "30 fps", "48 fps", "50 fps", "59.94 DF", "59.94 NDF", "60 fps"})
+    for (const char* name : {"23.976", "24 fps", "30 fps", "48 fps", "50 fps", "59.94 DF", "59.94 NDF", "60 fps",
+                             "48 frames", "50 frames", "59.94 frames", "60 frames"})
         expected.emplace_back(name);
     EXPECT_EQ(more.names, expected);
     for (int position = 0; position < kListedFormatCount; ++position)

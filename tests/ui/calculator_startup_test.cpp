@@ -106,7 +106,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
         int in, out, duration; // selector rows, -1 blank
     };
     const Case cases[] = {
-        {"idx1 past the table", "[Default]\nidx1=19\n", -1, 1, 3},
+        {"idx1 past the table", "[Default]\nidx1=23\n", -1, 1, 3},
         {"idx1 negative", "[Default]\nidx1=-1\n", -1, 1, 3},
         {"idx2 PAL", "[Default]\nidx2=2\n", 0, 2, 3},
     };
@@ -129,7 +129,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
 
 TEST_F(CalculatorStartupTest, BlankInSelectorIsOverwrittenWhenTheUserPicks)
 {
-    WriteSettingsFile("[Default]\nidx1=19\n");
+    WriteSettingsFile("[Default]\nidx1=23\n");
     Open();
     Type("1");
     Press(Qt::Key_Return);

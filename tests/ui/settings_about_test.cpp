@@ -121,7 +121,7 @@ TEST_F(SettingsAboutTest, MoreFrameRatesAreOfferedOnRequestAndNeverTakeAChoiceAw
     };
     EXPECT_EQ(Selector(kOut).count(), 11) << "the window looks as before until asked";
     toggleMoreRates();
-    EXPECT_EQ(Selector(kOut).count(), 19);
+    EXPECT_EQ(Selector(kOut).count(), 23);
     EXPECT_TRUE(ReadSettingsFile().contains("moreRates=1"));
     ChooseFormat(kOut, 16);
     EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("59.94 DF"));
