@@ -10,6 +10,7 @@
 #include "ui/calculator_dialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QTemporaryDir settingsFolder;
     quillet::ProfileStore::SetUserFolder(settingsFolder.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFolder.path()));
     quillet::ProfileStore profile(QStringLiteral("QuilletC"), QStringLiteral("quillet-bench"));
 
     quillet::CalculatorDialog dialog(profile);

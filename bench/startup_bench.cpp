@@ -10,6 +10,7 @@
 #include "ui/calculator_dialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -81,6 +82,7 @@ int Probe(int argc, char** argv, bool calculator)
     QApplication application(argc, argv);
     QTemporaryDir settingsFolder;
     quillet::ProfileStore::SetUserFolder(settingsFolder.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFolder.path()));
     quillet::ProfileStore profile(QStringLiteral("QuilletC"), QStringLiteral("quillet-bench"));
     std::unique_ptr<QDialog> dialog = calculator ? std::make_unique<quillet::CalculatorDialog>(profile) : BareDialog();
     FirstPaint firstPaint;

@@ -18,6 +18,9 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
     m_engine.AttachStepListener(&m_model);
     m_shown = m_profile.Get(Preference::kTapeShown) == 1;
     m_calculator.installEventFilter(this);
+    m_model.Load(m_store.Load(TapeModel::kMaxLines));
+    connect(&m_model, &TapeModel::linesAdded, this, &CalculatorTape::Store);
+    connect(&m_model, &TapeModel::linesReplaced, this, [this] { Store(-1); });
 }
 
 CalculatorTape::~CalculatorTape() { m_engine.AttachStepListener(nullptr); }
@@ -54,10 +57,24 @@ void CalculatorTape::SetVisible(bool visible)
             if (m_shown && m_calculator.isVisible()) Show(false);
         });
     }
+    m_window->ShowProblem(m_store.Problem());
     if (m_window->isVisible()) return;
     m_window->PlaceBy(m_calculator.frameGeometry());
     m_window->show();
     m_window->List().scrollToBottom();
+}
+
+void CalculatorTape::Store(int added)
+{
+    const std::deque<TapeLine>& all = m_model.Lines();
+    if (added < 0) {
+        m_store.Rewrite(all);
+    } else {
+        const std::vector<TapeLine> lines(all.end() - added, all.end());
+        // The file is replaced by the tape once it holds twice as many lines.
+        m_store.Append(lines, all, 2 * TapeModel::kMaxLines);
+    }
+    if (m_window) m_window->ShowProblem(m_store.Problem());
 }
 
 void CalculatorTape::OnLineChosen(int row)

@@ -4,6 +4,7 @@
 // listens to the engine for the steps, and follows the window when it moves.
 
 #include "tape_model.h"
+#include "tape_store.h"
 #include "tape_window.h"
 
 #include <QObject>
@@ -21,7 +22,8 @@ class ProfileStore;
 class CalculatorTape : public QObject {
     Q_OBJECT
 public:
-    // Listens to `engine` from now on and reads whether the tape was shown last time.
+    // Listens to `engine` from now on, reads whether the tape was shown last
+    // time and the lines it held.
     CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, QDialog& calculator);
     ~CalculatorTape() override;
 
@@ -31,6 +33,7 @@ public:
     void Show(bool shown);
     bool Shown() const { return m_shown; }
     const TapeModel& Model() const { return m_model; }
+    TapeModel& Model() { return m_model; }
     // The tape window, or nullptr until the tape is first shown.
     TapeWindow* WindowIfAny() const { return m_window.get(); }
     // Enter on line `row`: its result becomes a new entry of the current
@@ -46,12 +49,15 @@ protected:
 
 private:
     void SetVisible(bool visible);
+    // Keeps the tape's file up to date; a failure shows under the tape.
+    void Store(int added);
 
     CalculatorEngine& m_engine;
     ProfileStore& m_profile;
     QDialog& m_calculator;
     QAction* m_command = nullptr;
     TapeModel m_model;
+    TapeStore m_store;
     bool m_shown = false;
     std::unique_ptr<TapeWindow> m_window; // destroyed before the model it shows
 };

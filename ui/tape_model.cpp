@@ -48,17 +48,40 @@ void TapeModel::Publish()
         endRemoveRows();
     }
     const int first = static_cast<int>(m_lines.size());
-    beginInsertRows({}, first, first + static_cast<int>(m_pending.size()) - 1);
+    const int count = static_cast<int>(m_pending.size());
+    beginInsertRows({}, first, first + count - 1);
     m_lines.insert(m_lines.end(), std::make_move_iterator(m_pending.begin()), std::make_move_iterator(m_pending.end()));
     m_pending.clear();
     endInsertRows();
+    m_cleared.clear();
+    emit linesAdded(count);
+}
+
+void TapeModel::Load(std::vector<TapeLine> lines)
+{
+    beginResetModel();
+    m_lines.assign(std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    endResetModel();
 }
 
 void TapeModel::Clear()
 {
+    if (m_lines.empty()) return;
     beginResetModel();
+    m_cleared = std::move(m_lines);
     m_lines.clear();
     endResetModel();
+    emit linesReplaced();
+}
+
+void TapeModel::UndoClear()
+{
+    if (m_cleared.empty()) return;
+    beginResetModel();
+    m_lines = std::move(m_cleared);
+    m_cleared.clear();
+    endResetModel();
+    emit linesReplaced();
 }
 
 } // namespace quillet

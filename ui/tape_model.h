@@ -1,13 +1,14 @@
 #pragma once
-// The tape's lines: the last 1,000 steps of this run, heard from the engine
-// as they finish. Kept while the tape is hidden, so showing it shows the
-// history; nothing is kept across runs.
+// The tape's lines: the last 1,000 steps, heard from the engine as they
+// finish. Kept while the tape is hidden, so showing it shows the history;
+// kept across runs by the tape's file (tape_store.h).
 
 #include "engine/step_listener.h"
 #include "tape_line.h"
 
 #include <QAbstractListModel>
 #include <deque>
+#include <vector>
 
 namespace quillet {
 
@@ -28,7 +29,19 @@ public:
 
     // Callers pass 0 <= row < rowCount().
     const TapeLine& Line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
+    const std::deque<TapeLine>& Lines() const { return m_lines; }
+    // The lines of an earlier run, before any step of this one.
+    void Load(std::vector<TapeLine> lines);
+    // Empties the tape; UndoClear brings its lines back until the next step.
     void Clear();
+    bool CanUndoClear() const { return !m_cleared.empty(); }
+    void UndoClear();
+
+signals:
+    // Steps finished: the last `count` lines are new.
+    void linesAdded(int count);
+    // The tape was cleared, or its lines came back.
+    void linesReplaced();
 
 private:
     // Moves the pending lines onto the tape, dropping the oldest beyond kMaxLines.
@@ -36,6 +49,7 @@ private:
 
     std::deque<TapeLine> m_lines;
     std::deque<TapeLine> m_pending; // terms of a list whose total has not come yet
+    std::deque<TapeLine> m_cleared; // what "Clear tape" took away, until the next step
 };
 
 } // namespace quillet

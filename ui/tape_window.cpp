@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -59,9 +60,15 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     buttons->addStretch();
     buttons->addWidget(save);
     buttons->addWidget(clear);
+    // Why the tape's own file could not be written, when it could not.
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_status->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_list);
+    layout->addWidget(m_status);
     layout->addLayout(buttons);
     setFocusProxy(m_list);
 }
@@ -124,6 +131,14 @@ void TapeWindow::FillContextMenu(QMenu& menu)
     menu.addSeparator();
     menu.addAction(QStringLiteral("&Save tape..."), this, &TapeWindow::SaveTape);
     menu.addAction(QStringLiteral("C&lear tape"), &m_model, &TapeModel::Clear);
+    QAction* undo = menu.addAction(QStringLiteral("&Undo clear tape") + keys(QKeySequence::Undo), &m_model, &TapeModel::UndoClear);
+    undo->setEnabled(m_model.CanUndoClear());
+}
+
+void TapeWindow::ShowProblem(const QString& problem)
+{
+    m_status->setText(problem);
+    m_status->setVisible(!problem.isEmpty());
 }
 
 void TapeWindow::closeEvent(QCloseEvent* event)
@@ -140,11 +155,18 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
     // The calculator's own Ctrl+C (copy a register) stays active over its tool
     // windows; here Ctrl+C means the selected lines.
     if (event->type() == QEvent::ShortcutOverride) {
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) event->accept();
+        // Ctrl+Z here takes back "Clear tape", not a step of the calculator.
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) ||
+            (key->matches(QKeySequence::Undo) && m_model.CanUndoClear()))
+            event->accept();
         return false;
     }
     if (key->matches(QKeySequence::Copy)) {
         CopySelection();
+        return true;
+    }
+    if (key->matches(QKeySequence::Undo) && m_model.CanUndoClear()) {
+        m_model.UndoClear();
         return true;
     }
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_list->currentIndex().isValid()) {

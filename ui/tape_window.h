@@ -3,12 +3,14 @@
 // finished step (TapeModel) and follows the calculator when it moves. Its
 // keys are its own (the calculator's keyboard map does not see them): Enter
 // or a double click gives a line's result back to the calculator, Ctrl+C
-// copies the selected lines, Ctrl+A selects all, Escape hides the tape.
+// copies the selected lines, Ctrl+A selects all, Ctrl+Z takes back "Clear
+// tape", Escape hides the tape.
 
 #include "tape_model.h"
 
 #include <QWidget>
 
+class QLabel;
 class QListView;
 class QMenu;
 
@@ -30,6 +32,8 @@ public:
     // Asks for a file name and writes the tape as CSV or plain text.
     void SaveTape();
     void FillContextMenu(QMenu& menu);
+    // A line under the list saying why the tape's file could not be written; empty hides it.
+    void ShowProblem(const QString& problem);
 
 signals:
     // Enter or a double click on line `row`.
@@ -44,6 +48,7 @@ protected:
 private:
     TapeModel& m_model;
     QListView* m_list;
+    QLabel* m_status;
 };
 
 } // namespace quillet

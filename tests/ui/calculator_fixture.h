@@ -6,6 +6,7 @@
 #include "controls/lcd_display.h"
 #include "resources/control_ids.h"
 #include "ui/calculator_dialog.h"
+#include "ui/tape_store.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -37,6 +38,8 @@ protected:
     {
         ASSERT_TRUE(m_folder.isValid());
         ProfileStore::SetUserFolder(m_folder.path());
+        // The tape's file, among the user's data, in the same fresh folder.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_folder.path() + QStringLiteral("/data")));
         m_profile = std::make_unique<ProfileStore>(QStringLiteral("QuilletC"), QString::fromLatin1(kTestApplication));
     }
 
@@ -55,6 +58,8 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
     }
+
+    QString TapeFile() const { return TapeStore().Path(); }
 
     QByteArray ReadSettingsFile() const
     {

@@ -9,7 +9,13 @@
 #include "ui/tape_window.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QListView>
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
 
 namespace quillet::testing {
 namespace {
@@ -41,12 +47,75 @@ TEST_F(TapeTest, CtrlTShowsTheTapeAndTheChoiceOutlivesTheWindow)
     Restart();
     ASSERT_NE(Dialog().Tape().WindowIfAny(), nullptr);
     EXPECT_TRUE(Dialog().Tape().WindowIfAny()->isVisible());
-    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 0) << "nothing is kept across runs";
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 3) << "the steps outlive the program";
     // Escape on the tape hides it as Ctrl+T does.
     QTest::keyClick(&Dialog().Tape().WindowIfAny()->List(), Qt::Key_Escape);
     EXPECT_FALSE(Dialog().Tape().WindowIfAny()->isVisible());
     EXPECT_TRUE(Dialog().isVisible());
     EXPECT_TRUE(ReadSettingsFile().contains("tape=0"));
+}
+
+// The tape's file: a damaged line costs only itself, "Clear tape" can be
+// taken back, and a full disk leaves the file whole and says so.
+TEST_F(TapeTest, TheTapesFileKeepsWhatItCanAndSaysWhatItCannot)
+{
+    Open();
+    Type("5=7=");
+    {
+        QFile file(TapeFile());
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("T1\tgarbage\n\xff\xfe\nT1\t0\t0\t0\t0\t1\t9"); // damaged, then unfinished
+    }
+    Restart();
+    EXPECT_EQ(Lines(Dialog()), (QStringList{QStringLiteral("IN  00:00:00.05  Drop Frame"),
+                                            QStringLiteral("OUT 00:00:00:05  NTSC-ND"),
+                                            QStringLiteral("DUR 00000005  NTSC frames"),
+                                            QStringLiteral("IN  00:00:00.07  Drop Frame"),
+                                            QStringLiteral("OUT 00:00:00:07  NTSC-ND"),
+                                            QStringLiteral("DUR 00000007  NTSC frames")}));
+    Type("1=");
+    Press(Qt::Key_T, Qt::ControlModifier);
+    QListView& list = Dialog().Tape().WindowIfAny()->List();
+    QApplication::setActiveWindow(Dialog().Tape().WindowIfAny());
+    Dialog().Tape().Model().Clear();
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 0);
+    QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 9) << "Ctrl+Z on the tape brings the lines back";
+    Restart();
+    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 9);
+
+#if !defined(_WIN32) && !defined(__APPLE__)
+    // A file system of a few kilobytes, filled up, with a tape file that
+    // fills its last block.
+    const QString folder = QFileInfo(TapeFile()).absolutePath();
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(folder)};
+    QByteArray before = "junk\n";
+    before += QByteArray(4096 - before.size() - 1, 'x') + '\n';
+    {
+        QFile tape(TapeFile());
+        ASSERT_TRUE(tape.open(QIODevice::WriteOnly));
+        ASSERT_EQ(tape.write(before), before.size());
+        ASSERT_TRUE(tape.flush());
+        QFile filler(folder + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(512, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {}
+    }
+    Restart();
+    Type("3=");
+    Press(Qt::Key_T, Qt::ControlModifier);
+    auto* status = Dialog().Tape().WindowIfAny()->findChild<QLabel*>();
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The tape could not be saved to "))) << status->text().toStdString();
+    QFile after(TapeFile()); // the step that could not be added left the file as it was
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+#endif
 }
 
 TEST_F(TapeTest, EnterOnALineGivesItsResultBackConverted)
