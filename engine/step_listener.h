@@ -41,6 +41,11 @@ struct FinishedStep {
     RegisterProblem problem; // why result (a list term: right) shows "E"; kDone when it does not
     // What result (a list term: right) stands for, in format's unit; only when it shows no "E".
     std::int64_t value = 0;
+    // The value the step stands for exactly, in exactFormat's unit: for a
+    // register converted from the one that stepped, that register's value,
+    // which the converted result may round; otherwise value and format.
+    std::int64_t exactValue = 0;
+    const TimecodeFormat* exactFormat = nullptr;
 
     // A list term: its line number in the list (from 1), the whole line, and why it was left out.
     long long lineNumber = 0;

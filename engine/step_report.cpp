@@ -37,6 +37,8 @@ FinishedStep CalculatorEngine::StepOf(const TimecodeRegister& reg, StepKind kind
     step.result = std::string_view(reg.text).substr(0, reg.text.empty() ? 0 : reg.text.size() - 1);
     step.problem = reg.problem;
     step.value = reg.value;
+    step.exactValue = reg.value;
+    step.exactFormat = reg.format;
     return step;
 }
 
@@ -116,7 +118,23 @@ void CalculatorEngine::RecomputeAfterStep(const TimecodeRegister& stepped, bool 
     for (int i = 0; i < 3; ++i) {
         const TimecodeRegister& reg = m_registers[i];
         if (&reg == &stepped || (reg.text == before[i].text && reg.problem.outcome == before[i].outcome)) continue;
-        ReportStep(reg, StepKind::kDerived);
+        FinishedStep step = StepOf(reg, StepKind::kDerived);
+        if (IsConversionMode()) {
+            step.exactValue = stepped.value;
+            step.exactFormat = stepped.format;
+        } else {
+            // The relation that computed it: IN = OUT - DURATION, OUT = IN +
+            // DURATION, DURATION = OUT - IN, with the texts as shown.
+            const TimecodeRegister& left = m_registers[reg.index == kOut ? kIn : kOut];
+            const TimecodeRegister& right = m_registers[reg.index == kDuration ? kIn : kDuration];
+            auto shown = [](const TimecodeRegister& source) {
+                return std::string_view(source.text).substr(0, source.text.empty() ? 0 : source.text.size() - 1);
+            };
+            step.left = shown(left);
+            step.op = reg.index == kOut ? '+' : '-';
+            step.right = shown(right);
+        }
+        m_stepListener->StepFinished(step);
     }
 }
 

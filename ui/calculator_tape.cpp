@@ -18,7 +18,9 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
     m_engine.AttachStepListener(&m_model);
     m_shown = m_profile.Get(Preference::kTapeShown) == 1;
     m_calculator.installEventFilter(this);
-    m_model.Load(m_store.Load(TapeModel::kMaxLines));
+    bool cut = false;
+    std::vector<TapeLine> lines = m_store.Load(TapeModel::kMaxLines, cut);
+    m_model.Load(std::move(lines), cut);
     connect(&m_model, &TapeModel::linesAdded, this, &CalculatorTape::Store);
     connect(&m_model, &TapeModel::linesReplaced, this, [this] { Store(-1); });
 }
@@ -83,7 +85,7 @@ void CalculatorTape::OnLineChosen(int row)
     const TapeLine& line = m_model.Line(row);
     // A value shown with "E" is not the true result; entering it would carry the mistake on.
     if (line.hasValue && beforeStep) beforeStep();
-    if (!line.hasValue || !m_engine.PasteValue(line.value, *line.valueFormat)) {
+    if (!line.hasValue || !m_engine.PasteValue(line.exactValue, *line.exactFormat)) {
         QApplication::beep();
         return;
     }

@@ -90,6 +90,8 @@ TapeLine TapeLineFrom(const FinishedStep& step)
     line.hasValue = !line.inError;
     line.value = step.value;
     line.valueFormat = step.format;
+    line.exactValue = step.exactFormat != nullptr ? step.exactValue : step.value;
+    line.exactFormat = step.exactFormat != nullptr ? step.exactFormat : step.format;
     // The plain number after '*' and '/' is its own count.
     line.leftCount = CountOf(line.left, *step.format);
     line.rightCount = step.op == '*' || step.op == '/' ? CountOf(line.right, ScalarFormat()) : CountOf(line.right, *step.format);
@@ -119,6 +121,7 @@ QStringList StepWords(const TapeLine& line, QString who, const QString& op, cons
 
 QString LineText(const TapeLine& line)
 {
+    if (line.marker) return line.note;
     const QStringList parts = StepWords(line, QString::fromLatin1(kShortNames[line.registerIndex]), line.op,
                                         QStringLiteral("="));
     QString text = parts.join(QLatin1Char(' ')) + QStringLiteral("  ") + line.format;
@@ -128,6 +131,7 @@ QString LineText(const TapeLine& line)
 
 QString SpokenText(const TapeLine& line)
 {
+    if (line.marker) return line.note;
     const QStringList words = StepWords(line, QString::fromLatin1(kRegisterNames[line.registerIndex]) + QLatin1Char(':'),
                                         SpokenOperator(line.op), QStringLiteral("equals"));
     QString spoken = words.join(QLatin1Char(' ')) + QStringLiteral(", ") + line.format;
@@ -145,6 +149,7 @@ QStringList CsvHeader()
 
 QStringList CsvFields(const TapeLine& line)
 {
+    if (line.marker) return {{}, {}, {}, {}, {}, {}, {}, {}, {}, line.note};
     // Values in the forms editing applications and spreadsheets read as
     // text ("01:00:10;12", "135+00"), each beside its exact count.
     const auto editing = [&](const QString& text, const TimecodeFormat& format) {

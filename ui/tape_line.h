@@ -25,11 +25,15 @@ struct TapeLine {
     QString rightCount;
     QString resultCount;
     bool inError = false;
+    bool marker = false;    // no step: a line that says something of the tape itself (its note)
     // What Enter puts back into the calculator: the result (a list term: its
     // value) in valueFormat's unit; none when the line shows "E".
     bool hasValue = false;
     std::int64_t value = 0;
-    const TimecodeFormat* valueFormat = nullptr;
+    const TimecodeFormat* valueFormat = nullptr; // the format the line's texts are shown in
+    // The value given back: the step's exact value, before any conversion rounded it.
+    std::int64_t exactValue = 0;
+    const TimecodeFormat* exactFormat = nullptr;
 };
 
 // The line for a step the engine reported.

@@ -35,17 +35,40 @@ void TapeModel::StepFinished(const FinishedStep& step)
     // there, not listed.
     if (step.kind == StepKind::kListTerm && step.lineProblem == LineProblem::kNoValue) return;
     m_pending.push_back(TapeLineFrom(step));
-    if (m_pending.size() > kMaxLines) m_pending.pop_front();
+    if (m_pending.size() > kMaxLines) {
+        m_pending.pop_front();
+        ++m_termsNotShown;
+    }
+    if (step.kind == StepKind::kListTotal && m_termsNotShown > 0) {
+        // The total counts lines the tape no longer holds: it says so.
+        m_pending.back().note += QStringLiteral("; the first %1 of them are not on the tape").arg(m_termsNotShown);
+        m_termsNotShown = 0;
+    }
     if (step.kind != StepKind::kListTerm) Publish();
+}
+
+TapeLine TapeModel::EarlierStepsRemoved()
+{
+    TapeLine line;
+    line.marker = true;
+    line.note = QStringLiteral("Earlier steps removed");
+    return line;
 }
 
 void TapeModel::Publish()
 {
-    const std::size_t beyond = m_lines.size() + m_pending.size() - std::min<std::size_t>(m_lines.size() + m_pending.size(), kMaxLines);
-    if (beyond > 0) {
-        beginRemoveRows({}, 0, static_cast<int>(beyond) - 1);
-        m_lines.erase(m_lines.begin(), m_lines.begin() + static_cast<std::ptrdiff_t>(beyond));
-        endRemoveRows();
+    // Beyond kMaxLines the oldest steps go, and a first line says so.
+    if (m_lines.size() + m_pending.size() > kMaxLines) {
+        const std::size_t keep = kMaxLines - 1 - std::min<std::size_t>(m_pending.size(), kMaxLines - 1);
+        const bool marked = !m_lines.empty() && m_lines.front().marker;
+        const std::size_t steps = m_lines.size() - (marked ? 1 : 0);
+        if (steps > keep || !marked) {
+            beginResetModel();
+            m_lines.erase(m_lines.begin(), m_lines.end() - static_cast<std::ptrdiff_t>(std::min(steps, keep)));
+            m_lines.push_front(EarlierStepsRemoved());
+            endResetModel();
+        }
+        if (m_pending.size() > kMaxLines - 1) m_pending.erase(m_pending.begin(), m_pending.end() - (kMaxLines - 1));
     }
     const int first = static_cast<int>(m_lines.size());
     const int count = static_cast<int>(m_pending.size());
@@ -57,10 +80,14 @@ void TapeModel::Publish()
     emit linesAdded(count);
 }
 
-void TapeModel::Load(std::vector<TapeLine> lines)
+void TapeModel::Load(std::vector<TapeLine> lines, bool earlierRemoved)
 {
     beginResetModel();
     m_lines.assign(std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    if (earlierRemoved) {
+        if (m_lines.size() >= static_cast<std::size_t>(kMaxLines)) m_lines.pop_front();
+        m_lines.push_front(EarlierStepsRemoved());
+    }
     endResetModel();
 }
 

@@ -30,8 +30,9 @@ public:
     // Callers pass 0 <= row < rowCount().
     const TapeLine& Line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
     const std::deque<TapeLine>& Lines() const { return m_lines; }
-    // The lines of an earlier run, before any step of this one.
-    void Load(std::vector<TapeLine> lines);
+    // The lines of an earlier run, before any step of this one; with
+    // earlierRemoved, older steps of that run did not fit.
+    void Load(std::vector<TapeLine> lines, bool earlierRemoved);
     // Empties the tape; UndoClear brings its lines back until the next step.
     void Clear();
     bool CanUndoClear() const { return !m_cleared.empty(); }
@@ -46,10 +47,13 @@ signals:
 private:
     // Moves the pending lines onto the tape, dropping the oldest beyond kMaxLines.
     void Publish();
+    // The first line of a tape that lost its oldest steps.
+    static TapeLine EarlierStepsRemoved();
 
     std::deque<TapeLine> m_lines;
     std::deque<TapeLine> m_pending; // terms of a list whose total has not come yet
     std::deque<TapeLine> m_cleared; // what "Clear tape" took away, until the next step
+    long long m_termsNotShown = 0;  // of the list being added up, terms dropped before its total
 };
 
 } // namespace quillet

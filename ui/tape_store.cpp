@@ -13,7 +13,7 @@ namespace quillet {
 namespace {
 
 constexpr QByteArrayView kTag = "T1"; // the record's layout; another is skipped as damaged
-constexpr int kFieldCount = 15;
+constexpr int kFieldCount = 17;
 // Far more than a thousand lines take: a larger file is not the tape.
 constexpr qint64 kMaxFileSize = qint64{16} << 20;
 
@@ -62,6 +62,8 @@ std::optional<long long> Number(QByteArrayView field, long long lowest, long lon
 
 QByteArray TapeRecord(const TapeLine& line)
 {
+    // A line about the tape itself is no step to keep.
+    if (line.marker) return {};
     const int format = line.valueFormat != nullptr ? line.valueFormat->listIndex : 0;
     QByteArrayList fields{kTag.toByteArray(),
                           QByteArray::number(static_cast<int>(line.kind)),
@@ -77,7 +79,9 @@ QByteArray TapeRecord(const TapeLine& line)
                           Escaped(line.note),
                           Escaped(line.leftCount),
                           Escaped(line.rightCount),
-                          Escaped(line.resultCount)};
+                          Escaped(line.resultCount),
+                          QByteArray::number(line.exactFormat != nullptr ? line.exactFormat->listIndex : format),
+                          QByteArray::number(static_cast<qlonglong>(line.exactValue))};
     return fields.join('\t') + '\n';
 }
 
@@ -91,7 +95,9 @@ std::optional<TapeLine> TapeLineFromRecord(QByteArrayView record)
     const auto inError = Number(parts[4], 0, 1);
     const auto hasValue = Number(parts[5], 0, 1);
     const auto value = Number(parts[6], -kValueLimit, kValueLimit);
-    if (!kind || !reg || !format || !inError || !hasValue || !value) return std::nullopt;
+    const auto exactFormat = Number(parts[15], 0, kListedFormatCount - 1);
+    const auto exactValue = Number(parts[16], -kValueLimit, kValueLimit);
+    if (!kind || !reg || !format || !inError || !hasValue || !value || !exactFormat || !exactValue) return std::nullopt;
     std::optional<QString> texts[8];
     for (int i = 0; i < 8; ++i) {
         texts[i] = Unescaped(parts[7 + i]);
@@ -114,6 +120,8 @@ std::optional<TapeLine> TapeLineFromRecord(QByteArrayView record)
     line.leftCount = *texts[5];
     line.rightCount = *texts[6];
     line.resultCount = *texts[7];
+    line.exactFormat = &ListedFormat(static_cast<int>(*exactFormat));
+    line.exactValue = *exactValue;
     return line;
 }
 
@@ -122,8 +130,9 @@ TapeStore::TapeStore()
 {
 }
 
-std::vector<TapeLine> TapeStore::Load(std::size_t most)
+std::vector<TapeLine> TapeStore::Load(std::size_t most, bool& cut)
 {
+    cut = false;
     std::vector<TapeLine> lines;
     QFile file(m_path);
     // Only a regular file of a sane size: opening a FIFO would block the start.
@@ -139,7 +148,8 @@ std::vector<TapeLine> TapeStore::Load(std::size_t most)
         start = end + 1;
     }
     m_linesInFile = lines.size();
-    if (lines.size() > most) lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(most));
+    cut = lines.size() > most;
+    if (cut) lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(most));
     return lines;
 }
 

@@ -22,8 +22,9 @@ public:
     TapeStore();
     explicit TapeStore(QString path) : m_path(std::move(path)) {}
 
-    // The last `most` readable lines of the file, oldest first.
-    std::vector<TapeLine> Load(std::size_t most);
+    // The last `most` readable lines of the file, oldest first; `cut` tells
+    // whether the file held more.
+    std::vector<TapeLine> Load(std::size_t most, bool& cut);
     // Adds `lines` at the end; false, with Problem() saying why, when they did
     // not reach the disk. Every `rewriteAfter` lines the file is replaced by
     // `all`, which holds them.

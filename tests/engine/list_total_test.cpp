@@ -185,6 +185,35 @@ TEST(StepReport, EachFinishedStepIsReportedOnceAsShown)
     }
 }
 
+TEST(StepReport, DerivedLinesKeepTheirOriginAndEditingResultsTheirRelation)
+{
+    struct Origin final : StepListener {
+        std::vector<FinishedStep> steps;
+        std::vector<std::string> texts;
+        void StepFinished(const FinishedStep& s) override
+        {
+            steps.push_back(s);
+            texts.push_back(std::string{s.left} + " " + (s.op != 0 ? std::string(1, s.op) : "") + " " +
+                            std::string{s.right} + " = " + std::string{s.result});
+        }
+    } log;
+    Calculator calc;
+    calc.engine.SetRegisterFormat(kIn, kNtscFrames);
+    calc.engine.SetRegisterFormat(kOut, k35mm);
+    calc.engine.AttachStepListener(&log);
+    calc.Type("7336=");
+    ASSERT_EQ(log.steps.size(), 3u);
+    EXPECT_EQ(log.steps[1].value, 5868) << "35mm holds the film frames, rounded";
+    EXPECT_EQ(log.steps[1].exactValue, 7336) << "given back, the NTSC frames it came from";
+    EXPECT_EQ(log.steps[1].exactFormat, &ListedFormat(kNtscFrames));
+
+    calc.engine.SetMode(CalculatorMode::kEditing);
+    calc.engine.SetCalcTarget(kDuration);
+    calc.engine.SelectRegister(kOut);
+    calc.Type("9000=");
+    EXPECT_EQ(log.texts.back(), "00009000 - 00007336 = 00001664") << "DURATION = OUT - IN";
+}
+
 TEST(StepReport, AnEntryThatCannotBeReadIsReportedOnce)
 {
     ListCalculator calc(kNtscNd);

@@ -259,6 +259,7 @@ TEST_F(TapeTest, TheTapeSavesAsCsvASpreadsheetReadsAndKeepsTheLastThousandSteps)
 
     for (int i = 0; i < 600; ++i) Type("1+1=");
     EXPECT_EQ(Dialog().Tape().Model().rowCount(), TapeModel::kMaxLines);
+    EXPECT_EQ(LineText(Dialog().Tape().Model().Line(0)), QStringLiteral("Earlier steps removed"));
     EXPECT_EQ(TapeFileText(Dialog().Tape().Model(), TapeFileKind::kText).count('\n'), TapeModel::kMaxLines);
     QString error;
     EXPECT_FALSE(WriteTapeFile(Dialog().Tape().Model(), TapeFileKind::kCsv, m_folder.path() + "/no/such/folder/t.csv", error));
