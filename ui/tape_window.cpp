@@ -56,6 +56,8 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     auto* clear = new QPushButton(QStringLiteral("C&lear tape"), this);
     connect(save, &QPushButton::clicked, this, &TapeWindow::SaveTape);
     connect(clear, &QPushButton::clicked, &model, &TapeModel::Clear);
+    save->installEventFilter(this);
+    clear->installEventFilter(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -149,24 +151,24 @@ void TapeWindow::closeEvent(QCloseEvent* event)
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_list || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // Ctrl+Z anywhere on the tape takes back "Clear tape", not a step of the calculator.
+    if (key->matches(QKeySequence::Undo) && m_model.CanUndoClear()) {
+        if (event->type() == QEvent::KeyPress) m_model.UndoClear();
+        event->accept();
+        return event->type() == QEvent::KeyPress;
+    }
+    if (watched != m_list) return QWidget::eventFilter(watched, event);
     // The calculator's own Ctrl+C (copy a register) stays active over its tool
     // windows; here Ctrl+C means the selected lines.
     if (event->type() == QEvent::ShortcutOverride) {
-        // Ctrl+Z here takes back "Clear tape", not a step of the calculator.
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) ||
-            (key->matches(QKeySequence::Undo) && m_model.CanUndoClear()))
-            event->accept();
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) event->accept();
         return false;
     }
     if (key->matches(QKeySequence::Copy)) {
         CopySelection();
-        return true;
-    }
-    if (key->matches(QKeySequence::Undo) && m_model.CanUndoClear()) {
-        m_model.UndoClear();
         return true;
     }
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_list->currentIndex().isValid()) {
