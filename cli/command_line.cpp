@@ -36,10 +36,9 @@ std::string UnknownFormat(std::string_view text)
     return "unknown format " + Quoted(text) + " (see 'quillet-calc formats')";
 }
 
-std::string ValueError(std::string_view text, const ValueParse& parse, bool multiplier)
+std::string MultiplierError(std::string_view text, const ValueParse& parse)
 {
-    return Quoted(text) + (multiplier ? " is not a multiplier or divisor: " : " is not a value: ") +
-           DescribeProblem(parse, multiplier);
+    return Quoted(text) + " is not a multiplier or divisor: " + DescribeProblem(parse);
 }
 
 // Why `text` is no value at all in the command's FROM format (no digit, or
@@ -99,7 +98,7 @@ ParsedCommandLine ParseEval(Command command, const std::vector<std::string_view>
             continue;
         }
         const ValueParse parse = ParseMultiplierText(words[i]);
-        if (parse.problem != ValueProblem::kNone) return Fail(ValueError(words[i], parse, multiplier));
+        if (parse.problem != ValueProblem::kNone) return Fail(MultiplierError(words[i], parse));
         command.steps.push_back({op, words[i], parse.typed});
     }
     return Succeed(std::move(command));

@@ -1,7 +1,7 @@
 #pragma once
-// Values as a user writes them: the digits typed on the keypad, with the
-// separators ':' ';' '.' ',' allowed anywhere and ignored. The digits are
-// kept in typing order; the engine fills them in from the right.
+// The plain-number operand of '*' and '/' as a user writes it: the digits
+// typed on the keypad, in typing order (the engine fills them in from the
+// right). Values themselves are read by the engine (engine/written_value.h).
 
 #include <string>
 #include <string_view>
@@ -11,8 +11,8 @@ namespace quillet::cli {
 enum class ValueProblem {
     kNone,
     kNoDigits,       // empty, or separators only
-    kTooManyDigits,  // more than the entry holds (eight, or four for a multiplier)
-    kBadCharacter,   // anything but a digit or, for a value, a separator
+    kTooManyDigits,  // more than four digits
+    kBadCharacter,   // anything but a digit
 };
 
 struct TypedDigits {
@@ -26,13 +26,10 @@ struct ValueParse {
     char badCharacter = 0; // the first offending character for kBadCharacter
 };
 
-// A timecode, frame count or footage entry: up to eight digits and any separators.
-ValueParse ParseValueText(std::string_view text);
-
 // The plain-number operand of '*' and '/': one to four digits, no separators.
 ValueParse ParseMultiplierText(std::string_view text);
 
-// Why `parse` was refused, in words for a usage message ("more than eight digits").
-std::string DescribeProblem(const ValueParse& parse, bool multiplier);
+// Why `parse` was refused, in words for a usage message ("more than four digits").
+std::string DescribeProblem(const ValueParse& parse);
 
 } // namespace quillet::cli

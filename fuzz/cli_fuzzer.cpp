@@ -32,13 +32,9 @@ void CheckTyped(const TypedDigits& typed, int most)
 
 void CheckWord(std::string_view word)
 {
-    const ValueParse value = ParseValueText(word);
-    if (value.problem == ValueProblem::kNone) CheckTyped(value.typed, 8);
-    else Require(!DescribeProblem(value, false).empty());
-
     const ValueParse multiplier = ParseMultiplierText(word);
     if (multiplier.problem == ValueProblem::kNone) CheckTyped(multiplier.typed, 4);
-    else Require(!DescribeProblem(multiplier, true).empty());
+    else Require(!DescribeProblem(multiplier).empty());
 
     // A written value that reads, read again from what copy writes, is the same value.
     for (int position = 0; position <= kLastPosition; position += 3) {

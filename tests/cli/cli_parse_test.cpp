@@ -11,59 +11,25 @@
 namespace quillet::cli {
 namespace {
 
-std::string Typed(const ValueParse& parse) { return {parse.typed.digits, static_cast<std::size_t>(parse.typed.count)}; }
-
-TEST(CliValueText, KeepsTheTypedDigitsAndIgnoresSeparators)
+TEST(CliValueText, RefusesWhatIsNoMultiplier)
 {
     struct Case {
         const char* name;
         const char* text;
-        const char* digits;
-    };
-    const Case cases[] = {
-        {"time code with separators", "1:00:00.00", "1000000"},
-        {"same entry without them", "01000000", "01000000"},
-        {"a single frame count", "5", "5"},
-        {"every separator", "1;2.3,4:5", "12345"},
-        {"separators only around digits", "::7::", "7"},
-        {"eight digits", "23:59:59:29", "23595929"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ValueParse parse = ParseValueText(c.text);
-        EXPECT_EQ(parse.problem, ValueProblem::kNone);
-        EXPECT_EQ(Typed(parse), c.digits);
-    }
-}
-
-TEST(CliValueText, RefusesWhatTheKeypadCannotType)
-{
-    struct Case {
-        const char* name;
-        const char* text;
-        bool multiplier;
         ValueProblem problem;
         const char* described;
     };
     const Case cases[] = {
-        {"empty", "", false, ValueProblem::kNoDigits, "no digits"},
-        {"separators only", ":.", false, ValueProblem::kNoDigits, "no digits"},
-        {"nine digits", "123456789", false, ValueProblem::kTooManyDigits, "more than eight digits"},
-        {"nine digits with separators", "1:23:45:67:89", false, ValueProblem::kTooManyDigits, "more than eight"},
-        {"a letter", "12a4", false, ValueProblem::kBadCharacter, "'a'"},
-        {"a sign", "-5", false, ValueProblem::kBadCharacter, "'-'"},
-        {"a blank", "1 2", false, ValueProblem::kBadCharacter, "' '"},
-        {"a control byte", "1\x01", false, ValueProblem::kBadCharacter, "byte 0x01"},
-        {"five-digit multiplier", "12345", true, ValueProblem::kTooManyDigits, "more than four digits"},
-        {"multiplier with separator", "1:2", true, ValueProblem::kBadCharacter, "plain number"},
-        {"empty multiplier", "", true, ValueProblem::kNoDigits, "no digits"},
+        {"five digits", "12345", ValueProblem::kTooManyDigits, "more than four digits"},
+        {"a separator", "1:2", ValueProblem::kBadCharacter, "plain number"},
+        {"a control byte", "1\x01", ValueProblem::kBadCharacter, "byte 0x01"},
+        {"empty", "", ValueProblem::kNoDigits, "no digits"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ValueParse parse = c.multiplier ? ParseMultiplierText(c.text) : ParseValueText(c.text);
+        const ValueParse parse = ParseMultiplierText(c.text);
         EXPECT_EQ(parse.problem, c.problem);
-        EXPECT_NE(DescribeProblem(parse, c.multiplier).find(c.described), std::string::npos)
-            << DescribeProblem(parse, c.multiplier);
+        EXPECT_NE(DescribeProblem(parse).find(c.described), std::string::npos) << DescribeProblem(parse);
     }
 }
 

@@ -15,8 +15,8 @@ public:
     void Invalidate() override {}
 };
 
-// The digits of a value, as the command line keeps them for a multiplier.
-TypedDigits Typed(const char* text) { return ParseValueText(text).typed; }
+// The digits of a multiplier, as the command line keeps them (values are read as written).
+TypedDigits Typed(const char* text) { return ParseMultiplierText(text).typed; }
 
 // What the window shows: a fresh engine, IN in FROM and OUT in TO, the
 // value pasted into IN, then a click on OUT, which commits IN.
