@@ -34,7 +34,11 @@ QString SpokenOperator(const QString& op)
 QString Quoted(std::string_view line)
 {
     QString text = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
-    if (text.size() > 40) text = text.left(40) + QStringLiteral("...");
+    if (text.size() > 40) {
+        // Never half of a character that takes two UTF-16 units.
+        const qsizetype cut = text[39].isHighSurrogate() ? 39 : 40;
+        text = text.left(cut) + QStringLiteral("...");
+    }
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
