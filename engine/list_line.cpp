@@ -158,8 +158,9 @@ ListTerm ListReader::Read(std::string_view line)
     const std::size_t count = tokens.values.size();
     std::size_t firstWordEnd = 0;
     while (firstWordEnd < trimmed.size() && !IsBlank(trimmed[firstWordEnd])) ++firstWordEnd;
-    const bool eventNumberFirst = firstWordEnd <= 6 && tokens.values[0].end - tokens.values[0].start == firstWordEnd &&
-                                  !tokens.values[0].hasMarks;
+    const std::size_t trimmedStart = static_cast<std::size_t>(trimmed.data() - line.data());
+    const bool eventNumberFirst = firstWordEnd <= 6 && tokens.values[0].start == trimmedStart &&
+                                  tokens.values[0].end == trimmedStart + firstWordEnd && !tokens.values[0].hasMarks;
     bool fourTimeCodesLast = count >= 5 && count <= 7;
     for (std::size_t i = count >= 4 ? count - 4 : 0; i < count && fourTimeCodesLast; ++i)
         fourTimeCodesLast = tokens.values[i].hasMarks;
