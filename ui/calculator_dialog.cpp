@@ -10,6 +10,9 @@
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
+
+#include <algorithm>
+#include <cstdlib>
 #include <QCursor>
 #include <QKeyEvent>
 
@@ -46,6 +49,7 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     m_tape->AttachCommand(m_commands->TapeCommand());
     // From here on every step can be undone; setting up the window is none.
     m_keypad.beforeStep = [this] { m_history->Remember(); };
+    m_keypad.moveFocus = [this](bool forward) { MoveFocus(forward); };
     m_tape->beforeStep = [this] { m_history->Remember(); };
 }
 
@@ -62,6 +66,17 @@ void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
     builder.Build();
     for (const DialogItem& item : kCalculatorItems) m_items[item.id - IDC_KEY_7] = builder.Item(item.id);
     for (RegisterPanel& panel : m_panels) panel.SetUp(builder, engine);
+
+    // Controls that Space and Enter work once focused take the focus from
+    // the keyboard only: a click on Mode, a radio button or a CALC box leaves
+    // Enter meaning '=' as before.
+    for (QWidget* control : {static_cast<QWidget*>(&modeButton), static_cast<QWidget*>(&settingsButton),
+                             static_cast<QWidget*>(&aboutButton)})
+        control->setFocusPolicy(Qt::TabFocus);
+    for (RegisterPanel& panel : m_panels) {
+        panel.Radio().setFocusPolicy(Qt::TabFocus);
+        panel.CalcBox().setFocusPolicy(Qt::TabFocus);
+    }
 
     // The link fits itself to its caption in the dialog font.
     homeLink.PreSubclassWindow();
@@ -175,6 +190,28 @@ void CalculatorDialog::OnSysCommand(int commandId)
     if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAboutButton();
 }
 
+void CalculatorDialog::MoveFocus(bool forward)
+{
+    // In the order things stand on the screen: row by row, left to right;
+    // the Home link takes part.
+    std::vector<QWidget*> order;
+    for (QWidget* child : findChildren<QWidget*>()) {
+        const bool takesFocus = (child->focusPolicy() & Qt::TabFocus) != 0 || child == &homeLink;
+        if (takesFocus && child->isVisibleTo(this) && child->isEnabled() && child->window() == this) order.push_back(child);
+    }
+    std::sort(order.begin(), order.end(), [](const QWidget* a, const QWidget* b) {
+        const QRect ra = a->geometry();
+        const QRect rb = b->geometry();
+        const bool sameRow = std::abs(ra.center().y() - rb.center().y()) < std::min(ra.height(), rb.height()) / 2 + 1;
+        return sameRow ? ra.left() < rb.left() : ra.center().y() < rb.center().y();
+    });
+    if (order.empty()) return;
+    const auto at = std::find(order.begin(), order.end(), focusWidget());
+    const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(order.size());
+    const std::ptrdiff_t index = at == order.end() ? (forward ? -1 : 0) : at - order.begin();
+    order[static_cast<std::size_t>(((index + (forward ? 1 : -1)) % count + count) % count)]->setFocus(Qt::TabFocusReason);
+}
+
 void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
 {
     if (event->reason() != QContextMenuEvent::Mouse) {
@@ -192,15 +229,6 @@ void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)
 void CalculatorDialog::keyPressEvent(QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier) {
-        switch (event->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up: focusNextPrevChild(false); return;
-        case Qt::Key_Right:
-        case Qt::Key_Down: focusNextPrevChild(true); return;
-        default: break;
-        }
-    }
 #ifndef Q_OS_WIN // Windows turns Shift+F10 into a context-menu request itself.
     if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
         QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());

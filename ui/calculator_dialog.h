@@ -89,7 +89,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    // Arrow keys that no control used move the focus; Shift+F10 opens the context menu.
+    // Shift+F10 opens the context menu.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -104,6 +104,9 @@ private:
     // the controls of each mode), which register is current and which computed
     // (radio buttons, CALC boxes, labels, colours), and the commands they allow.
     void ShowState();
+    // To the next control (or the previous one) in the order things stand on
+    // the screen, row by row; the keypad calls it on the arrow keys.
+    void MoveFocus(bool forward);
 
     ProfileStore& m_profile;
     bool m_showMoreRates = false; // the selectors offer today's frame rates after the eleven

@@ -5,6 +5,9 @@
 #include "engine/calculator_engine.h"
 #include "resources/control_ids.h"
 
+#include "controls/hyper_link.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -79,11 +82,45 @@ void CalculatorKeypad::StopListening()
     m_window = nullptr;
 }
 
+bool CalculatorKeypad::IsKey(const QObject* widget) const
+{
+    for (const FlatButton& button : m_buttons)
+        if (&button == widget) return true;
+    return false;
+}
+
 bool CalculatorKeypad::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     if (m_window == nullptr || static_cast<QWidget*>(watched)->window() != m_window) return false;
-    const KeyTranslation translation = KeyboardMap::Translate(*static_cast<QKeyEvent*>(event));
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Space and Enter work a focused control that is no key of the keypad
+    // (About, Settings, Mode, a radio button, a CALC box, the Home link);
+    // everywhere else they keep their meanings on the calculator (C and =).
+    const bool activates = (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (activates && !IsKey(watched)) {
+        if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
+            button->click();
+            return true;
+        }
+        if (auto* link = qobject_cast<CHyperLink*>(watched)) {
+            link->FollowLink();
+            return true;
+        }
+    }
+    // Arrow keys move the focus in the window's own order, whatever control has it.
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && moveFocus) {
+        switch (key->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: moveFocus(false); return true;
+        case Qt::Key_Right:
+        case Qt::Key_Down: moveFocus(true); return true;
+        default: break;
+        }
+    }
+    const KeyTranslation translation = KeyboardMap::Translate(*key);
     if (translation.press) Press(*translation.press);
     return translation.consumed;
 }

@@ -55,6 +55,8 @@ public:
 
     // Runs before each key's step, to remember what it starts from (undo).
     std::function<void()> beforeStep;
+    // Moves the focus to the next control (or the previous one) on an arrow key.
+    std::function<void(bool forward)> moveFocus;
 
     // The button that has the focus when the window opens.
     FlatButton& FirstKey() { return m_buttons[static_cast<int>(KeypadKey::k7)]; }
@@ -63,6 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool IsKey(const QObject* widget) const;
     void Remember()
     {
         if (beforeStep) beforeStep();

@@ -9,8 +9,9 @@
 //     Delete, Backspace) press their keypad key and are consumed.
 //  2. Any other key that types a character is consumed; the character table
 //     (digits, + - * / =) decides whether it presses a key.
-//  3. Everything else passes on: Escape closes the window, arrows move the
-//     focus, Alt combinations reach the window manager.
+//  3. Everything else passes on: Escape closes the window, Alt combinations
+//     reach the window manager. (Arrow keys, before all this, move the focus
+//     in the window's on-screen order: calculator_keypad.h.)
 // Auto-repeated presses act like fresh ones.
 
 #include <optional>

@@ -53,16 +53,9 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
          }},
         {kCopy, "&Copy", QKeySequence::Copy, noKey, [](D& d) { d.m_dialog.OnEditCopy(); }},
         {kPaste, "&Paste", QKeySequence::Paste, noKey, [](D& d) { d.m_dialog.OnEditPaste(); }},
-        {kCurrentFormats, "&Format list of the current register", none, Qt::ALT | Qt::Key_Down, [](D& d) {
-             // The focused list if there is one, as Alt+Down does in any drop-down list.
-             for (int i = 0; i < 3; ++i) {
-                 if (d.m_panels[i].selector.hasFocus()) {
-                     d.OpenFormatList(i);
-                     return;
-                 }
-             }
-             d.OpenFormatList(d.m_dialog.Engine().CurrentRegister());
-         }},
+        // Whatever has the focus: the list of the register the keys go to.
+        {kCurrentFormats, "&Format list of the current register", none, Qt::ALT | Qt::Key_Down,
+         [](D& d) { d.OpenFormatList(d.m_dialog.Engine().CurrentRegister()); }},
         {kSelectIn, "Select &IN", none, Qt::CTRL | Qt::Key_1, [](D& d) { d.m_dialog.OnInDisplayClick(); }},
         {kSelectOut, "Select &OUT", none, Qt::CTRL | Qt::Key_2, [](D& d) { d.m_dialog.OnOutDisplayClick(); }},
         {kSelectDuration, "Select &DURATION", none, Qt::CTRL | Qt::Key_3, [](D& d) { d.m_dialog.OnDurationDisplayClick(); }},
@@ -95,6 +88,7 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
     }
     m_commands[kAbout]->setData(IDM_ABOUTBOX);
     m_commands[kRedo]->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_commands[kCurrentFormats]->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Down), QKeySequence(Qt::Key_F4)});
 }
 
 QAction& WindowCommands::TapeCommand() const { return *m_commands[kTape]; }

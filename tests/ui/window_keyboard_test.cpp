@@ -5,6 +5,9 @@
 
 #include <QLabel>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace quillet::testing {
 namespace {
 
@@ -38,12 +41,18 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
     QTest::keyClick(duration.view(), Qt::Key_Down);
     QTest::keyClick(duration.view(), Qt::Key_Return);
     EXPECT_TRUE(ReadSettingsFile().contains("idx3=4"));
-    Press(Qt::Key_Down, Qt::AltModifier); // the focused list
-    ASSERT_TRUE(duration.view()->isVisible());
-    QTest::keyClick(duration.view(), Qt::Key_Escape);
-    EXPECT_FALSE(duration.view()->isVisible());
-    EXPECT_TRUE(Dialog().isVisible());
     EXPECT_EQ(duration.currentIndex(), 4);
+    // Alt+Down and F4: the current register's list, whichever list has the focus.
+    Press(Qt::Key_2, Qt::ControlModifier);
+    Press(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(Selector(kOut).view()->isVisible());
+    QTest::keyClick(Selector(kOut).view(), Qt::Key_Escape);
+    EXPECT_TRUE(Dialog().isVisible());
+    Press(Qt::Key_1, Qt::ControlModifier);
+    Press(Qt::Key_F4);
+    EXPECT_FALSE(Selector(kOut).view()->isVisible());
+    ASSERT_TRUE(Selector(kIn).view()->isVisible());
+    QTest::keyClick(Selector(kIn).view(), Qt::Key_Escape);
 
     // Boxes modal to the calculator; what they show is collected.
     QStringList shown;
@@ -75,6 +84,47 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
 
     Press(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(Dialog().isVisible());
+}
+
+// The arrow keys walk the controls row by row as they stand on the screen,
+// the Home link among them; Space and Enter work the focused control that is
+// no key of the keypad, and keep their meanings (C, =) everywhere else.
+TEST_F(WindowKeyboardTest, ArrowsFollowTheScreenAndSpaceOrEnterWorkTheFocusedControl)
+{
+    Open();
+    QWidget* const start = QApplication::focusWidget();
+    std::vector<QWidget*> walk{start};
+    for (int i = 0; i < 60; ++i) {
+        Press(Qt::Key_Right);
+        if (QApplication::focusWidget() == start) break;
+        walk.push_back(QApplication::focusWidget());
+    }
+    ASSERT_EQ(QApplication::focusWidget(), start) << "the walk comes round";
+    EXPECT_NE(std::find(walk.begin(), walk.end(), Item(IDC_HOME_LINK)), walk.end());
+    std::size_t wrapped = 0; // where the walk goes from the bottom back to the top
+    for (std::size_t i = 1; i < walk.size(); ++i) {
+        const QRect a = walk[i - 1]->geometry();
+        const QRect b = walk[i]->geometry();
+        const bool sameRow = std::abs(a.center().y() - b.center().y()) < std::min(a.height(), b.height()) / 2 + 1;
+        if (!(sameRow ? b.left() > a.left() : b.center().y() > a.center().y())) ++wrapped;
+    }
+    EXPECT_LE(wrapped, 1u) << "row by row, left to right";
+    Press(Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), walk.back()) << "and back";
+
+    Type("42");
+    Item(IDC_MODE)->setFocus();
+    Press(Qt::Key_Space);
+    EXPECT_FALSE(Dialog().Engine().IsConversionMode()) << "Space works the Mode button";
+    EXPECT_EQ(Text(kIn), "00:00:00.42 ") << "and clears nothing";
+    Item(IDC_CALC_IN)->setFocus();
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Dialog().Engine().CalcTarget(), kIn) << "Enter ticks the focused CALC box";
+    Item(IDC_KEY_5)->setFocus();
+    Type("7");
+    ASSERT_EQ(Text(kOut), "00:00:00.07 ");
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Text(kOut), "00:00:00.00 ") << "on a key Space is still C";
 }
 
 // Ctrl+Z takes back each step, keys and format choices alike, and stores a
