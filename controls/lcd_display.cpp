@@ -21,6 +21,8 @@ LcdDisplay::LcdDisplay(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QString LcdDisplay::SpokenValue() const { return QString::fromStdString(m_text).trimmed(); }
+
 void LcdDisplay::Invalidate()
 {
     update();

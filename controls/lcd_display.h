@@ -32,6 +32,10 @@ public:
     // Asks for a repaint of the whole control; nothing changes on screen before it.
     void Invalidate() override;
 
+    // What assistive technology says of the shown value after the display's
+    // name: by default the text as shown.
+    virtual QString SpokenValue() const;
+
     // Paints one complete image of text onto the canvas's client area.
     void DrawDisplay(quillet::LcdCanvas& canvas, const std::string& text);
 

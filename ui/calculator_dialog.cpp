@@ -132,7 +132,7 @@ void CalculatorDialog::OnInitDialog()
     // There is no system menu to extend here: the About entry lives in the
     // context menu (WindowCommands::PopulateContextMenu).
     setWindowIcon(windowIcon);
-    m_keypad.FirstKey().setFocus();
+    m_panels[kIn].display.setFocus();
 }
 
 void CalculatorDialog::showEvent(QShowEvent* event)

@@ -1,7 +1,8 @@
 #pragma once
 // Lets assistive technology read a seven-segment display: its name is the
-// register's name (the widget's accessible name) followed by the text shown,
-// read live, so a screen reader never hears a stale value.
+// register's name (the widget's accessible name) followed by its value in
+// words (LcdDisplay::SpokenValue), read live, so a screen reader never hears
+// a stale value; its text is the value as shown.
 
 namespace quillet {
 

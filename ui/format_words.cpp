@@ -1,5 +1,8 @@
 #include "format_words.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include <array>
 #include <cstring>
 
@@ -71,6 +74,33 @@ QString FieldWord(const FormatField& field)
         if (std::strncmp(field.label, label, std::strlen(label)) == 0) return QString::fromLatin1(word);
     }
     return QString::fromLatin1(field.label);
+}
+
+QString ValueInWords(const TimecodeFormat& format, const QString& shown)
+{
+    static const QRegularExpression separators(QStringLiteral("[:.]"));
+    const QStringList fields = shown.split(separators);
+    if (fields.size() != format.fieldCount) return shown;
+    const bool realTime = format.rate == 100;
+    QStringList words;
+    for (int i = 0; i < format.fieldCount; ++i) {
+        const int field = format.fieldCount - 1 - i; // highest first
+        bool ok = false;
+        const int value = fields[i].toInt(&ok);
+        if (!ok) return shown;
+        // The hundredths of real time are the seconds' decimals.
+        if (realTime && field == 1) {
+            words << QStringLiteral("%1.%2 seconds").arg(value).arg(fields[i + 1]);
+            break;
+        }
+        // Leading fields at zero say nothing; the lowest is always said.
+        if (value == 0 && words.isEmpty() && field > 0) continue;
+        QString word = FieldWord(format.fields[field]);
+        if (value == 1 && word.endsWith(QLatin1Char('s'))) word.chop(1);
+        if (value == 1 && word == QLatin1String("feet")) word = QStringLiteral("foot");
+        words << QString::number(value) + QLatin1Char(' ') + word;
+    }
+    return words.join(QLatin1Char(' '));
 }
 
 QString ProblemText(const RegisterProblem& problem, const TimecodeFormat& format)

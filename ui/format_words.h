@@ -10,11 +10,17 @@
 namespace quillet {
 
 // "NTSC-ND: 29.97 frames per second, non-drop-frame time code" for the listed
-// format at list position `position` (0..18); empty for any other.
+// format at list position `position` (0..22); empty for any other.
 QString FormatDescription(int position);
 
 // The field's name in words ("seconds", "key-code number"), from its label.
 QString FieldWord(const FormatField& field);
+
+// A display's text in `format` as a screen reader should say it: "1 hour 2
+// minutes 33 seconds 5 frames", "366 feet 12 frames", "1800 frames",
+// "10.50 seconds". A text in another layout (a multiplier being typed) is
+// returned as it is.
+QString ValueInWords(const TimecodeFormat& format, const QString& shown);
 
 // Why a register in `format` shows "E", in one sentence; empty for kDone.
 QString ProblemText(const RegisterProblem& problem, const TimecodeFormat& format);

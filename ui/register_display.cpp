@@ -10,15 +10,56 @@ void RegisterDisplay::Invalidate()
 {
     LcdDisplay::Invalidate();
     if (m_text != m_announced) {
+        const QString before = QString::fromStdString(m_announced).trimmed();
         m_announced = m_text;
-        // Building the event costs a little on every key; skip it when no
+        m_readAll.clear();
+        // Building the events costs a little on every key; skip it when no
         // assistive technology listens.
-        if (QAccessible::isActive()) {
-            QAccessibleValueChangeEvent event(this, QString::fromStdString(m_text).trimmed());
-            QAccessible::updateAccessibility(&event);
-        }
+        if (QAccessible::isActive()) Announce(before);
     }
     Explain();
+}
+
+void RegisterDisplay::Announce(const QString& before)
+{
+    const QString shown = QString::fromStdString(m_text).trimmed();
+    QAccessibleValueChangeEvent value(this, shown);
+    QAccessible::updateAccessibility(&value);
+    // A screen reader speaks name and text changes of the object that has the focus.
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleTextUpdateEvent text(this, 0, before, shown);
+    QAccessible::updateAccessibility(&text);
+}
+
+QString RegisterDisplay::SpokenValue() const
+{
+    if (!m_readAll.isEmpty()) return m_readAll;
+    if (m_engine == nullptr) return LcdDisplay::SpokenValue();
+    const TimecodeFormat& format = m_engine->Format(m_index);
+    const std::string_view shown = m_engine->ShownText(m_index);
+    const RegisterProblem& problem = m_engine->Problem(m_index);
+    if (problem.outcome != Outcome::kDone) return QStringLiteral("error, ") + ProblemText(problem, format);
+    QString text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size())).trimmed();
+    const QChar op = text.isEmpty() ? QChar() : text.back();
+    const bool pending = op == u'+' || op == u'-' || op == u'*' || op == u'/';
+    if (pending) text.chop(1);
+    const std::string_view name = NameOf(format);
+    QString words = ValueInWords(format, text) + QStringLiteral(", ") +
+                    QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    if (pending) words += QStringLiteral(", ") + QString(op == u'*' ? QChar(u'x') : op);
+    return words;
+}
+
+void RegisterDisplay::ReadAll(const QString& words)
+{
+    m_readAll = words;
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    const QString shown = QString::fromStdString(m_text).trimmed();
+    QAccessibleTextUpdateEvent text(this, 0, shown, shown);
+    QAccessible::updateAccessibility(&text);
 }
 
 void RegisterDisplay::Explain()

@@ -23,15 +23,25 @@ public:
         m_index = index;
     }
 
-    // Repaints; when the text changed, announces it; brings the explanation up to date.
+    // Repaints; when the text changed, announces it (value, name and text
+    // events, which screen readers speak for the focused display); brings the
+    // explanation up to date.
     void Invalidate() override;
+
+    // "1 hour 2 minutes 33 seconds 5 frames, NTSC-ND", or "error, " and why;
+    // after ReadAll, the three registers' values.
+    QString SpokenValue() const override;
+    // Has a screen reader say all three registers, through this display.
+    void ReadAll(const QString& words);
 
 private:
     void Explain();
+    void Announce(const QString& before);
 
     const CalculatorEngine* m_engine = nullptr;
     int m_index = 0;
     std::string m_announced; // the text last announced
+    QString m_readAll;       // what ReadAll asked to be said, until the text changes
 };
 
 } // namespace quillet

@@ -43,6 +43,9 @@ void RegisterPanel::SetUp(const DialogBuilder& builder, CalculatorEngine& engine
     selector.setAccessibleName(name + QStringLiteral(" format"));
     m_radio->setAccessibleName(QStringLiteral("Select ") + name);
     m_calcBox->setAccessibleName(QStringLiteral("Compute ") + name);
+    // The current register's display holds the keyboard focus, so a screen
+    // reader speaks what it shows; the calculator's keys work there as anywhere.
+    display.setFocusPolicy(Qt::StrongFocus);
     engine.AttachDisplay(m_index, &display);
     display.Watch(engine, m_index);
 }

@@ -18,6 +18,8 @@ void CalculatorDialog::SelectRadio(int index)
     m_history->Remember(); // selecting commits the entry
     engine.SelectRegister(index);
     ShowState();
+    // The focus follows the register the keys go to.
+    m_panels[engine.CurrentRegister()].display.setFocus(Qt::OtherFocusReason);
 }
 
 void CalculatorDialog::CalcClick(int target)

@@ -25,7 +25,7 @@ namespace {
 enum CommandIndex {
     kUndo, kRedo, kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
     kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kTape, kSettings,
-    kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
+    kReadRegisters, kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
 };
 
 } // namespace
@@ -70,6 +70,7 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
         {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.m_dialog.OnModeButton(); }},
         {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.m_dialog.Tape().Show(!d.m_dialog.Tape().Shown()); }},
         {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.m_dialog.OnSettingsButton(); }},
+        {kReadRegisters, "&Read registers", none, Qt::CTRL | Qt::Key_R, [](D& d) { d.ReadRegisters(); }},
         {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.OnKeyboardShortcuts(); }},
         {kHomePage, "Open the &home page", none, noKey, [](D& d) { static_cast<CHyperLink*>(d.m_dialog.GetDlgItem(IDC_HOME_LINK))->FollowLink(); }},
         {kQuit, "&Quit", none, Qt::CTRL | Qt::Key_Q, [](D& d) { d.m_dialog.close(); }},
@@ -125,7 +126,8 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
     if (!m_dialog.Engine().IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
-    for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kShortcuts, kHomePage, kQuit}) menu.addAction(m_commands[i]);
+    for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kReadRegisters, kShortcuts, kHomePage, kQuit})
+        menu.addAction(m_commands[i]);
     menu.addSeparator();
     menu.addAction(m_commands[kAbout]);
 }
@@ -150,6 +152,14 @@ void WindowCommands::ComputeRegister(int index)
 {
     if (m_dialog.Engine().IsConversionMode() || index < 0 || index > 2) return;
     m_panels[index].CalcBox().click();
+}
+
+void WindowCommands::ReadRegisters()
+{
+    QStringList words;
+    for (const RegisterPanel& panel : m_panels) words << panel.display.accessibleName() + QStringLiteral(", ") + panel.display.SpokenValue();
+    m_panels[m_dialog.Engine().CurrentRegister()].display.ReadAll(QStringLiteral("all registers: ") +
+                                                                  words.join(QStringLiteral("; ")));
 }
 
 void WindowCommands::OnKeyboardShortcuts()

@@ -43,13 +43,15 @@ public:
     // Editing mode: ticks register `index`'s CALC box as a click does.
     void ComputeRegister(int index);
     void OnKeyboardShortcuts();
+    // Has a screen reader say the three registers' values, through the current display.
+    void ReadRegisters();
 
 private:
     CalculatorDialog& m_dialog;
     std::array<RegisterPanel, 3>& m_panels;
     CalculatorKeypad& m_keypad;
     WindowHistory& m_history;
-    std::array<QAction*, 22> m_commands = {}; // owned by the dialog
+    std::array<QAction*, 23> m_commands = {}; // owned by the dialog
 };
 
 } // namespace quillet

@@ -36,7 +36,7 @@ TEST_F(CalculatorStartupTest, FirstRunShowsDefaultsInConversionMode)
     for (int id : {IDC_IN_LABEL, IDC_OUT_LABEL, IDC_DURATION_LABEL, IDC_CALC_IN, IDC_CALC_OUT, IDC_CALC_DURATION}) {
         EXPECT_FALSE(Item(id)->isVisible()) << id;
     }
-    EXPECT_EQ(QApplication::focusWidget(), Item(IDC_KEY_7));
+    EXPECT_EQ(QApplication::focusWidget(), Item(IDC_IN_DISPLAY)) << "the current register's display";
     EXPECT_FALSE(QFile::exists(SettingsFile())) << "nothing is written by a start";
 }
 
@@ -92,10 +92,14 @@ TEST_F(CalculatorStartupTest, AccessibleNamesTellWhatControlsAre)
     Type("125");
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&DisplayOf(kIn));
     ASSERT_NE(display, nullptr);
-    EXPECT_EQ(display->text(QAccessible::Name), QStringLiteral("IN 00:00:01.25"));
+    EXPECT_EQ(display->text(QAccessible::Name), QStringLiteral("IN, 1 second 25 frames, Drop Frame"));
+    ASSERT_NE(display->textInterface(), nullptr);
+    EXPECT_EQ(display->textInterface()->text(0, display->textInterface()->characterCount()), QStringLiteral("00:00:01.25"));
     Press(Qt::Key_Return);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&DisplayOf(kDuration))->text(QAccessible::Name),
-              QStringLiteral("DURATION 00000055"));
+              QStringLiteral("DURATION, 55 frames, NTSC frames"));
+    Type("1/0=");
+    EXPECT_EQ(display->text(QAccessible::Name), QStringLiteral("IN, error, Division by zero"));
 }
 
 TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
