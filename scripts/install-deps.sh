@@ -11,6 +11,7 @@ packages=(
   xdg-utils
   g++-mingw-w64-x86-64-posix wine64
   appstream dpkg-dev file groff-base
+  xvfb xdotool dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

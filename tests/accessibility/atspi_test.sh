@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs the real calculator window under a private X server and a private
+# session bus with the accessibility bus, and listens to it as a screen
+# reader does (atspi_listener.py). Usage: atspi_test.sh QUILLET_BINARY
+# A bus or server that cannot start fails the test.
+set -euo pipefail
+app=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ "${QUILLET_ATSPI_INNER:-}" != 1 ]; then
+    exec env QUILLET_ATSPI_INNER=1 dbus-run-session -- bash "$0" "$@"
+fi
+work=$(mktemp -d)
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+
+# A display number nobody uses.
+for n in $(seq 140 199); do
+    [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+pids+=($!)
+sleep 0.5
+
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+"$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+window=
+for _ in $(seq 100); do
+    window=$(xdotool search --name 'Timecode Calculator' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the calculator window did not appear" >&2; exit 1; }
+xdotool windowfocus --sync "$window"
+
+/usr/bin/python3 "$here/atspi_listener.py"
