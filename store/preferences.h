@@ -14,6 +14,7 @@ enum class Preference {
     kDurationFormat, // list position of DURATION's format
     kMoreRates,      // 1: the selectors offer today's frame rates after the eleven
     kTapeShown,      // 1: the tape is shown
+    kZoom,           // the window's size in percent of its own, 100 to 300
 };
 
 struct PreferenceInfo {
@@ -32,6 +33,7 @@ inline constexpr std::array kPreferences{
     PreferenceInfo{Preference::kDurationFormat, "idx3", 3, INT_MIN, INT_MAX},
     PreferenceInfo{Preference::kMoreRates, "moreRates", 0, 0, 1},
     PreferenceInfo{Preference::kTapeShown, "tape", 0, 0, 1},
+    PreferenceInfo{Preference::kZoom, "zoom", 100, 100, 300},
 };
 
 constexpr const PreferenceInfo& InfoOf(Preference preference)

@@ -40,10 +40,11 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
       m_profile(profile), windowIcon(LoadApplicationIcon())
 {
     InstallDisplayAccessibility();
-    DialogBuilder builder(*this, kCalculatorTemplate);
-    DoDataExchange(builder);
+    m_builder = std::make_unique<DialogBuilder>(*this, kCalculatorTemplate);
+    DoDataExchange(*m_builder);
+    m_zoom = std::make_unique<WindowZoom>(*this, *m_builder, homeLink, m_profile);
     m_history = std::make_unique<WindowHistory>(engine, m_panels, m_profile, m_showMoreRates, [this] { ShowState(); });
-    m_commands = std::make_unique<WindowCommands>(*this, m_panels, m_keypad, *m_history);
+    m_commands = std::make_unique<WindowCommands>(*this, m_panels, m_keypad, *m_history, *m_zoom);
     OnInitDialog();
     m_tape = std::make_unique<CalculatorTape>(engine, m_profile, *this);
     m_tape->AttachCommand(m_commands->TapeCommand());
@@ -128,6 +129,8 @@ void CalculatorDialog::OnInitDialog()
     constexpr Preference kStoredFormats[3] = {Preference::kInFormat, Preference::kOutFormat, Preference::kDurationFormat};
     for (RegisterPanel& panel : m_panels) panel.selector.ShowFormats(m_showMoreRates, m_profile.Get(kStoredFormats[panel.Index()]));
     for (RegisterPanel& panel : m_panels) engine.SetRegisterFormat(panel.Index(), panel.selector.CurrentFormat());
+
+    m_zoom->Restore();
 
     // There is no system menu to extend here: the About entry lives in the
     // context menu (WindowCommands::PopulateContextMenu).

@@ -7,7 +7,7 @@
 //    radio button and CALC box of IN, OUT and DURATION;
 //  - the keypad (calculator_keypad.h), with the keyboard map;
 //  - the commands, context menu and shortcuts box (window_commands.h);
-//  - undo and redo (window_history.h);
+//  - undo and redo (window_history.h), and the zoom (window_zoom.h);
 //  - the tape (calculator_tape.h).
 // Every user action runs one handler, which makes one to three calls on the
 // engine (engine/calculator_engine.h); the engine hands each changed
@@ -24,6 +24,7 @@
 #include "resources/control_ids.h"
 #include "window_commands.h"
 #include "window_history.h"
+#include "window_zoom.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -122,6 +123,8 @@ private:
     QIcon windowIcon;
 
     QWidget* m_items[IDC_ABOUT - IDC_KEY_7 + 1] = {}; // indexed by control id - IDC_KEY_7
+    std::unique_ptr<DialogBuilder> m_builder; // places the controls again when zoomed
+    std::unique_ptr<WindowZoom> m_zoom;
     std::unique_ptr<WindowHistory> m_history;
     std::unique_ptr<WindowCommands> m_commands;
     std::unique_ptr<CalculatorTape> m_tape;

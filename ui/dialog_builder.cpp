@@ -41,6 +41,14 @@ void DialogBuilder::Build()
     FitTexts();
 }
 
+void DialogBuilder::Relayout()
+{
+    m_units = DialogUnits::FromFont(m_dialog.font());
+    m_dialog.setFixedSize(m_units.ToPixelsX(m_template.w), m_units.ToPixelsY(m_template.h));
+    for (const auto& [item, widget] : m_items) Place(*item, *widget);
+    FitTexts();
+}
+
 void DialogBuilder::FitTexts()
 {
     // The template was measured in one particular font; in another a caption may
@@ -92,7 +100,6 @@ QWidget* DialogBuilder::Create(const DialogItem& item)
 void DialogBuilder::Apply(const DialogItem& item, QWidget& widget) const
 {
     widget.setObjectName(QString::fromUtf8(item.name));
-    QRect geometry = m_units.ToPixels(item.x, item.y, item.w, item.h);
     const QString text = QString::fromUtf8(item.text);
 
     if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
@@ -104,24 +111,30 @@ void DialogBuilder::Apply(const DialogItem& item, QWidget& widget) const
             push->setDefault(item.kind == ItemKind::DefaultPushButton);
         }
     } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
-        // A drop-down list's template height is that of its open list; closed it
-        // is one line high.
         combo->setMaxVisibleItems(12);
-        geometry.setHeight(combo->sizeHint().height());
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         if (item.kind == ItemKind::Icon) {
             constexpr int side = 32; // the size of a standard icon, whatever the font
             label->setPixmap(m_icon.pixmap(side, side));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            geometry.setSize(QSize(side, side).expandedTo(geometry.size()));
         } else if (item.kind == ItemKind::Label) {
             label->setText(text);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(((item.style & ItemStyle::AlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         }
     }
-    widget.setGeometry(geometry);
+    Place(item, widget);
     widget.setVisible(!(item.style & ItemStyle::Hidden));
+}
+
+void DialogBuilder::Place(const DialogItem& item, QWidget& widget) const
+{
+    QRect geometry = m_units.ToPixels(item.x, item.y, item.w, item.h);
+    // A drop-down list's template height is that of its open list; closed it
+    // is one line high.
+    if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) geometry.setHeight(combo->sizeHint().height());
+    if (item.kind == ItemKind::Icon) geometry.setSize(QSize(32, 32).expandedTo(geometry.size()));
+    widget.setGeometry(geometry);
 }
 
 QWidget* DialogBuilder::Item(int id) const

@@ -29,6 +29,9 @@ public:
     // Captions too long for their box in this font get the room they need.
     void Build();
 
+    // Places every item again in the dialog's present font (after a zoom), as Build did.
+    void Relayout();
+
     // The widget of item `id`, or nullptr for an unknown id.
     QWidget* Item(int id) const;
     const DialogUnits& Units() const { return m_units; }
@@ -36,6 +39,8 @@ public:
 private:
     QWidget* Create(const DialogItem& item);
     void Apply(const DialogItem& item, QWidget& widget) const;
+    // The item's geometry in the present dialog units.
+    void Place(const DialogItem& item, QWidget& widget) const;
     void FitTexts();
 
     QDialog& m_dialog;

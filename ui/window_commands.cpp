@@ -4,6 +4,7 @@
 #include "calculator_keypad.h"
 #include "register_panel.h"
 #include "window_history.h"
+#include "window_zoom.h"
 #include "controls/hyper_link.h"
 #include "keyboard_map.h"
 #include "resources/about_template.h"
@@ -25,14 +26,14 @@ namespace {
 enum CommandIndex {
     kUndo, kRedo, kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
     kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kTape, kSettings,
-    kReadRegisters, kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
+    kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
 };
 
 } // namespace
 
 WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad,
-                               WindowHistory& history)
-    : m_dialog(dialog), m_panels(panels), m_keypad(keypad), m_history(history)
+                               WindowHistory& history, WindowZoom& zoom)
+    : m_dialog(dialog), m_panels(panels), m_keypad(keypad), m_history(history), m_zoom(zoom)
 {
     struct Command {
         CommandIndex index;
@@ -70,6 +71,9 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
         {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.m_dialog.OnModeButton(); }},
         {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.m_dialog.Tape().Show(!d.m_dialog.Tape().Shown()); }},
         {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.m_dialog.OnSettingsButton(); }},
+        {kZoomIn, "Zoom &in", QKeySequence::ZoomIn, noKey, [](D& d) { d.m_zoom.Step(1); }},
+        {kZoomOut, "Zoom &out", QKeySequence::ZoomOut, noKey, [](D& d) { d.m_zoom.Step(-1); }},
+        {kZoomReset, "&Actual size", none, Qt::CTRL | Qt::Key_0, [](D& d) { d.m_zoom.Step(0); }},
         {kReadRegisters, "&Read registers", none, Qt::CTRL | Qt::Key_R, [](D& d) { d.ReadRegisters(); }},
         {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.OnKeyboardShortcuts(); }},
         {kHomePage, "Open the &home page", none, noKey, [](D& d) { static_cast<CHyperLink*>(d.m_dialog.GetDlgItem(IDC_HOME_LINK))->FollowLink(); }},
@@ -90,6 +94,8 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
     m_commands[kAbout]->setData(IDM_ABOUTBOX);
     m_commands[kRedo]->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_commands[kCurrentFormats]->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Down), QKeySequence(Qt::Key_F4)});
+    // Ctrl+= too: on most keyboards + needs Shift.
+    m_commands[kZoomIn]->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
 }
 
 QAction& WindowCommands::TapeCommand() const { return *m_commands[kTape]; }
@@ -126,7 +132,8 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
     if (!m_dialog.Engine().IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
-    for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kReadRegisters, kShortcuts, kHomePage, kQuit})
+    for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts,
+                  kHomePage, kQuit})
         menu.addAction(m_commands[i]);
     menu.addSeparator();
     menu.addAction(m_commands[kAbout]);

@@ -18,13 +18,14 @@ class CalculatorDialog;
 class CalculatorKeypad;
 class RegisterPanel;
 class WindowHistory;
+class WindowZoom;
 
 class WindowCommands : public QObject {
     Q_OBJECT
 public:
     // Creates the commands on `dialog`, whose handlers and parts they run.
     WindowCommands(CalculatorDialog& dialog, std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad,
-                   WindowHistory& history);
+                   WindowHistory& history, WindowZoom& zoom);
 
     // The commands (Ctrl+1, Ctrl+M, F1, ...), in menu order.
     std::span<QAction* const> All() const { return m_commands; }
@@ -51,7 +52,8 @@ private:
     std::array<RegisterPanel, 3>& m_panels;
     CalculatorKeypad& m_keypad;
     WindowHistory& m_history;
-    std::array<QAction*, 23> m_commands = {}; // owned by the dialog
+    WindowZoom& m_zoom;
+    std::array<QAction*, 26> m_commands = {}; // owned by the dialog
 };
 
 } // namespace quillet

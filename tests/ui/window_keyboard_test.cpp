@@ -127,6 +127,27 @@ TEST_F(WindowKeyboardTest, ArrowsFollowTheScreenAndSpaceOrEnterWorkTheFocusedCon
     EXPECT_EQ(Text(kOut), "00:00:00.00 ") << "on a key Space is still C";
 }
 
+// Ctrl+Plus enlarges the whole window step by step, remembered; Ctrl+0 gives
+// back the window exactly as designed.
+TEST_F(WindowKeyboardTest, TheWindowZoomsAndRemembersIt)
+{
+    Open();
+    const QSize designed = Dialog().size();
+    const QRect key = Item(IDC_KEY_7)->geometry();
+    Press(Qt::Key_Equal, Qt::ControlModifier);
+    Press(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_NEAR(Dialog().width(), designed.width() * 3 / 2, designed.width() / 10) << "150 %";
+    EXPECT_GT(Item(IDC_KEY_7)->width(), key.width() * 5 / 4);
+    EXPECT_TRUE(ReadSettingsFile().contains("zoom=150"));
+    Restart();
+    EXPECT_NEAR(Dialog().width(), designed.width() * 3 / 2, designed.width() / 10) << "restored";
+    Press(Qt::Key_Minus, Qt::ControlModifier);
+    Press(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(Dialog().size(), designed);
+    EXPECT_EQ(Item(IDC_KEY_7)->geometry(), key);
+    EXPECT_EQ(Text(kIn), "00:00:00.00 ") << "no key of the calculator was typed";
+}
+
 // Ctrl+Z takes back each step, keys and format choices alike, and stores a
 // choice it changes back; Ctrl+Shift+Z and Ctrl+Y bring the steps back.
 TEST_F(WindowKeyboardTest, UndoAndRedoEveryStep)

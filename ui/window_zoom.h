@@ -1,0 +1,38 @@
+#pragma once
+// The whole window larger, for eyes that need it: Ctrl+Plus, Ctrl+Minus and
+// Ctrl+0 scale the font the layout is measured in, so displays, keys, text
+// and spacing grow together, drawn anew at their size (the displays are
+// vector-drawn and stay crisp). 100 % is the window exactly as designed.
+
+class CHyperLink;
+class QDialog;
+
+namespace quillet {
+
+class DialogBuilder;
+class ProfileStore;
+
+class WindowZoom {
+public:
+    WindowZoom(QDialog& dialog, DialogBuilder& builder, CHyperLink& link, ProfileStore& profile);
+
+    // The stored zoom, as the window starts.
+    void Restore();
+    // One step larger (+1) or smaller (-1) among 100, 125, 150, 175, 200, 250
+    // and 300 %, never larger than the screen; 0 goes back to 100 %. Stored.
+    void Step(int direction);
+    int Percent() const { return m_percent; }
+
+private:
+    void Apply(int percent);
+
+    QDialog& m_dialog;
+    DialogBuilder& m_builder;
+    CHyperLink& m_link;
+    ProfileStore& m_profile;
+    double m_basePointSize;
+    int m_basePixelSize;
+    int m_percent = 100;
+};
+
+} // namespace quillet
