@@ -5,7 +5,7 @@
 
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 
 namespace quillet {
 
@@ -69,10 +69,11 @@ void FlatButton::paintEvent(QPaintEvent*)
     painter.drawText(textRect, Qt::TextShowMnemonic | Qt::AlignVCenter | (m_textLeft ? Qt::AlignLeft : Qt::AlignHCenter), text());
 
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(2, 2, -2, -2);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        // In the text's own colour, which every palette sets off from the
+        // face: the style's faint dotted frame is hard to find.
+        painter.setPen(QPen(textColour, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }
 

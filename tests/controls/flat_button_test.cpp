@@ -4,7 +4,10 @@
 #include "controls/device_pixel_grid.h"
 #include "controls/flat_button.h"
 
+#include <QApplication>
 #include <QImage>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +56,43 @@ TEST(FlatButtonFrame, KeypadFrameIsWholeAtEveryRatio)
             for (int inset = 0; inset < line; ++inset) EXPECT_EQ(ringIs(inset, frame), "") << "frame ring " << inset;
             EXPECT_EQ(ringIs(line, face), "");
         }
+    }
+}
+
+// The focus ring stands out from the face by at least 3:1, the usual
+// minimum for what shows where the keyboard is, in light and dark palettes.
+TEST(FlatButtonFocus, TheRingStandsOutInLightAndDarkPalettes)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto channel = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+    };
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        QPalette palette;
+        if (dark) {
+            palette.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+            palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+            palette.setColor(QPalette::Mid, QColor(0x50, 0x50, 0x50));
+        }
+        QWidget window;
+        FlatButton button(&window);
+        button.setPalette(palette);
+        button.SetXButtonStyle(FlatButton::KeypadStyle, true);
+        button.setText("7");
+        button.setGeometry(0, 0, 43, 29);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        button.setFocus();
+        ASSERT_TRUE(button.hasFocus());
+        QImage image(button.size(), QImage::Format_RGB32);
+        button.render(&image);
+        const double ring = luminance(image.pixel(3, 10));
+        const double face = luminance(image.pixel(5, 10));
+        EXPECT_GE((std::max(ring, face) + 0.05) / (std::min(ring, face) + 0.05), 3.0);
     }
 }
 
