@@ -51,6 +51,11 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     });
     // The newest step is the one to see.
     connect(&model, &QAbstractItemModel::rowsInserted, m_list, &QListView::scrollToBottom);
+    // With the tape in the keyboard's hands, the newest line becomes the
+    // current one, which a screen reader announces as it does a focus move.
+    connect(&model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
+        if (m_list->hasFocus()) m_list->setCurrentIndex(m_model.index(last));
+    });
 
     auto* save = new QPushButton(QStringLiteral("&Save tape..."), this);
     auto* clear = new QPushButton(QStringLiteral("C&lear tape"), this);
