@@ -12,7 +12,17 @@ namespace {
 // update of the focused object.
 class DisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit DisplayAccessible(LcdDisplay* display) : QAccessibleWidget(display, QAccessible::StaticText) {}
+    // A read-only text field: screen readers speak what changes in one that has
+    // the focus (a label's changes they pass over).
+    explicit DisplayAccessible(LcdDisplay* display) : QAccessibleWidget(display, QAccessible::EditableText) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        return state;
+    }
 
     QString text(QAccessible::Text kind) const override
     {
