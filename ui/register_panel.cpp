@@ -35,9 +35,6 @@ void RegisterPanel::SetUp(const DialogBuilder& builder, CalculatorEngine& engine
     m_radio = static_cast<QAbstractButton*>(builder.Item(kIds[m_index].radio));
     m_calcBox = static_cast<QAbstractButton*>(builder.Item(kIds[m_index].calcBox));
     m_label = static_cast<QLabel*>(builder.Item(kIds[m_index].label));
-    // The window ticks exactly the current register's radio button itself;
-    // left to Qt, an arrow key on one would select another register.
-    m_radio->setAutoExclusive(false);
     const QString name = QString::fromLatin1(kRegisterNames[m_index]);
     display.setAccessibleName(name);
     selector.setAccessibleName(name + QStringLiteral(" format"));
@@ -52,7 +49,11 @@ void RegisterPanel::SetUp(const DialogBuilder& builder, CalculatorEngine& engine
 
 void RegisterPanel::ShowRole(bool current, bool computed, bool editing)
 {
+    // Auto-exclusive buttons refuse to be unticked one by one. (Arrow keys
+    // never reach them: the keypad moves the focus on those.)
+    m_radio->setAutoExclusive(false);
     m_radio->setChecked(current);
+    m_radio->setAutoExclusive(true);
     m_radio->setEnabled(!editing || !computed);
     display.m_backColor = current ? ActiveColour : InactiveColour;
     if (editing) {
