@@ -58,9 +58,6 @@ public:
     // Moves the focus to the next control (or the previous one) on an arrow key.
     std::function<void(bool forward)> moveFocus;
 
-    // The button that has the focus when the window opens.
-    FlatButton& FirstKey() { return m_buttons[static_cast<int>(KeypadKey::k7)]; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

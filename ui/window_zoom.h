@@ -21,7 +21,6 @@ public:
     // One step larger (+1) or smaller (-1) among 100, 125, 150, 175, 200, 250
     // and 300 %, never larger than the screen; 0 goes back to 100 %. Stored.
     void Step(int direction);
-    int Percent() const { return m_percent; }
 
 private:
     void Apply(int percent);
