@@ -38,6 +38,12 @@ void RegisterPanel::SetUp(const DialogBuilder& builder, CalculatorEngine& engine
     const QString name = QString::fromLatin1(kRegisterNames[m_index]);
     display.setAccessibleName(name);
     selector.setAccessibleName(name + QStringLiteral(" format"));
+    // On Linux a drop-down list's accessible name is its current choice, and
+    // screen readers take what it is for from a label whose buddy it is. The
+    // window shows no such label, so a hidden one names the list.
+    auto* selectorLabel = new QLabel(name + QStringLiteral(" format"), selector.parentWidget());
+    selectorLabel->setBuddy(&selector);
+    selectorLabel->hide();
     m_radio->setAccessibleName(QStringLiteral("Select ") + name);
     m_calcBox->setAccessibleName(QStringLiteral("Compute ") + name);
     // The current register's display holds the keyboard focus, so a screen

@@ -88,6 +88,10 @@ TEST_F(CalculatorStartupTest, AccessibleNamesTellWhatControlsAre)
         {IDC_KEY_BACKSPACE, "Backspace"}, {IDC_KEY_MULTIPLY, "Multiply"},
     };
     for (const auto& [id, name] : buttons) EXPECT_EQ(Item(id)->accessibleName(), QString::fromLatin1(name));
+    // A list's name may be its choice; what it is for comes from its label.
+    const auto labels = QAccessible::queryAccessibleInterface(Item(IDC_OUT_FORMAT))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("OUT format"));
 
     Type("125");
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&DisplayOf(kIn));
