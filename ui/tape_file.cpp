@@ -35,17 +35,21 @@ QByteArray TapeFileText(const TapeModel& tape, TapeFileKind kind)
     return text.toUtf8();
 }
 
-bool WriteTapeFile(const TapeModel& tape, TapeFileKind kind, const QString& path, QString& error)
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error)
 {
     // Unbuffered, so that a full disk fails the write itself; the old file
     // stays until the new one is whole.
     QSaveFile file(path);
-    const QByteArray text = TapeFileText(tape, kind);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit()) {
         error = file.errorString();
         return false;
     }
     return true;
+}
+
+bool WriteTapeFile(const TapeModel& tape, TapeFileKind kind, const QString& path, QString& error)
+{
+    return WriteWholeFile(path, TapeFileText(tape, kind), error);
 }
 
 TapeFileKind TapeFileKindOf(const QString& path)

@@ -15,6 +15,11 @@ enum class TapeFileKind { kText, kCsv };
 // or a line break.
 QByteArray TapeFileText(const TapeModel& tape, TapeFileKind kind);
 
+// Replaces the file at `path` with `bytes` in one step: a failed write (a
+// full disk included) leaves any earlier file as it was. Returns false, with
+// `error` set, when it could not.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString& error);
+
 // Writes TapeFileText to `path` in one step (a failed write leaves any earlier
 // file as it was). Returns false, with `error` set, when it could not.
 bool WriteTapeFile(const TapeModel& tape, TapeFileKind kind, const QString& path, QString& error);

@@ -1,12 +1,13 @@
 #include "tape_store.h"
 
+#include "tape_file.h"
+
 #include "engine/format_table.h"
 #include "engine/timecode_register.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace quillet {
@@ -185,9 +186,8 @@ bool TapeStore::Rewrite(const std::deque<TapeLine>& all)
     QByteArray text;
     for (const TapeLine& line : all) text += TapeRecord(line);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return Failed(QStringLiteral("its folder cannot be made"));
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(text) != text.size() || !file.commit())
-        return Failed(file.errorString());
+    QString error;
+    if (!WriteWholeFile(m_path, text, error)) return Failed(error);
     m_linesInFile = all.size();
     m_problem.clear();
     return true;
