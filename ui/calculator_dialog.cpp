@@ -1,6 +1,7 @@
 #include "calculator_dialog.h"
 
 #include "about_dialog.h"
+#include "announcer.h"
 #include "dialog_builder.h"
 #include "display_accessibility.h"
 #include "resources/about_template.h"
@@ -51,6 +52,7 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     // From here on every step can be undone; setting up the window is none.
     m_keypad.beforeStep = [this] { m_history->Remember(); };
     m_keypad.moveFocus = [this](bool forward) { MoveFocus(forward); };
+    m_keypad.afterUnechoedKey = [this] { m_panels[engine.CurrentRegister()].display.SayValue(); };
     m_tape->beforeStep = [this] { m_history->Remember(); };
 }
 
@@ -67,6 +69,8 @@ void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
     builder.Build();
     for (const DialogItem& item : kCalculatorItems) m_items[item.id - IDC_KEY_7] = builder.Item(item.id);
     for (RegisterPanel& panel : m_panels) panel.SetUp(builder, engine);
+    auto* announcer = new Announcer(this);
+    for (RegisterPanel& panel : m_panels) panel.display.SpeakThrough(*announcer);
 
     // Controls that Space and Enter work once focused take the focus from
     // the keyboard only: a click on Mode, a radio button or a CALC box leaves

@@ -153,14 +153,14 @@ void CalculatorKeypad::OnKeyDoubleZero()
     m_engine.KeyIn('0');
 }
 
-void CalculatorKeypad::OnKeyBackspace() { Remember(); m_engine.KeyIn(8); }
-void CalculatorKeypad::OnKeyClear() { Remember(); m_engine.ClearEntry(); }
-void CalculatorKeypad::OnKeyClearAll() { Remember(); m_engine.ClearAllRegisters(); }
+void CalculatorKeypad::OnKeyBackspace() { Remember(); m_engine.KeyIn(8); Unechoed(); }
+void CalculatorKeypad::OnKeyClear() { Remember(); m_engine.ClearEntry(); Unechoed(); }
+void CalculatorKeypad::OnKeyClearAll() { Remember(); m_engine.ClearAllRegisters(); Unechoed(); }
 void CalculatorKeypad::OnKeyAdd() { Remember(); m_engine.ApplyOperator('+', false); }
 void CalculatorKeypad::OnKeySubtract() { Remember(); m_engine.ApplyOperator('-', false); }
 // The engine's multiplication character is '*', whatever the button shows.
 void CalculatorKeypad::OnKeyMultiply() { Remember(); m_engine.ApplyOperator('*', false); }
 void CalculatorKeypad::OnKeyDivide() { Remember(); m_engine.ApplyOperator('/', false); }
-void CalculatorKeypad::OnKeyEquals() { Remember(); m_engine.ApplyOperator('=', false); }
+void CalculatorKeypad::OnKeyEquals() { Remember(); m_engine.ApplyOperator('=', false); Unechoed(); }
 
 } // namespace quillet

@@ -55,6 +55,9 @@ public:
 
     // Runs before each key's step, to remember what it starts from (undo).
     std::function<void()> beforeStep;
+    // Runs after a key whose effect a screen reader does not echo (=, C, CA,
+    // Backspace), to have the current register's value said.
+    std::function<void()> afterUnechoedKey;
     // Moves the focus to the next control (or the previous one) on an arrow key.
     std::function<void(bool forward)> moveFocus;
 
@@ -66,6 +69,10 @@ private:
     void Remember()
     {
         if (beforeStep) beforeStep();
+    }
+    void Unechoed()
+    {
+        if (afterUnechoedKey) afterUnechoedKey();
     }
 
     CalculatorEngine& m_engine;

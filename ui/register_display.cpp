@@ -1,8 +1,11 @@
 #include "register_display.h"
 
+#include "announcer.h"
 #include "format_words.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 
 namespace quillet {
 
@@ -30,11 +33,30 @@ void RegisterDisplay::Announce(const QString& before)
     QAccessible::updateAccessibility(&name);
     QAccessibleTextUpdateEvent text(this, 0, before, shown);
     QAccessible::updateAccessibility(&text);
+    // Screen readers take text that changes right after a key for the user's
+    // own typing and keep quiet: results go through the announcer.
+    // Typed digits and operators the screen reader has echoed already.
+    const bool echoed = m_engine != nullptr && m_engine->Problem(m_index).outcome == Outcome::kDone &&
+                        (m_engine->IsTyping(m_index) || m_engine->PendingOperator(m_index) != 0);
+    if (!echoed) SayValue();
 }
 
-QString RegisterDisplay::SpokenValue() const
+void RegisterDisplay::SayValue()
 {
-    if (!m_readAll.isEmpty()) return m_readAll;
+    if (m_announcer != nullptr && IsWorkedOn()) m_announcer->Say(ValueReadOut());
+}
+
+bool RegisterDisplay::IsWorkedOn() const
+{
+    if (m_engine == nullptr || m_engine->CurrentRegister() != m_index) return false;
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && focus->window() == window() && qobject_cast<const QComboBox*>(focus) == nullptr;
+}
+
+QString RegisterDisplay::SpokenValue() const { return m_readAll.isEmpty() ? ValueReadOut() : m_readAll; }
+
+QString RegisterDisplay::ValueReadOut() const
+{
     if (m_engine == nullptr) return LcdDisplay::SpokenValue();
     const TimecodeFormat& format = m_engine->Format(m_index);
     const std::string_view shown = m_engine->ShownText(m_index);
@@ -60,6 +82,7 @@ void RegisterDisplay::ReadAll(const QString& words)
     const QString shown = QString::fromStdString(m_text).trimmed();
     QAccessibleTextUpdateEvent text(this, 0, shown, shown);
     QAccessible::updateAccessibility(&text);
+    if (m_announcer != nullptr) m_announcer->Say(words);
 }
 
 void RegisterDisplay::Explain()

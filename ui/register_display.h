@@ -11,6 +11,8 @@
 
 namespace quillet {
 
+class Announcer;
+
 class RegisterDisplay : public LcdDisplay {
     Q_OBJECT
 public:
@@ -23,22 +25,33 @@ public:
         m_index = index;
     }
 
-    // Repaints; when the text changed, announces it (value, name and text
-    // events, which screen readers speak for the focused display); brings the
-    // explanation up to date.
+    // Where results are spoken (see Invalidate).
+    void SpeakThrough(Announcer& announcer) { m_announcer = &announcer; }
+
+    // Repaints; when the text changed, tells assistive technology (value, name
+    // and text events) and, when the change is a result (not a typed digit or
+    // operator) of the register the user works in, has the announcer say it;
+    // brings the explanation up to date.
     void Invalidate() override;
 
-    // "1 hour 2 minutes 33 seconds 5 frames, NTSC-ND", or "error, " and why;
-    // after ReadAll, the three registers' values.
+    // "1 hour 2 minutes 33 seconds 5 frames, NTSC-ND", or "error, " and why.
+    QString ValueReadOut() const;
+    // ValueReadOut; after ReadAll, until the text changes, the three registers' values.
     QString SpokenValue() const override;
-    // Has a screen reader say all three registers, through this display.
+    // Has a screen reader say the value, if the register is the one the user works in.
+    void SayValue();
+    // Has a screen reader say all three registers, through this display and the announcer.
     void ReadAll(const QString& words);
 
 private:
     void Explain();
     void Announce(const QString& before);
+    // Whether the register is the current one and the user works in the
+    // window (not in a format list, whose choice the screen reader is saying).
+    bool IsWorkedOn() const;
 
     const CalculatorEngine* m_engine = nullptr;
+    Announcer* m_announcer = nullptr;
     int m_index = 0;
     std::string m_announced; // the text last announced
     QString m_readAll;       // what ReadAll asked to be said, until the text changes

@@ -164,7 +164,7 @@ void WindowCommands::ComputeRegister(int index)
 void WindowCommands::ReadRegisters()
 {
     QStringList words;
-    for (const RegisterPanel& panel : m_panels) words << panel.display.accessibleName() + QStringLiteral(", ") + panel.display.SpokenValue();
+    for (const RegisterPanel& panel : m_panels) words << panel.display.accessibleName() + QStringLiteral(", ") + panel.display.ValueReadOut();
     m_panels[m_dialog.Engine().CurrentRegister()].display.ReadAll(QStringLiteral("all registers: ") +
                                                                   words.join(QStringLiteral("; ")));
 }

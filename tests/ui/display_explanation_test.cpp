@@ -64,6 +64,7 @@ TEST_F(DisplayExplanationTest, KeysAndFormatsExplainThemselves)
 
 std::vector<std::pair<QObject*, QString>> announced;
 std::vector<std::pair<QObject*, QString>> spoken;
+std::vector<QString> said; // what the announcer showed, in order
 
 TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
 {
@@ -73,6 +74,8 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
         } else if (event->type() == QAccessible::NameChanged) {
             // What a screen reader speaks of the focused display.
             spoken.emplace_back(event->object(), QAccessible::queryAccessibleInterface(event->object())->text(QAccessible::Name));
+        } else if (event->type() == QAccessible::ObjectShow) {
+            said.push_back(QAccessible::queryAccessibleInterface(event->object())->text(QAccessible::Name));
         }
     });
     // As while a screen reader runs.
@@ -82,12 +85,25 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
     Open();
     announced.clear();
     spoken.clear();
-    Type("12");
-    Press(Qt::Key_Return);
-    Press(Qt::Key_1, Qt::ControlModifier); // repaints every display in new colours, changes no text
+    said.clear();
+    const auto type = [this](const char* keys) {
+        Type(keys);
+        QCoreApplication::processEvents(); // the announcer speaks once the step is over
+    };
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        Press(key, modifiers);
+        QCoreApplication::processEvents();
+    };
+    type("12");
+    press(Qt::Key_Return);
+    press(Qt::Key_1, Qt::ControlModifier); // repaints every display in new colours, changes no text
     EXPECT_EQ(QApplication::focusWidget(), &DisplayOf(kIn)) << "the focus follows the register";
-    Type("/0=");
-    Press(Qt::Key_R, Qt::ControlModifier);
+    type("=");
+    type("/0=");
+    press(Qt::Key_R, Qt::ControlModifier);
+    type(" 7");
+    Selector(kIn).setFocus();
+    type("=");
     platform->setActive(false);
     QAccessible::installUpdateHandler(previous);
 
@@ -107,6 +123,17 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
     EXPECT_TRUE(heard(&DisplayOf(kIn), QStringLiteral("IN, all registers: IN, error, Division by zero; OUT, error, "
                                                       "Division by zero; DURATION, error, Division by zero")))
         << "Ctrl+R reads all three";
+    // Typed digits and operators are echoed by the screen reader itself; the
+    // announcer says results (an unchanged one too), errors, a cleared
+    // register, and nothing while a format list has the focus.
+    const std::vector<QString> expectedSaid = {
+        QStringLiteral("12 frames, Drop Frame"),
+        QStringLiteral("12 frames, Drop Frame"),
+        QStringLiteral("error, Division by zero"),
+        QStringLiteral("all registers: IN, error, Division by zero; OUT, error, Division by zero; DURATION, error, Division by zero"),
+        QStringLiteral("0 frames, Drop Frame"),
+    };
+    EXPECT_EQ(said, expectedSaid);
 }
 
 } // namespace
