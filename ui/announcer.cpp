@@ -12,9 +12,6 @@ QAccessibleInterface* CreateAnnouncerAccessible(const QString& className, QObjec
 {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    // The calculator is the application's main window, not a dialog; and
-    // screen readers preface every message from inside a dialog with its title.
-    if (className == QLatin1String("quillet::CalculatorDialog")) return new QAccessibleWidget(widget, QAccessible::Window);
     if (className == QLatin1String("quillet::Announcer")) return new QAccessibleWidget(widget, QAccessible::StatusBar);
     if (className == QLatin1String("quillet::Announcement")) return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;

@@ -3,7 +3,7 @@
 #include "about_dialog.h"
 #include "announcer.h"
 #include "dialog_builder.h"
-#include "display_accessibility.h"
+#include "widget_accessibility.h"
 #include "resources/about_template.h"
 #include "resources/calculator_template.h"
 #include "settings_dialog.h"
@@ -40,7 +40,7 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_profile(profile), windowIcon(LoadApplicationIcon())
 {
-    InstallDisplayAccessibility();
+    InstallWidgetAccessibility();
     m_builder = std::make_unique<DialogBuilder>(*this, kCalculatorTemplate);
     DoDataExchange(*m_builder);
     m_zoom = std::make_unique<WindowZoom>(*this, *m_builder, homeLink, m_profile);

@@ -88,10 +88,16 @@ TEST_F(CalculatorStartupTest, AccessibleNamesTellWhatControlsAre)
         {IDC_KEY_BACKSPACE, "Backspace"}, {IDC_KEY_MULTIPLY, "Multiply"},
     };
     for (const auto& [id, name] : buttons) EXPECT_EQ(Item(id)->accessibleName(), QString::fromLatin1(name));
-    // A list's name may be its choice; what it is for comes from its label.
-    const auto labels = QAccessible::queryAccessibleInterface(Item(IDC_OUT_FORMAT))->relations(QAccessible::Label);
+    // A list says what it is for (its name and its label) and its choice (its
+    // text, where screen readers look for it on Linux).
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Item(IDC_OUT_FORMAT));
+    const auto labels = list->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels[0].first->text(QAccessible::Name), QStringLiteral("OUT format"));
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("OUT format"));
+    ASSERT_NE(list->textInterface(), nullptr);
+    EXPECT_EQ(list->textInterface()->text(0, list->textInterface()->characterCount()), QStringLiteral("NTSC-ND"));
+    EXPECT_EQ(list->child(0)->object(), Selector(kOut).view()) << "its open list";
 
     Type("125");
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(&DisplayOf(kIn));
