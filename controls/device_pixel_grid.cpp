@@ -7,7 +7,15 @@
 
 namespace quillet {
 
-DevicePixelGrid::DevicePixelGrid(double ratio, QPointF origin) : m_ratio(ratio), m_origin(origin) {}
+DevicePixelGrid::DevicePixelGrid(double ratio, QPointF origin) : DevicePixelGrid(ratio, ratio, origin) {}
+
+DevicePixelGrid::DevicePixelGrid(double ratio, double ratioY, QPointF origin) : m_ratio(ratio), m_ratioY(ratioY), m_origin(origin) {}
+
+DevicePixelGrid DevicePixelGrid::Stretched(QSize pictureSize, QSize logicalSize) const
+{
+    return DevicePixelGrid(m_ratio * logicalSize.width() / std::max(1, pictureSize.width()),
+                           m_ratioY * logicalSize.height() / std::max(1, pictureSize.height()), m_origin);
+}
 
 DevicePixelGrid DevicePixelGrid::Of(const QPainter& painter)
 {
@@ -17,7 +25,7 @@ DevicePixelGrid DevicePixelGrid::Of(const QPainter& painter)
 
 bool DevicePixelGrid::IsIdentity() const
 {
-    return m_ratio == 1.0 && m_origin.x() == qRound(m_origin.x()) && m_origin.y() == qRound(m_origin.y());
+    return m_ratio == 1.0 && m_ratioY == 1.0 && m_origin.x() == qRound(m_origin.x()) && m_origin.y() == qRound(m_origin.y());
 }
 
 int DevicePixelGrid::X(int v) const
@@ -27,7 +35,7 @@ int DevicePixelGrid::X(int v) const
 
 int DevicePixelGrid::Y(int v) const
 {
-    return qRound(m_origin.y() + v * m_ratio) - qRound(m_origin.y());
+    return qRound(m_origin.y() + v * m_ratioY) - qRound(m_origin.y());
 }
 
 QSize DevicePixelGrid::DeviceSize(QSize logicalSize) const
@@ -47,7 +55,7 @@ void DevicePixelGrid::PaintInDevicePixels(QPainter& painter) const
     // scale: one painter unit is one device pixel and 0 a pixel's edge.
     const QPointF toWholePixel(qRound(m_origin.x()) - m_origin.x(), qRound(m_origin.y()) - m_origin.y());
     const QTransform devicePixels =
-        QTransform::fromTranslate(toWholePixel.x(), toWholePixel.y()) * QTransform::fromScale(1.0 / m_ratio, 1.0 / m_ratio);
+        QTransform::fromTranslate(toWholePixel.x(), toWholePixel.y()) * QTransform::fromScale(1.0 / m_ratio, 1.0 / m_ratioY);
     painter.setWorldTransform(devicePixels, true);
 }
 

@@ -25,7 +25,15 @@ public:
     // (scaling and translation only).
     static DevicePixelGrid Of(const QPainter& painter);
 
+    // The same device pixels with a picture of pictureSize laid over the
+    // widget's logicalSize: picture coordinates in, the widget's device pixels
+    // out, its edges on the widget's edges. (A zoomed window draws a display
+    // laid out at its unzoomed size this way, as a high-DPI screen would.)
+    DevicePixelGrid Stretched(QSize pictureSize, QSize logicalSize) const;
+
+    // Device pixels per logical pixel, across and down.
     double Ratio() const { return m_ratio; }
+    double RatioY() const { return m_ratioY; }
     // True when logical and device pixels are the same: ratio 1, whole origin.
     bool IsIdentity() const;
     // The device pixel edge at logical coordinate v, counted from the first
@@ -42,7 +50,10 @@ public:
     void PaintInDevicePixels(QPainter& painter) const;
 
 private:
+    DevicePixelGrid(double ratio, double ratioY, QPointF origin);
+
     double m_ratio;
+    double m_ratioY;
     QPointF m_origin;
 };
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -34,12 +35,36 @@ void LcdDisplay::paintEvent(QPaintEvent*)
     // ratio, and scaled onto whole device pixels.
     QPainter painter(this);
     quillet::LcdScreenCanvas screen(painter, size());
+    if (m_zoom != 1.0) {
+        const QSize picture(std::max(1, qRound(width() / m_zoom)), std::max(1, qRound(height() / m_zoom)));
+        quillet::LcdScaledCanvas canvas(screen, screen.Grid().Stretched(picture, size()), picture);
+        DrawDisplay(canvas, m_text);
+        return;
+    }
     if (screen.Grid().IsIdentity()) {
         DrawDisplay(screen, m_text); // nothing to scale: spare every call the detour
         return;
     }
     quillet::LcdScaledCanvas canvas(screen, screen.Grid(), size());
     DrawDisplay(canvas, m_text);
+}
+
+void LcdDisplay::SetZoom(double zoom)
+{
+    m_zoom = std::clamp(zoom, 1.0, 3.0);
+    update();
+}
+
+void LcdDisplay::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void LcdDisplay::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void LcdDisplay::mousePressEvent(QMouseEvent* event)
@@ -62,8 +87,15 @@ void LcdDisplay::mouseDoubleClickEvent(QMouseEvent* event)
 void LcdDisplay::DrawDisplay(LcdCanvas& canvas, const std::string& text)
 {
     LcdRect r = canvas.ClientRect();
-    canvas.FillRect(r, m_backColor);
-    canvas.FrameRect(r, quillet::kLcdFrameGrey);
+    if (hasFocus()) {
+        // A frame two pixels wide, black on every background and against the
+        // window: the focus shows. Filled, so that no scale leaves a gap in it.
+        canvas.FillRect(r, quillet::kLcdBlack);
+        canvas.FillRect({r.left + 2, r.top + 2, r.right - 2, r.bottom - 2}, m_backColor);
+    } else {
+        canvas.FillRect(r, m_backColor);
+        canvas.FrameRect(r, quillet::kLcdFrameGrey);
+    }
     r = {r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
 
     int x = r.left + 2;

@@ -29,6 +29,11 @@ public:
     int m_slant = 0;  // italic lean of the digit cells in pixels; 0 stands them upright
     int m_stroke = 2; // stroke parameter: sets the gap between cells and the dot sizes
 
+    // Draws the picture laid out at 1/zoom of the control's size, enlarged by
+    // zoom (1 to 3) as a high-DPI screen enlarges it: strokes, gaps and dots
+    // grow with the digits. 1, the default, draws at the control's own size.
+    void SetZoom(double zoom);
+
     // Asks for a repaint of the whole control; nothing changes on screen before it.
     void Invalidate() override;
 
@@ -36,7 +41,8 @@ public:
     // name: by default the text as shown.
     virtual QString SpokenValue() const;
 
-    // Paints one complete image of text onto the canvas's client area.
+    // Paints one complete image of text onto the canvas's client area; with
+    // the keyboard focus, its frame is a double one in black.
     void DrawDisplay(quillet::LcdCanvas& canvas, const std::string& text);
 
     // Draws ch in the cell whose top-left corner is (x, y), cell size s, and
@@ -55,6 +61,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
@@ -62,6 +70,7 @@ private:
     int DrawDigit(quillet::LcdCanvas& canvas, int x, int y, int s, std::uint8_t code);
     int DrawDots(quillet::LcdCanvas& canvas, int x, int y, int s, char ch);
 
+    double m_zoom = 1.0;
     // Holds the red pen only while an "E" is being drawn.
     std::optional<std::uint32_t> m_errorPen;
 };

@@ -90,7 +90,7 @@ void LcdScaledCanvas::LineTo(int x, int y)
     // length alone, not from where its ends fall on the grid, so the two
     // lines of a stroke run exactly parallel, with no holes between them.
     const int endX = startX + stepX * qRound(std::abs(x - x1) * m_grid.Ratio());
-    const int endY = startY + stepY * qRound(std::abs(y - y1) * m_grid.Ratio());
+    const int endY = startY + stepY * qRound(std::abs(y - y1) * m_grid.RatioY());
     for (int i = 0; i < depth; ++i) {
         const int dx = alongX ? 0 : i * stepX;
         const int dy = alongX ? i * stepY : 0;

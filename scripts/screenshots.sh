@@ -25,6 +25,10 @@ for scale in "${scales[@]}"; do
   DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$app" 2>/dev/null &
   app_pid=$!
   sleep 2
+  # With no window manager nothing takes the focus: give it, as a desktop would.
+  if command -v xdotool >/dev/null; then
+    DISPLAY=$display xdotool search --name 'Timecode Calculator' windowfocus --sync 2>/dev/null || true
+  fi
   for key in "${keys[@]}"; do
     DISPLAY=$display xdotool key "$key"
     sleep 0.2

@@ -1,8 +1,13 @@
 #include "window_zoom.h"
 
 #include "controls/hyper_link.h"
+#include "controls/lcd_display.h"
 #include "dialog_builder.h"
 #include "store/profile_store.h"
+#include "zoomed_indicator_style.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
 
 #include <QDialog>
 #include <QScreen>
@@ -64,6 +69,16 @@ void WindowZoom::Apply(int percent)
     else font.setPointSizeF(m_basePointSize * percent / 100.0);
     m_dialog.setFont(font);
     m_builder.Relayout();
+    for (LcdDisplay* display : m_dialog.findChildren<LcdDisplay*>()) display->SetZoom(percent / 100.0);
+    if (percent != 100 && m_indicatorStyle == nullptr) m_indicatorStyle = new ZoomedIndicatorStyle(&m_dialog);
+    if (m_indicatorStyle != nullptr) {
+        m_indicatorStyle->SetZoom(percent / 100.0);
+        // At 100 % the controls go back to the application's style itself.
+        for (QAbstractButton* box : m_dialog.findChildren<QAbstractButton*>()) {
+            if (qobject_cast<QRadioButton*>(box) != nullptr || qobject_cast<QCheckBox*>(box) != nullptr)
+                box->setStyle(percent == 100 ? nullptr : m_indicatorStyle);
+        }
+    }
     // The link fits itself to its caption in the new font.
     m_link.PreSubclassWindow();
     m_percent = percent;

@@ -2,7 +2,8 @@
 // The whole window larger, for eyes that need it: Ctrl+Plus, Ctrl+Minus and
 // Ctrl+0 scale the font the layout is measured in, so displays, keys, text
 // and spacing grow together, drawn anew at their size (the displays are
-// vector-drawn and stay crisp). 100 % is the window exactly as designed.
+// vector-drawn and stay crisp; radio buttons and check boxes get larger
+// indicators). 100 % is the window exactly as designed.
 
 class CHyperLink;
 class QDialog;
@@ -11,6 +12,7 @@ namespace quillet {
 
 class DialogBuilder;
 class ProfileStore;
+class ZoomedIndicatorStyle;
 
 class WindowZoom {
 public:
@@ -32,6 +34,7 @@ private:
     double m_basePointSize;
     int m_basePixelSize;
     int m_percent = 100;
+    ZoomedIndicatorStyle* m_indicatorStyle = nullptr; // made on the first zoom, owned by the dialog
 };
 
 } // namespace quillet

@@ -7,6 +7,7 @@
 #include "controls/lcd_recording_canvas.h"
 #include "controls/lcd_scaled_canvas.h"
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,21 +26,24 @@ const std::vector<std::string> kReadouts = {"00:00:00.00 ", "E0:00:00:00 ", "012
 
 // The widget painted into an image of the given ratio, with its logical
 // origin at (offset, offset), cut down to the device pixels it owns. The
-// pixels around it must stay as they were.
-QImage RenderedDisplay(const std::string& text, double ratio, int offset = 0)
+// pixels around it must stay as they were. A zoomed display is zoom times
+// as large.
+QImage RenderedDisplay(const std::string& text, double ratio, int offset = 0, double zoom = 1.0)
 {
+    const QSize size = kLogicalSize * zoom;
     LcdDisplay display;
-    display.resize(kLogicalSize);
+    display.resize(size);
+    display.SetZoom(zoom);
     display.m_backColor = 0xC0FFFF;
     display.m_text = text;
-    QImage image(qCeil((offset + kLogicalSize.width()) * ratio) + 2,
-                 qCeil((offset + kLogicalSize.height()) * ratio) + 2, QImage::Format_RGB32);
+    QImage image(qCeil((offset + size.width()) * ratio) + 2, qCeil((offset + size.height()) * ratio) + 2,
+                 QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(kOutside);
     display.render(&image, QPoint(offset, offset));
 
     const DevicePixelGrid grid(ratio, QPointF(offset * ratio, offset * ratio));
-    const QRect owned(QPoint(qRound(offset * ratio), qRound(offset * ratio)), grid.DeviceSize(kLogicalSize));
+    const QRect owned(QPoint(qRound(offset * ratio), qRound(offset * ratio)), grid.DeviceSize(size));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (!owned.contains(x, y) && image.pixel(x, y) != kOutside) {
@@ -159,6 +163,44 @@ TEST(LcdHighDpi, AtRatioTwoStraightStrokesArePixelsDoubled)
         const QImage one = RenderedDisplay(text, 1.0);
         const QImage doubled = one.scaled(one.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         EXPECT_EQ(FirstDifference(RenderedDisplay(text, 2.0), doubled), "");
+    }
+}
+
+// A zoomed window enlarges a display as a high-DPI screen does: the same
+// picture, pixel for pixel, at every zoom and on screens of either kind.
+TEST(LcdHighDpi, AZoomedDisplayIsTheHighDpiPicture)
+{
+    for (const double zoom : {1.25, 1.5, 2.0, 2.5, 3.0}) {
+        for (const double ratio : {1.0, 2.0}) {
+            for (const std::string& text : kReadouts) {
+                SCOPED_TRACE("\"" + text + "\" at zoom " + std::to_string(zoom) + ", ratio " + std::to_string(ratio));
+                EXPECT_EQ(FirstDifference(RenderedDisplay(text, ratio, 0, zoom), RenderedDisplay(text, zoom * ratio)), "");
+            }
+        }
+    }
+}
+
+// The display with the keyboard focus has a black frame two pixels wide,
+// which stands out on every background and against the window.
+TEST(LcdHighDpi, TheFocusedDisplayIsFramedInBlack)
+{
+    QWidget window;
+    LcdDisplay display(&window);
+    display.resize(kLogicalSize);
+    display.setFocusPolicy(Qt::StrongFocus);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const bool focused : {true, false}) {
+        SCOPED_TRACE(focused ? "focused" : "not focused");
+        if (focused) display.setFocus();
+        else display.clearFocus();
+        ASSERT_EQ(display.hasFocus(), focused);
+        QImage image(kLogicalSize, QImage::Format_RGB32);
+        display.render(&image);
+        const QRgb background = qRgb(0xFF, 0xFF, 0xFF);
+        EXPECT_EQ(image.pixel(0, 18), focused ? qRgb(0, 0, 0) : qRgb(0x80, 0x80, 0x80));
+        EXPECT_EQ(image.pixel(1, 18), focused ? qRgb(0, 0, 0) : background);
+        EXPECT_EQ(image.pixel(2, 18), background);
     }
 }
 

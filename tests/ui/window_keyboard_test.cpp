@@ -3,6 +3,8 @@
 
 #include "calculator_fixture.h"
 
+#include <QStyle>
+
 #include <QLabel>
 
 #include <algorithm>
@@ -134,10 +136,16 @@ TEST_F(WindowKeyboardTest, TheWindowZoomsAndRemembersIt)
     Open();
     const QSize designed = Dialog().size();
     const QRect key = Item(IDC_KEY_7)->geometry();
+    const auto indicator = [this] {
+        QWidget* radio = Item(IDC_OUT_RADIO);
+        return radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio);
+    };
+    const int designedIndicator = indicator();
     Press(Qt::Key_Equal, Qt::ControlModifier);
     Press(Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_NEAR(Dialog().width(), designed.width() * 3 / 2, designed.width() / 10) << "150 %";
     EXPECT_GT(Item(IDC_KEY_7)->width(), key.width() * 5 / 4);
+    EXPECT_EQ(indicator(), qRound(designedIndicator * 1.5)) << "radio buttons grow too";
     EXPECT_TRUE(ReadSettingsFile().contains("zoom=150"));
     Restart();
     EXPECT_NEAR(Dialog().width(), designed.width() * 3 / 2, designed.width() / 10) << "restored";
@@ -145,6 +153,7 @@ TEST_F(WindowKeyboardTest, TheWindowZoomsAndRemembersIt)
     Press(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(Dialog().size(), designed);
     EXPECT_EQ(Item(IDC_KEY_7)->geometry(), key);
+    EXPECT_EQ(Item(IDC_OUT_RADIO)->style(), QApplication::style()) << "drawn exactly as designed";
     EXPECT_EQ(Text(kIn), "00:00:00.00 ") << "no key of the calculator was typed";
 }
 
