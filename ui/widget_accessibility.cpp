@@ -22,6 +22,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    using QAccessibleWidget::text;
     QString text(int start, int end) const override { return Shown().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(Shown().size()); }
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
