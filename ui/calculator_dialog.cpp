@@ -69,8 +69,8 @@ void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
     builder.Build();
     for (const DialogItem& item : kCalculatorItems) m_items[item.id - IDC_KEY_7] = builder.Item(item.id);
     for (RegisterPanel& panel : m_panels) panel.SetUp(builder, engine);
-    auto* announcer = new Announcer(this);
-    for (RegisterPanel& panel : m_panels) panel.display.SpeakThrough(*announcer);
+    m_announcer = new Announcer(this);
+    for (RegisterPanel& panel : m_panels) panel.display.SpeakThrough(*m_announcer);
 
     // Controls that Space and Enter work once focused take the focus from
     // the keyboard only: a click on Mode, a radio button or a CALC box leaves

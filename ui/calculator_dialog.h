@@ -33,6 +33,7 @@
 
 namespace quillet {
 
+class Announcer;
 class DialogBuilder;
 class ProfileStore;
 
@@ -128,6 +129,7 @@ private:
     std::unique_ptr<WindowHistory> m_history;
     std::unique_ptr<WindowCommands> m_commands;
     std::unique_ptr<CalculatorTape> m_tape;
+    Announcer* m_announcer = nullptr; // says results to a screen reader; a child of the window
 };
 
 } // namespace quillet

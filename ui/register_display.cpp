@@ -1,11 +1,11 @@
 #include "register_display.h"
 
 #include "announcer.h"
+#include "controls/flat_button.h"
 #include "format_words.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 
 namespace quillet {
 
@@ -49,8 +49,14 @@ void RegisterDisplay::SayValue()
 bool RegisterDisplay::IsWorkedOn() const
 {
     if (m_engine == nullptr || m_engine->CurrentRegister() != m_index) return false;
+    // The focus on a display or a keypad key. On another control (a format
+    // list, the Mode button) the screen reader is saying what that control
+    // did, and a result would cut it short.
     const QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr && focus->window() == window() && qobject_cast<const QComboBox*>(focus) == nullptr;
+    if (focus == nullptr || focus->window() != window()) return false;
+    if (qobject_cast<const LcdDisplay*>(focus) != nullptr) return true;
+    const auto* key = qobject_cast<const FlatButton*>(focus);
+    return key != nullptr && key->XButtonStyle() == FlatButton::KeypadStyle;
 }
 
 QString RegisterDisplay::SpokenValue() const { return m_readAll.isEmpty() ? ValueReadOut() : m_readAll; }

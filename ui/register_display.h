@@ -47,7 +47,7 @@ private:
     void Explain();
     void Announce(const QString& before);
     // Whether the register is the current one and the user works in the
-    // window (not in a format list, whose choice the screen reader is saying).
+    // registers (the focus on a display or a keypad key).
     bool IsWorkedOn() const;
 
     const CalculatorEngine* m_engine = nullptr;

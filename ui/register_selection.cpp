@@ -2,6 +2,7 @@
 // computed register in Editing mode (CALC boxes), and showing both as the
 // engine has them: current white, computed pale red, the rest light grey.
 
+#include "announcer.h"
 #include "calculator_dialog.h"
 
 namespace quillet {
@@ -33,7 +34,13 @@ void CalculatorDialog::CalcClick(int target)
 void CalculatorDialog::ShowState()
 {
     const bool editing = !engine.IsConversionMode();
-    modeButton.setText(editing ? QStringLiteral("Mode: Editing") : QStringLiteral("Mode: Conversion"));
+    const QString mode = editing ? QStringLiteral("Mode: Editing") : QStringLiteral("Mode: Conversion");
+    if (modeButton.text() != mode) {
+        modeButton.setText(mode);
+        // Qt's bridge on Linux reports a new name without the name, which a
+        // screen reader cannot say: the announcer says it.
+        if (modeButton.hasFocus() && m_announcer != nullptr) m_announcer->Say(mode);
+    }
     for (RegisterPanel& panel : m_panels) panel.ShowMode(editing);
     for (RegisterPanel& panel : m_panels)
         panel.ShowRole(panel.Index() == engine.CurrentRegister(), panel.Index() == engine.CalcTarget(), editing);

@@ -75,7 +75,8 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
             // What a screen reader speaks of the focused display.
             spoken.emplace_back(event->object(), QAccessible::queryAccessibleInterface(event->object())->text(QAccessible::Name));
         } else if (event->type() == QAccessible::ObjectShow) {
-            said.push_back(QAccessible::queryAccessibleInterface(event->object())->text(QAccessible::Name));
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(event->object());
+            if (shown->role() == QAccessible::Notification) said.push_back(shown->text(QAccessible::Name));
         }
     });
     // As while a screen reader runs.
@@ -104,6 +105,8 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
     type(" 7");
     Selector(kIn).setFocus();
     type("=");
+    Item(IDC_MODE)->setFocus();
+    press(Qt::Key_Return);
     platform->setActive(false);
     QAccessible::installUpdateHandler(previous);
 
@@ -125,13 +128,15 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
         << "Ctrl+R reads all three";
     // Typed digits and operators are echoed by the screen reader itself; the
     // announcer says results (an unchanged one too), errors, a cleared
-    // register, and nothing while a format list has the focus.
+    // register, and nothing while a format list has the focus; the Mode
+    // button's new name, which Qt's bridge on Linux does not pass on.
     const std::vector<QString> expectedSaid = {
         QStringLiteral("12 frames, Drop Frame"),
         QStringLiteral("12 frames, Drop Frame"),
         QStringLiteral("error, Division by zero"),
         QStringLiteral("all registers: IN, error, Division by zero; OUT, error, Division by zero; DURATION, error, Division by zero"),
         QStringLiteral("0 frames, Drop Frame"),
+        QStringLiteral("Mode: Editing"),
     };
     EXPECT_EQ(said, expectedSaid);
 }
