@@ -34,8 +34,8 @@ void RegisterDisplay::Announce(const QString& before)
     QAccessibleTextUpdateEvent text(this, 0, before, shown);
     QAccessible::updateAccessibility(&text);
     // Screen readers take text that changes right after a key for the user's
-    // own typing and keep quiet: results go through the announcer.
-    // Typed digits and operators the screen reader has echoed already.
+    // own typing and keep quiet, so results go through the announcer; typed
+    // digits and operators they have echoed already.
     const bool echoed = m_engine != nullptr && m_engine->Problem(m_index).outcome == Outcome::kDone &&
                         (m_engine->IsTyping(m_index) || m_engine->PendingOperator(m_index) != 0);
     if (!echoed) SayValue();
