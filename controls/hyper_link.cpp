@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 QCursor* CHyperLink::s_handCursor = nullptr;
@@ -142,6 +143,13 @@ void CHyperLink::paintEvent(QPaintEvent* event)
         setPalette(pal);
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        // The colour change alone is hard to see: a frame in the caption's
+        // colour, which stands out from the window, shows where the focus is.
+        QPainter painter(this);
+        painter.setPen(colour);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void CHyperLink::mouseMoveEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 // The link driven like a user would: mouse and keys go through the window,
 // so Qt's own routing (implicit grab, focus on click) takes part. Nothing is
 // ever started: a recording opener stands in for the system.
+#include "controls/colorref.h"
 #include "controls/hyper_link.h"
 #include "controls/link/open_error.h"
 #include "controls/recording_link_opener.h"
@@ -298,6 +299,13 @@ TEST_F(HyperLinkTest, ClickOpensOnceThenTealUntilFocusLeavesThenPurple)
     EXPECT_EQ(opener.calls[0].args, std::vector<std::string>{address.toStdString()});
     EXPECT_EQ(link->m_opened, 1);
     EXPECT_EQ(link->TextColour(), CHyperLink::FocusTextColour);
+    const auto frameColour = [this] {
+        QImage image(link->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        link->render(&image, {}, {}, QWidget::DrawChildren);
+        return image.pixel(0, link->height() / 2);
+    };
+    EXPECT_EQ(frameColour(), quillet::ToQColor(CHyperLink::FocusTextColour).rgb()) << "framed while focused";
 
     QTest::mouseMove(Handle(), Outside());
     EXPECT_EQ(link->m_hover, 0);
@@ -306,6 +314,7 @@ TEST_F(HyperLinkTest, ClickOpensOnceThenTealUntilFocusLeavesThenPurple)
     other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(link->m_focused, 0);
     EXPECT_EQ(link->TextColour(), CHyperLink::OpenedTextColour);
+    EXPECT_EQ(frameColour(), QColor(Qt::white).rgb());
     EXPECT_EQ(opener.calls.size(), 1u);
 }
 
