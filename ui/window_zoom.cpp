@@ -7,9 +7,8 @@
 #include "zoomed_indicator_style.h"
 
 #include <QCheckBox>
-#include <QRadioButton>
-
 #include <QDialog>
+#include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
