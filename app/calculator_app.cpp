@@ -1,6 +1,6 @@
 #include "calculator_app.h"
 
-#include "ui/calculator_dialog.h"
+#include "ui/window/calculator_dialog.h"
 
 #include <QApplication>
 

@@ -7,7 +7,7 @@
 #include "store/profile_store.h"
 #include "controls/lcd_display.h"
 #include "resources/control_ids.h"
-#include "ui/calculator_dialog.h"
+#include "ui/window/calculator_dialog.h"
 
 #include <QApplication>
 #include <QFile>

@@ -7,7 +7,7 @@
 
 #include "store/profile_store.h"
 #include "resources/calculator_template.h"
-#include "ui/calculator_dialog.h"
+#include "ui/window/calculator_dialog.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
-// The program's only persistent state: whole numbers under a group and an
-// entry name, per user, behind a company key and the application's name, kept
-// by QSettings. On Windows that is HKCU\Software\<company>\<application>; on
+// The stored preferences (the tape keeps its own file beside them): whole
+// numbers under a group and an entry name, per user, behind a company key and
+// the application's name, kept by QSettings. On Windows that is HKCU\Software\<company>\<application>; on
 // macOS a property list; elsewhere an INI file in the user's configuration
 // folder, read and written through store/tolerant_ini.h so that a damaged line
 // costs only its own entry. QSettings keeps the path, the lock, the atomic

@@ -5,8 +5,8 @@
 #include "store/profile_store.h"
 #include "controls/lcd_display.h"
 #include "resources/control_ids.h"
-#include "ui/calculator_dialog.h"
-#include "ui/tape_store.h"
+#include "ui/window/calculator_dialog.h"
+#include "ui/tape/tape_store.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

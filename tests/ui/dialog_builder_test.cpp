@@ -3,8 +3,8 @@
 
 #include "resources/calculator_template.h"
 #include "resources/settings_template.h"
-#include "ui/dialog_builder.h"
-#include "ui/dialog_units.h"
+#include "ui/dialogs/dialog_builder.h"
+#include "ui/dialogs/dialog_units.h"
 
 #include <QCheckBox>
 #include <QDialog>

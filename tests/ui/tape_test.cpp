@@ -5,8 +5,8 @@
 #include "engine/written_value.h"
 
 #include "calc_runner.h"
-#include "ui/tape_file.h"
-#include "ui/tape_window.h"
+#include "ui/tape/tape_file.h"
+#include "ui/tape/tape_window.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,0 +1,109 @@
+#include "ui/tape/calculator_tape.h"
+
+#include "engine/calculator_engine.h"
+#include "store/profile_store.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QListView>
+#include <QMoveEvent>
+
+namespace quillet {
+
+CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, QDialog& calculator)
+    : m_engine(engine), m_profile(profile), m_calculator(calculator)
+{
+    // Built once the window is set up: restoring the formats is no step.
+    m_engine.AttachStepListener(&m_model);
+    m_shown = m_profile.Get(Preference::kTapeShown) == 1;
+    m_calculator.installEventFilter(this);
+    bool cut = false;
+    std::vector<TapeLine> lines = m_store.Load(TapeModel::kMaxLines, cut);
+    m_model.Load(std::move(lines), cut);
+    connect(&m_model, &TapeModel::linesAdded, this, &CalculatorTape::Store);
+    connect(&m_model, &TapeModel::linesReplaced, this, [this] { Store(-1); });
+}
+
+CalculatorTape::~CalculatorTape() { m_engine.AttachStepListener(nullptr); }
+
+void CalculatorTape::AttachCommand(QAction& command)
+{
+    m_command = &command;
+    m_command->setCheckable(true);
+    m_command->setChecked(m_shown);
+}
+
+void CalculatorTape::Show(bool shown)
+{
+    m_shown = shown;
+    if (m_command != nullptr) m_command->setChecked(shown);
+    if (m_calculator.isVisible()) SetVisible(shown);
+    m_profile.Set(Preference::kTapeShown, shown ? 1 : 0);
+}
+
+void CalculatorTape::SetVisible(bool visible)
+{
+    if (!visible) {
+        if (m_window) m_window->hide();
+        return;
+    }
+    // Built the first time it is needed, so a calculator without its tape
+    // starts as fast as ever.
+    if (!m_window) {
+        m_window = std::make_unique<TapeWindow>(m_model, &m_calculator);
+        connect(m_window.get(), &TapeWindow::lineChosen, this, &CalculatorTape::OnLineChosen);
+        // Closed by the user, not with the calculator as the program quits
+        // (which closes every window left): only then is the choice changed.
+        connect(m_window.get(), &TapeWindow::closedByUser, this, [this] {
+            if (m_shown && m_calculator.isVisible()) Show(false);
+        });
+    }
+    m_window->ShowProblem(m_store.Problem());
+    if (m_window->isVisible()) return;
+    m_window->PlaceBy(m_calculator.frameGeometry());
+    m_window->show();
+    m_window->List().scrollToBottom();
+}
+
+void CalculatorTape::Store(int added)
+{
+    const std::deque<TapeLine>& all = m_model.Lines();
+    if (added < 0) {
+        m_store.Rewrite(all);
+    } else {
+        const std::vector<TapeLine> lines(all.end() - added, all.end());
+        // The file is replaced by the tape once it holds twice as many lines.
+        m_store.Append(lines, all, 2 * TapeModel::kMaxLines);
+    }
+    if (m_window) m_window->ShowProblem(m_store.Problem());
+}
+
+void CalculatorTape::OnLineChosen(int row)
+{
+    if (row < 0 || row >= m_model.rowCount()) return;
+    const TapeLine& line = m_model.Line(row);
+    // A value shown with "E" is not the true result; entering it would carry the mistake on.
+    if (line.hasValue && beforeStep) beforeStep();
+    if (!line.hasValue || !m_engine.PasteValue(line.exactValue, *line.exactFormat)) {
+        QApplication::beep();
+        return;
+    }
+    // The next key is the calculator's: an operator, most likely.
+    m_calculator.activateWindow();
+}
+
+bool CalculatorTape::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_calculator) {
+        if (event->type() == QEvent::Show && m_shown) {
+            SetVisible(true);
+        } else if (event->type() == QEvent::Move && m_window && m_window->isVisible()) {
+            const auto* move = static_cast<QMoveEvent*>(event);
+            m_window->move(m_window->pos() + move->pos() - move->oldPos());
+        }
+    }
+    return false;
+}
+
+} // namespace quillet

@@ -1,0 +1,65 @@
+#pragma once
+// The tape beside the calculator: a record of every finished step, shown and
+// hidden with Ctrl+T, its shown state stored with the format choices. It
+// listens to the engine for the steps, and follows the window when it moves.
+
+#include "ui/tape/tape_model.h"
+#include "ui/tape/tape_store.h"
+#include "ui/tape/tape_window.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QDialog;
+
+namespace quillet {
+
+class CalculatorEngine;
+class ProfileStore;
+
+class CalculatorTape : public QObject {
+    Q_OBJECT
+public:
+    // Listens to `engine` from now on, reads whether the tape was shown last
+    // time and the lines it held.
+    CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, QDialog& calculator);
+    ~CalculatorTape() override;
+
+    // The command that shows the tape: checked while it is shown.
+    void AttachCommand(QAction& command);
+    // Shows or hides the tape and stores the choice.
+    void Show(bool shown);
+    bool Shown() const { return m_shown; }
+    const TapeModel& Model() const { return m_model; }
+    TapeModel& Model() { return m_model; }
+    // The tape window, or nullptr until the tape is first shown.
+    TapeWindow* WindowIfAny() const { return m_window.get(); }
+    // Enter on line `row`: its result becomes a new entry of the current
+    // register; a beep, and nothing else, when the line shows "E".
+    void OnLineChosen(int row);
+
+    // Runs before a line's result is given back, to remember what the step starts from (undo).
+    std::function<void()> beforeStep;
+
+protected:
+    // The calculator's show and move events.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetVisible(bool visible);
+    // Keeps the tape's file up to date; a failure shows under the tape.
+    void Store(int added);
+
+    CalculatorEngine& m_engine;
+    ProfileStore& m_profile;
+    QDialog& m_calculator;
+    QAction* m_command = nullptr;
+    TapeModel m_model;
+    TapeStore m_store;
+    bool m_shown = false;
+    std::unique_ptr<TapeWindow> m_window; // destroyed before the model it shows
+};
+
+} // namespace quillet

@@ -1,0 +1,54 @@
+#pragma once
+// The tape: a small tool window under the calculator that lists every
+// finished step (TapeModel) and follows the calculator when it moves. Its
+// keys are its own (the calculator's keyboard map does not see them): Enter
+// or a double click gives a line's result back to the calculator, Ctrl+C
+// copies the selected lines, Ctrl+A selects all, Ctrl+Z takes back "Clear
+// tape", Escape hides the tape.
+
+#include "ui/tape/tape_model.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListView;
+class QMenu;
+
+namespace quillet {
+
+class TapeWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A tool window of `calculator`, which it stays above.
+    TapeWindow(TapeModel& model, QWidget* calculator);
+
+    QListView& List() { return *m_list; }
+    // Puts the tape just under `calculatorFrame` (or beside it when the screen
+    // has no room below), at least as wide as the calculator.
+    void PlaceBy(const QRect& calculatorFrame);
+    // The selected lines' texts in tape order, one a line.
+    QString SelectedText() const;
+    void CopySelection() const;
+    // Asks for a file name and writes the tape as CSV or plain text.
+    void SaveTape();
+    void FillContextMenu(QMenu& menu);
+    // A line under the list saying why the tape's file could not be written; empty hides it.
+    void ShowProblem(const QString& problem);
+
+signals:
+    // Enter or a double click on line `row`.
+    void lineChosen(int row);
+    // The user closed the tape (close box or Escape).
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TapeModel& m_model;
+    QListView* m_list;
+    QLabel* m_status;
+};
+
+} // namespace quillet

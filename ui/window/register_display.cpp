@@ -1,0 +1,107 @@
+#include "ui/window/register_display.h"
+
+#include "ui/accessibility/announcer.h"
+#include "controls/flat_button.h"
+#include "ui/accessibility/format_words.h"
+
+#include <QAccessible>
+#include <QApplication>
+
+namespace quillet {
+
+void RegisterDisplay::Invalidate()
+{
+    LcdDisplay::Invalidate();
+    if (m_text != m_announced) {
+        const QString before = QString::fromStdString(m_announced).trimmed();
+        m_announced = m_text;
+        m_readAll.clear();
+        // Building the events costs a little on every key; skip it when no
+        // assistive technology listens.
+        if (QAccessible::isActive()) Announce(before);
+    }
+    Explain();
+}
+
+void RegisterDisplay::Announce(const QString& before)
+{
+    const QString shown = QString::fromStdString(m_text).trimmed();
+    QAccessibleValueChangeEvent value(this, shown);
+    QAccessible::updateAccessibility(&value);
+    // A screen reader speaks name and text changes of the object that has the focus.
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleTextUpdateEvent text(this, 0, before, shown);
+    QAccessible::updateAccessibility(&text);
+    // Screen readers take text that changes right after a key for the user's
+    // own typing and keep quiet, so results go through the announcer; typed
+    // digits and operators they have echoed already.
+    const bool echoed = m_engine != nullptr && m_engine->Problem(m_index).outcome == Outcome::kDone &&
+                        (m_engine->IsTyping(m_index) || m_engine->PendingOperator(m_index) != 0);
+    if (!echoed) SayValue();
+}
+
+void RegisterDisplay::SayValue()
+{
+    if (m_announcer != nullptr && IsWorkedOn()) m_announcer->Say(ValueReadOut());
+}
+
+bool RegisterDisplay::IsWorkedOn() const
+{
+    if (m_engine == nullptr || m_engine->CurrentRegister() != m_index) return false;
+    // The focus on a display or a keypad key. On another control (a format
+    // list, the Mode button) the screen reader is saying what that control
+    // did, and a result would cut it short.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != window()) return false;
+    if (qobject_cast<const LcdDisplay*>(focus) != nullptr) return true;
+    const auto* key = qobject_cast<const FlatButton*>(focus);
+    return key != nullptr && key->XButtonStyle() == FlatButton::KeypadStyle;
+}
+
+QString RegisterDisplay::SpokenValue() const { return m_readAll.isEmpty() ? ValueReadOut() : m_readAll; }
+
+QString RegisterDisplay::ValueReadOut() const
+{
+    if (m_engine == nullptr) return LcdDisplay::SpokenValue();
+    const TimecodeFormat& format = m_engine->Format(m_index);
+    const std::string_view shown = m_engine->ShownText(m_index);
+    const RegisterProblem& problem = m_engine->Problem(m_index);
+    if (problem.outcome != Outcome::kDone) return QStringLiteral("error, ") + ProblemText(problem, format);
+    QString text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size())).trimmed();
+    const QChar op = text.isEmpty() ? QChar() : text.back();
+    const bool pending = op == u'+' || op == u'-' || op == u'*' || op == u'/';
+    if (pending) text.chop(1);
+    const std::string_view name = NameOf(format);
+    QString words = ValueInWords(format, text) + QStringLiteral(", ") +
+                    QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    if (pending) words += QStringLiteral(", ") + QString(op == u'*' ? QChar(u'x') : op);
+    return words;
+}
+
+void RegisterDisplay::ReadAll(const QString& words)
+{
+    m_readAll = words;
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    const QString shown = QString::fromStdString(m_text).trimmed();
+    QAccessibleTextUpdateEvent text(this, 0, shown, shown);
+    QAccessible::updateAccessibility(&text);
+    if (m_announcer != nullptr) m_announcer->Say(words);
+}
+
+void RegisterDisplay::Explain()
+{
+    if (m_engine == nullptr) return;
+    const RegisterProblem& problem = m_engine->Problem(m_index);
+    const bool inError = problem.outcome != Outcome::kDone;
+    // The usual case, no error shown before or now, costs one comparison.
+    if (!inError && toolTip().isEmpty()) return;
+    const QString why = inError ? ProblemText(problem, m_engine->Format(m_index)) : QString();
+    if (why == toolTip()) return;
+    setToolTip(why);
+    setAccessibleDescription(why);
+}
+
+} // namespace quillet

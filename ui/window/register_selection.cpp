@@ -1,0 +1,50 @@
+// Choosing the current register (display clicks, radio buttons), choosing the
+// computed register in Editing mode (CALC boxes), and showing both as the
+// engine has them: current white, computed pale red, the rest light grey.
+
+#include "ui/accessibility/announcer.h"
+#include "ui/window/calculator_dialog.h"
+
+namespace quillet {
+
+void CalculatorDialog::DisplayClick(int index)
+{
+    // The computed register cannot be typed into: selecting it would undo the choice.
+    if (!engine.IsConversionMode() && engine.CalcTarget() == index) return;
+    SelectRadio(index);
+}
+
+void CalculatorDialog::SelectRadio(int index)
+{
+    m_history->Remember(); // selecting commits the entry
+    engine.SelectRegister(index);
+    ShowState();
+    // The focus follows the register the keys go to.
+    m_panels[engine.CurrentRegister()].display.setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorDialog::CalcClick(int target)
+{
+    // Move off the register first: selecting it later would clear its mark.
+    if (engine.CurrentRegister() == target) engine.SelectRegister((target + 1) % 3);
+    engine.SetCalcTarget(target);
+    ShowState();
+}
+
+void CalculatorDialog::ShowState()
+{
+    const bool editing = !engine.IsConversionMode();
+    const QString mode = editing ? QStringLiteral("Mode: Editing") : QStringLiteral("Mode: Conversion");
+    if (modeButton.text() != mode) {
+        modeButton.setText(mode);
+        // Qt's bridge on Linux reports a new name without the name, which a
+        // screen reader cannot say: the announcer says it.
+        if (modeButton.hasFocus() && m_announcer != nullptr) m_announcer->Say(mode);
+    }
+    for (RegisterPanel& panel : m_panels) panel.ShowMode(editing);
+    for (RegisterPanel& panel : m_panels)
+        panel.ShowRole(panel.Index() == engine.CurrentRegister(), panel.Index() == engine.CalcTarget(), editing);
+    m_commands->Enable();
+}
+
+} // namespace quillet
