@@ -172,6 +172,7 @@ private:
             cause = {};
             derived = false;
         }
+        bool operator==(const ErrorState&) const = default;
     };
 
     struct TimecodeRegister {
@@ -193,13 +194,17 @@ private:
         RegisterProblem problem;      // why `text` has "E"; kDone when it has none
         const TimecodeFormat* format = nullptr; // always a listed row, never Scalar
         DisplaySink* display = nullptr;
+
+        // Every field, so that a new one can never be left out of what undo
+        // compares; a saved state holds no display.
+        bool operator==(const TimecodeRegister&) const = default;
     };
 
 public:
     class State {
     public:
-        // The same state, bit for bit (the displays aside).
-        bool operator==(const State& other) const;
+        // The same state, bit for bit (a saved state holds no displays).
+        bool operator==(const State&) const = default;
 
     private:
         friend class CalculatorEngine;

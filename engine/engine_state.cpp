@@ -3,27 +3,6 @@
 
 namespace quillet {
 
-namespace {
-
-template <typename Register>
-bool SameRegister(const Register& a, const Register& b)
-{
-    return a.index == b.index && a.value == b.value && a.operand == b.operand && a.lastOperand == b.lastOperand &&
-           a.entryDigits == b.entryDigits && a.text == b.text && a.pendingOp == b.pendingOp && a.lastOp == b.lastOp &&
-           a.freshEntry == b.freshEntry && a.scalarEntry == b.scalarEntry && a.isCalcTarget == b.isCalcTarget &&
-           a.error.cause == b.error.cause && a.error.beyondRange == b.error.beyondRange &&
-           a.error.derived == b.error.derived && a.problem == b.problem && a.format == b.format;
-}
-
-} // namespace
-
-bool CalculatorEngine::State::operator==(const State& other) const
-{
-    for (int i = 0; i < 3; ++i)
-        if (!SameRegister(m_registers[i], other.m_registers[i])) return false;
-    return m_current == other.m_current && m_mode == other.m_mode;
-}
-
 CalculatorEngine::State CalculatorEngine::SaveState() const
 {
     State state;

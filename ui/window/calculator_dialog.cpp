@@ -45,7 +45,19 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     DoDataExchange(*m_builder);
     m_zoom = std::make_unique<WindowZoom>(*this, *m_builder, homeLink, m_profile);
     m_history = std::make_unique<WindowHistory>(engine, m_panels, m_profile, m_showMoreRates, [this] { ShowState(); });
-    m_commands = std::make_unique<WindowCommands>(*this, m_panels, m_keypad, *m_history, *m_zoom);
+    WindowActions actions{
+        .copy = [this] { OnEditCopy(); },
+        .paste = [this] { OnEditPaste(); },
+        .copyRegister = [this](int index) { CopyRegister(index); },
+        .pasteIntoRegister = [this](int index) { PasteIntoRegister(index); },
+        .selectRegister = [this](int index) { DisplayClick(index); },
+        .switchMode = [this] { OnModeButton(); },
+        .toggleTape = [this] { m_tape->Show(!m_tape->Shown()); },
+        .openSettings = [this] { OnSettingsButton(); },
+        .openHomePage = [this] { homeLink.FollowLink(); },
+        .openAbout = [this] { OnSysCommand(IDM_ABOUTBOX); },
+    };
+    m_commands = std::make_unique<WindowCommands>(*this, engine, std::move(actions), m_panels, m_keypad, *m_history, *m_zoom);
     OnInitDialog();
     m_tape = std::make_unique<CalculatorTape>(engine, m_profile, *this);
     m_tape->AttachCommand(m_commands->TapeCommand());

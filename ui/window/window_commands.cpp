@@ -1,14 +1,13 @@
 #include "ui/window/window_commands.h"
 
-#include "ui/window/calculator_dialog.h"
+#include "engine/calculator_engine.h"
+#include "resources/about_template.h"
+#include "ui/dialogs/shortcuts_dialog.h"
+#include "ui/keyboard/keyboard_map.h"
 #include "ui/window/calculator_keypad.h"
 #include "ui/window/register_panel.h"
 #include "ui/window/window_history.h"
 #include "ui/zoom/window_zoom.h"
-#include "controls/hyper_link.h"
-#include "ui/keyboard/keyboard_map.h"
-#include "resources/about_template.h"
-#include "ui/dialogs/shortcuts_dialog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,9 +30,11 @@ enum CommandIndex {
 
 } // namespace
 
-WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad,
-                               WindowHistory& history, WindowZoom& zoom)
-    : m_dialog(dialog), m_panels(panels), m_keypad(keypad), m_history(history), m_zoom(zoom)
+WindowCommands::WindowCommands(QWidget& window, const CalculatorEngine& engine, WindowActions actions,
+                               std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad, WindowHistory& history,
+                               WindowZoom& zoom)
+    : m_window(window), m_engine(engine), m_actions(std::move(actions)), m_panels(panels), m_keypad(keypad),
+      m_history(history), m_zoom(zoom)
 {
     struct Command {
         CommandIndex index;
@@ -52,14 +53,14 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
         {kRedo, "&Redo", none, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [](D& d) {
              if (!d.m_history.Redo()) QApplication::beep();
          }},
-        {kCopy, "&Copy", QKeySequence::Copy, noKey, [](D& d) { d.m_dialog.OnEditCopy(); }},
-        {kPaste, "&Paste", QKeySequence::Paste, noKey, [](D& d) { d.m_dialog.OnEditPaste(); }},
+        {kCopy, "&Copy", QKeySequence::Copy, noKey, [](D& d) { d.m_actions.copy(); }},
+        {kPaste, "&Paste", QKeySequence::Paste, noKey, [](D& d) { d.m_actions.paste(); }},
         // Whatever has the focus: the list of the register the keys go to.
         {kCurrentFormats, "&Format list of the current register", none, Qt::ALT | Qt::Key_Down,
-         [](D& d) { d.OpenFormatList(d.m_dialog.Engine().CurrentRegister()); }},
-        {kSelectIn, "Select &IN", none, Qt::CTRL | Qt::Key_1, [](D& d) { d.m_dialog.OnInDisplayClick(); }},
-        {kSelectOut, "Select &OUT", none, Qt::CTRL | Qt::Key_2, [](D& d) { d.m_dialog.OnOutDisplayClick(); }},
-        {kSelectDuration, "Select &DURATION", none, Qt::CTRL | Qt::Key_3, [](D& d) { d.m_dialog.OnDurationDisplayClick(); }},
+         [](D& d) { d.OpenFormatList(d.m_engine.CurrentRegister()); }},
+        {kSelectIn, "Select &IN", none, Qt::CTRL | Qt::Key_1, [](D& d) { d.m_actions.selectRegister(kIn); }},
+        {kSelectOut, "Select &OUT", none, Qt::CTRL | Qt::Key_2, [](D& d) { d.m_actions.selectRegister(kOut); }},
+        {kSelectDuration, "Select &DURATION", none, Qt::CTRL | Qt::Key_3, [](D& d) { d.m_actions.selectRegister(kDuration); }},
         {kInFormats, "IN &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_1, [](D& d) { d.OpenFormatList(kIn); }},
         {kOutFormats, "OUT &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_2, [](D& d) { d.OpenFormatList(kOut); }},
         {kDurationFormats, "DURATION &format list", none, Qt::CTRL | Qt::SHIFT | Qt::Key_3,
@@ -68,27 +69,27 @@ WindowCommands::WindowCommands(CalculatorDialog& dialog, std::array<RegisterPane
         {kComputeOut, "Compute OUT", none, Qt::ALT | Qt::Key_2, [](D& d) { d.ComputeRegister(kOut); }},
         {kComputeDuration, "Compute DURATION", none, Qt::ALT | Qt::Key_3, [](D& d) { d.ComputeRegister(kDuration); }},
         {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.m_keypad.OnKeyClearAll(); }},
-        {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.m_dialog.OnModeButton(); }},
-        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.m_dialog.Tape().Show(!d.m_dialog.Tape().Shown()); }},
-        {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.m_dialog.OnSettingsButton(); }},
+        {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.m_actions.switchMode(); }},
+        {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.m_actions.toggleTape(); }},
+        {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.m_actions.openSettings(); }},
         {kZoomIn, "Zoom &in", QKeySequence::ZoomIn, noKey, [](D& d) { d.m_zoom.Step(1); }},
         {kZoomOut, "Zoom &out", QKeySequence::ZoomOut, noKey, [](D& d) { d.m_zoom.Step(-1); }},
         {kZoomReset, "&Actual size", none, Qt::CTRL | Qt::Key_0, [](D& d) { d.m_zoom.Step(0); }},
         {kReadRegisters, "&Read registers", none, Qt::CTRL | Qt::Key_R, [](D& d) { d.ReadRegisters(); }},
         {kShortcuts, "&Keyboard shortcuts...", none, noKey, [](D& d) { d.OnKeyboardShortcuts(); }},
-        {kHomePage, "Open the &home page", none, noKey, [](D& d) { static_cast<CHyperLink*>(d.m_dialog.GetDlgItem(IDC_HOME_LINK))->FollowLink(); }},
-        {kQuit, "&Quit", none, Qt::CTRL | Qt::Key_Q, [](D& d) { d.m_dialog.close(); }},
-        {kAbout, kAboutMenuText, none, QKeyCombination(Qt::Key_F1), [](D& d) { d.m_dialog.OnSysCommand(IDM_ABOUTBOX); }},
+        {kHomePage, "Open the &home page", none, noKey, [](D& d) { d.m_actions.openHomePage(); }},
+        {kQuit, "&Quit", none, Qt::CTRL | Qt::Key_Q, [](D& d) { d.m_window.close(); }},
+        {kAbout, kAboutMenuText, none, QKeyCombination(Qt::Key_F1), [](D& d) { d.m_actions.openAbout(); }},
     };
     static_assert(std::size(commands) == kCommandCount && kCommandCount == std::tuple_size_v<decltype(m_commands)>);
     for (const Command& command : commands) {
-        auto* action = new QAction(QString::fromLatin1(command.text), &m_dialog);
+        auto* action = new QAction(QString::fromLatin1(command.text), &m_window);
         if (command.standardKeys != none) action->setShortcuts(command.standardKeys);
         if (command.key.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(command.key));
         // A held key opens a box or switches the mode once, not over and over.
         action->setAutoRepeat(false);
         connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
-        m_dialog.addAction(action);
+        m_window.addAction(action);
         m_commands[command.index] = action;
     }
     m_commands[kAbout]->setData(IDM_ABOUTBOX);
@@ -102,7 +103,7 @@ QAction& WindowCommands::TapeCommand() const { return *m_commands[kTape]; }
 
 void WindowCommands::Enable()
 {
-    const CalculatorEngine& engine = m_dialog.Engine();
+    const CalculatorEngine& engine = m_engine;
     const bool editing = !engine.IsConversionMode();
     for (int i = 0; i < 3; ++i) {
         // The computed register is not typed into, so it cannot be selected.
@@ -116,13 +117,13 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
     if (target >= 0 && target < 3) {
         // Copy and paste act on the display the menu was opened on; their keys
         // act on the current register, so the keys are shown only where that is this one.
-        const bool current = target == m_dialog.Engine().CurrentRegister();
+        const bool current = target == m_engine.CurrentRegister();
         const QString name = QString::fromLatin1(kRegisterNames[target]);
         const QString copyKeys = current ? QLatin1Char('\t') + m_commands[kCopy]->shortcut().toString(QKeySequence::NativeText) : QString();
         const QString pasteKeys = current ? QLatin1Char('\t') + m_commands[kPaste]->shortcut().toString(QKeySequence::NativeText) : QString();
-        menu.addAction(QStringLiteral("&Copy %1").arg(name) + copyKeys, this, [this, target] { m_dialog.CopyRegister(target); });
+        menu.addAction(QStringLiteral("&Copy %1").arg(name) + copyKeys, this, [this, target] { m_actions.copyRegister(target); });
         QAction* paste = menu.addAction(QStringLiteral("&Paste into %1").arg(name) + pasteKeys, this,
-                                        [this, target] { m_dialog.PasteIntoRegister(target); });
+                                        [this, target] { m_actions.pasteIntoRegister(target); });
         paste->setEnabled(m_commands[kSelectIn + target]->isEnabled());
         menu.addAction(m_commands[kInFormats + target]);
     } else {
@@ -130,7 +131,7 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
     }
     menu.addSeparator();
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
-    if (!m_dialog.Engine().IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
+    if (!m_engine.IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
     for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts,
                   kHomePage, kQuit})
@@ -141,7 +142,7 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
 
 void WindowCommands::ShowContextMenu(int target, const QPoint& globalPos)
 {
-    QMenu menu(&m_dialog);
+    QMenu menu(&m_window);
     PopulateContextMenu(menu, target);
     menu.exec(globalPos);
 }
@@ -150,14 +151,14 @@ void WindowCommands::OpenFormatList(int index)
 {
     if (index < 0 || index > 2) return;
     // In Editing mode the IN list sets all three formats; the others are hidden.
-    FlatComboBox& list = m_panels[m_dialog.Engine().IsConversionMode() ? index : kIn].selector;
+    FlatComboBox& list = m_panels[m_engine.IsConversionMode() ? index : kIn].selector;
     list.setFocus(Qt::ShortcutFocusReason);
     list.showPopup();
 }
 
 void WindowCommands::ComputeRegister(int index)
 {
-    if (m_dialog.Engine().IsConversionMode() || index < 0 || index > 2) return;
+    if (m_engine.IsConversionMode() || index < 0 || index > 2) return;
     m_panels[index].CalcBox().click();
 }
 
@@ -165,7 +166,7 @@ void WindowCommands::ReadRegisters()
 {
     QStringList words;
     for (const RegisterPanel& panel : m_panels) words << panel.display.accessibleName() + QStringLiteral(", ") + panel.display.ValueReadOut();
-    m_panels[m_dialog.Engine().CurrentRegister()].display.ReadAll(QStringLiteral("all registers: ") +
+    m_panels[m_engine.CurrentRegister()].display.ReadAll(QStringLiteral("all registers: ") +
                                                                   words.join(QStringLiteral("; ")));
 }
 
@@ -190,7 +191,7 @@ void WindowCommands::OnKeyboardShortcuts()
     rows.push_back({onTape(QKeySequence::Copy), QStringLiteral("Copy the selected lines")});
     rows.push_back({onTape(QKeySequence::SelectAll), QStringLiteral("Select all lines")});
     rows.push_back({QStringLiteral("Escape on the tape"), QStringLiteral("Hide the tape")});
-    ShortcutsDialog dialog(rows, &m_dialog);
+    ShortcutsDialog dialog(rows, &m_window);
     dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 #include <span>
 
 class QAction;
@@ -14,18 +15,36 @@ class QPoint;
 
 namespace quillet {
 
-class CalculatorDialog;
+class CalculatorEngine;
 class CalculatorKeypad;
 class RegisterPanel;
 class WindowHistory;
 class WindowZoom;
 
+// What the commands do in the window that owns them, handed over by that
+// window: the commands never reach into it.
+struct WindowActions {
+    std::function<void()> copy;                      // the current register
+    std::function<void()> paste;
+    std::function<void(int)> copyRegister;           // register 0..2
+    std::function<void(int)> pasteIntoRegister;
+    std::function<void(int)> selectRegister;         // as a click on its display
+    std::function<void()> switchMode;
+    std::function<void()> toggleTape;
+    std::function<void()> openSettings;
+    std::function<void()> openHomePage;
+    std::function<void()> openAbout;
+};
+
 class WindowCommands : public QObject {
     Q_OBJECT
 public:
-    // Creates the commands on `dialog`, whose handlers and parts they run.
-    WindowCommands(CalculatorDialog& dialog, std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad,
-                   WindowHistory& history, WindowZoom& zoom);
+    // Creates the commands on `window` (which owns their actions and is their
+    // menus' and boxes' parent); they show `engine`'s state and run `actions`
+    // and the parts given.
+    WindowCommands(QWidget& window, const CalculatorEngine& engine, WindowActions actions,
+                   std::array<RegisterPanel, 3>& panels, CalculatorKeypad& keypad, WindowHistory& history,
+                   WindowZoom& zoom);
 
     // The commands (Ctrl+1, Ctrl+M, F1, ...), in menu order.
     std::span<QAction* const> All() const { return m_commands; }
@@ -48,12 +67,14 @@ public:
     void ReadRegisters();
 
 private:
-    CalculatorDialog& m_dialog;
+    QWidget& m_window;
+    const CalculatorEngine& m_engine;
+    WindowActions m_actions;
     std::array<RegisterPanel, 3>& m_panels;
     CalculatorKeypad& m_keypad;
     WindowHistory& m_history;
     WindowZoom& m_zoom;
-    std::array<QAction*, 26> m_commands = {}; // owned by the dialog
+    std::array<QAction*, 26> m_commands = {}; // owned by the window
 };
 
 } // namespace quillet
