@@ -1,6 +1,7 @@
 #include "ui/window/calculator_dialog.h"
 
 #include "ui/dialogs/about_dialog.h"
+#include "ui/window/application_icon.h"
 #include "ui/accessibility/announcer.h"
 #include "ui/dialogs/dialog_builder.h"
 #include "ui/accessibility/widget_accessibility.h"
@@ -19,26 +20,13 @@
 
 namespace quillet {
 
-namespace {
-
-QIcon LoadApplicationIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/quillet-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
-}
-
-} // namespace
-
 CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     // A window of its own rather than a dialog: no transient parent, so window
     // managers give it a taskbar entry, and it can be minimised. It is never
     // maximised: its layout has one size.
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_profile(profile), windowIcon(LoadApplicationIcon())
+      m_profile(profile), windowIcon(ApplicationIcon())
 {
     InstallWidgetAccessibility();
     m_builder = std::make_unique<DialogBuilder>(*this, kCalculatorTemplate);
