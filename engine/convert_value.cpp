@@ -63,10 +63,46 @@ Ratio FamilyRatio(int from, int to)
 
 bool MeetsLabelCount(int from, int to) { return (from == 29 && to == 30) || (from == 30 && to == 29); }
 
+// How many milliseconds one unit of `format` truly lasts: a 29.97 frame (of
+// any format counted in NTSC frames, drop frame included) 1001/30 ms, a frame
+// at an integer rate 1000/rate ms, a hundredth of Real-time 10 ms. Real-time
+// itself keeps its meaning: NTSC values meet it through their labels.
+Ratio MillisecondsPerUnit(const TimecodeFormat& format)
+{
+    if (format.rate == 100) return {10, 1};
+    const Ratio family = format.rate == 29 ? Ratio{1001, 30} : Ratio{1000, format.rate};
+    return ToFamily(format) * family;
+}
+
+// The nearest whole count to value * ratio; exactly halfway goes away from
+// zero (to the later frame).
+std::int64_t ApplyRounded(std::int64_t value, Ratio ratio)
+{
+    const std::int64_t twice = 2 * value * ratio.numerator;
+    const std::int64_t rounded = (twice + (value < 0 ? -ratio.denominator : ratio.denominator)) / (2 * ratio.denominator);
+    return rounded;
+}
+
+// Seconds: milliseconds of true running time. Into them a value is truncated
+// to the millisecond it falls in; out of them comes the nearest unit.
+std::int64_t ToMilliseconds(const TimecodeFormat& from, std::int64_t value)
+{
+    return Apply(value, MillisecondsPerUnit(from));
+}
+
+std::int64_t FromMilliseconds(const TimecodeFormat& to, std::int64_t milliseconds)
+{
+    const Ratio perUnit = MillisecondsPerUnit(to);
+    return ApplyRounded(milliseconds, {perUnit.denominator, perUnit.numerator});
+}
+
 } // namespace
 
 std::int64_t ConvertValue(const TimecodeFormat& from, std::int64_t value, const TimecodeFormat& to)
 {
+    if (IsSeconds(from) && IsSeconds(to)) return value;
+    if (IsSeconds(to)) return ToMilliseconds(from, value);
+    if (IsSeconds(from)) return FromMilliseconds(to, value);
     if (from.rate == 100 && to.rate == 100) return value;
     if (to.rate == 100) return ToHundredths(from, value);
     if (from.rate == 100) return FromHundredths(to, value);

@@ -6,7 +6,9 @@
 // beyond the eleven are a fixed fraction of their rate code's frames (their
 // family) and convert through it, apart from the clock: 59.94 meets real time
 // and 60 fps through its own label count at 60 a second, and a 23.976 frame
-// lasts exactly 1001/24000 s.
+// lasts exactly 1001/24000 s. Seconds hold the true running time of a value
+// to the millisecond (a 29.97 frame lasts 1001/30000 s); from them comes the
+// nearest frame.
 
 #include "format_table.h"
 
@@ -14,7 +16,8 @@
 
 namespace quillet {
 
-// The value in `from`'s unit expressed in `to`'s unit, truncated toward zero.
+// The value in `from`'s unit expressed in `to`'s unit, truncated toward zero
+// (out of Seconds: the nearest unit, halfway away from zero).
 // Computed in 64 bits: any |value| up to 10^14 converts without overflow.
 std::int64_t ConvertValue(const TimecodeFormat& from, std::int64_t value, const TimecodeFormat& to);
 

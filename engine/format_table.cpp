@@ -99,7 +99,9 @@ constexpr std::array<TimecodeFormat, kFormatTableSize> FormatTable = Complete({{
     CountAt("50 frames", 25, {"frames  (50/sec)", 8, 100000000, 0}, 1, 2),
     CountAt("59.94 frames", 29, {"frames  (59.94/sec)", 8, 100000000, 0}, 1, 2),
     CountAt("60 frames", 30, {"frames  (60/sec)", 8, 100000000, 0}, 1, 2),
+    Row("Seconds", kMillisecondRate, 0, 2, {"ms", 3, 1000, '.'}, {"sec", 5, 100000, 0}),
 }});
+static_assert(NameOf(FormatTable[kScalarRow + 1 + kSecondsPosition]) == "Seconds");
 
 // Every listed layout fills the eight entry digits; the Scalar operand takes four.
 static_assert([] {

@@ -19,7 +19,7 @@ struct FormatField {
 
 struct TimecodeFormat {
     char name[20];            // the text the format selectors show
-    std::int32_t rate;        // 29 (NTSC, 29.97/s), 30, 25, 24 or 100 (hundredths of a second)
+    std::int32_t rate;        // 29 (NTSC, 29.97/s), 30, 25, 24, 100 (hundredths of a second) or 1000 (milliseconds)
     std::int32_t flags;       // low byte non-zero: drop-frame counting
     std::int32_t fieldCount;  // fields in use, 1 to 4
     FormatField fields[4];    // lowest-order field first
@@ -33,6 +33,10 @@ struct TimecodeFormat {
 };
 
 constexpr bool IsDropFrame(const TimecodeFormat& format) { return (format.flags & 0xFF) != 0; }
+
+// Rate code of "Seconds": milliseconds of true running time, SSSSS.mmm.
+constexpr std::int32_t kMillisecondRate = 1000;
+constexpr bool IsSeconds(const TimecodeFormat& format) { return format.rate == kMillisecondRate; }
 
 // A 59.94 format, drop-frame or non-drop time code or frame count: half NTSC
 // frames, counted against the clock through the 59.94 drop-frame labels as
@@ -55,8 +59,10 @@ constexpr int kScalarRow = 0;
 constexpr int kBaseFormatCount = 11;
 // Today's frame rates, offered after them on request: eight time codes
 // (positions 11..18), then the frame counts of the rates the eleven have no
-// count for (19..22: 48, 50, 59.94 and 60 frames).
-constexpr int kMoreRateCount = 12;
+// count for (19..22: 48, 50, 59.94 and 60 frames), then the true running
+// time in seconds (23). New formats go at the end: stored choices are positions.
+constexpr int kMoreRateCount = 13;
+constexpr int kSecondsPosition = 23;
 constexpr int kListedFormatCount = kBaseFormatCount + kMoreRateCount;
 constexpr int kFormatTableSize = kListedFormatCount + 1;
 
@@ -68,7 +74,7 @@ constexpr std::int32_t TotalDigits(const TimecodeFormat& format)
     return total;
 }
 
-// Row 0 is the plain-number operand of '*' and '/'; rows 1 to 19 are the
+// Row 0 is the plain-number operand of '*' and '/'; the other rows are the
 // listed formats in selector order. Built at compile time (format_table.cpp),
 // never written.
 extern const std::array<TimecodeFormat, kFormatTableSize> FormatTable;
@@ -76,7 +82,7 @@ extern const std::array<TimecodeFormat, kFormatTableSize> FormatTable;
 inline const TimecodeFormat& ScalarFormat() { return FormatTable[kScalarRow]; }
 
 // The listed row at table position `position` (0 "Drop Frame" .. 10 "16mm/20",
-// 11 "23.976" .. 22 "60 frames"). Callers must pass 0..kListedFormatCount-1.
+// 11 "23.976" .. 22 "60 frames", 23 "Seconds"). Callers must pass 0..kListedFormatCount-1.
 inline const TimecodeFormat& ListedFormat(int position) { return FormatTable[kScalarRow + 1 + position]; }
 
 // The listed row at selector position `listIndex`; "Drop Frame" for any other
@@ -96,7 +102,7 @@ protected:
     ~FormatSelector() = default;
 };
 
-// Appends the eleven base names in table order, and with moreRates the eight
+// Appends the eleven base names in table order, and with moreRates the rows
 // after them, so that a name's position in the list is its row's listIndex.
 void FillFormatList(FormatSelector& selector, bool moreRates = false);
 

@@ -54,6 +54,7 @@ Unsigned DivideByFieldProduct(Unsigned value, std::uint64_t divisor)
     case 30: return value / 30;
     case 40: return value / 40;
     case 100: return value / 100;
+    case 1000: return value / 1000;
     case 1500: return value / 1500;
     case 1800: return value / 1800;
     case 6000: return value / 6000;

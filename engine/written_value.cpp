@@ -134,12 +134,15 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
         }
         std::int64_t fieldValue = 0;
         for (const char c : group) fieldValue = fieldValue * 10 + (c - '0');
+        // Seconds write their milliseconds as decimals: 100.6 is 100.600 s.
+        const std::size_t placesAfter = field == 0 && IsSeconds(format) ? slot.digits - group.size() : 0;
+        for (std::size_t i = 0; i < placesAfter; ++i) fieldValue *= 10;
         if (fieldValue >= slot.modulus) {
             written.fault = WrittenFault::kFieldOutOfRange;
             written.fieldValue = fieldValue;
             return written;
         }
-        std::memcpy(&digits[end - group.size()], group.data(), group.size());
+        std::memcpy(&digits[end - placesAfter - group.size()], group.data(), group.size());
         end -= slot.digits;
         if (start == 0) break;
         if (field + 1 == format.fieldCount) {
@@ -182,6 +185,12 @@ std::string EditingForm(const TimecodeFormat& format, std::string text)
         const std::size_t first = text.find_first_not_of('0');
         return first == std::string::npos ? "0" : text.substr(first);
     }
+    if (IsSeconds(format)) {
+        // As subtitle files and command-line video tools write seconds: 100.600.
+        const std::size_t point = text.find('.');
+        text.erase(0, std::min(text.find_first_not_of('0'), point - 1));
+        return text;
+    }
     // The display marks drop frame with a point before the frames.
     const std::size_t point = text.rfind('.');
     if (IsDropFrame(format) && point != std::string::npos) text[point] = ';';
@@ -200,7 +209,7 @@ std::string_view FieldName(const TimecodeFormat& format, int field)
     static constexpr std::pair<const char*, const char*> kWords[] = {
         {"frm", "frames"},  {"frames", "frames"}, {"sec", "seconds"}, {"min", "minutes"},
         {"hour", "hours"},  {"%", "hundredths"},  {"feet", "feet"},   {"keycode", "key-code number"},
-        {"oper", "number"},
+        {"oper", "number"},  {"ms", "milliseconds"},
     };
     const char* label = format.fields[field].label;
     for (const auto& [prefix, word] : kWords)

@@ -8,7 +8,8 @@
 //   written: "1:2:3:4" is 01:02:03:04, "366+12" is 366 feet 12 frames. Each
 //   field must fit its digits and stay below its range, whatever the overflow
 //   option says (it is for the keypad); a dropped drop-frame label follows the
-//   bump-up option;
+//   bump-up option; in Seconds the digits after the point are decimals
+//   ("100.6" is 100.600 s);
 // - a separator the format does not write is an error, never reinterpreted:
 //   ';' in a non-drop time code, '+' in a time code; in a frame count only
 //   commas between groups of three digits ("12,345").

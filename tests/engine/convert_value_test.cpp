@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 using namespace quillet;
@@ -157,7 +158,10 @@ TEST(ConvertValue, EveryPairWithAFrameCountOfTodaysRatesMatchesTheReviewedMatrix
 {
     ExpectGolden("conversion_matrix_rate_counts.golden",
                  ConversionMatrix({0, 1, 24, 60, 3599, 3600, 35964, 86400, 180000, 215784, 216000, 5178815, 99999999},
-                                  [](int from, int to) { return from >= kFirstRateCount || to >= kFirstRateCount; }));
+                                  [](int from, int to) {
+                                      return (from >= kFirstRateCount || to >= kFirstRateCount) && from != kSeconds &&
+                                             to != kSeconds;
+                                  }));
 }
 
 // 59.94 DF counts through 59.94 frames as Drop Frame through NTSC frames.
@@ -174,4 +178,54 @@ TEST(ConvertValue, FiftyNineNinetyFourDropFrameCountsThroughItsOwnFrames)
         EXPECT_EQ(Convert(k5994Frames, c.frames, k5994Df), label.value);
         EXPECT_EQ(Convert(k5994Frames, c.frames, kRealTime), Convert(k5994Df, label.value, kRealTime));
     }
+}
+
+// Seconds hold the true running time cut to the millisecond; back from them
+// comes the nearest frame, halfway going to the later one. Each rate at its
+// worst: a tie where the rate has exact ones, else the millisecond nearest a
+// midpoint between two frames.
+TEST(ConvertValue, SecondsAreTheTrueRunningTimeAndGiveTheNearestFrame)
+{
+    struct Case { int position; std::int64_t frames; std::int64_t milliseconds; } toSeconds[] = {
+        {kNtscNd, 3015, 100600},       // 00:01:40:15 lasts 100.6005 s
+        {kDropFrame, 107892, 3599996}, // a drop-frame hour is 3.6 ms short of an hour
+        {k23976, 1, 41}, {k5994Frames, 1, 16}, {kRealTime, 1, 10}, {k35mm, 24, 1000},
+    };
+    for (const Case& c : toSeconds) {
+        SCOPED_TRACE(ListedFormat(c.position).name);
+        EXPECT_EQ(Convert(c.position, c.frames, kSeconds), c.milliseconds);
+    }
+    struct Nearest { int position; std::int64_t milliseconds; std::int64_t frames; } nearest[] = {
+        {kPalFrames, 20, 1}, {kPalFrames, 19, 0},      // 40 ms frames: 20 ms is a tie
+        {k50Frames, 10, 1},  {k50Frames, 9, 0},
+        {kFps30Frames, 50, 2}, {kFps30Frames, 49, 1},  // 50 ms is frame 1.5
+        {k60Frames, 25, 2},  {k60Frames, 24, 1},
+        {kFilmFrames, 104, 2}, {kFilmFrames, 105, 3},  // midpoint 104.1667
+        {k48Frames, 52, 2},  {k48Frames, 53, 3},       // midpoint 52.0833
+        {kNtscFrames, 684, 20}, {kNtscFrames, 685, 21}, // midpoint 684.0167
+        {kNtscFrames, 316, 9}, {kNtscFrames, 317, 10},  // midpoint 316.9833
+        {k23976, 855, 20},   {k23976, 856, 21},        // midpoint 855.0208
+        {k5994Frames, 342, 20}, {k5994Frames, 343, 21}, // midpoint 342.0083
+        {kRealTime, 5, 1},   {kRealTime, 4, 0},
+        {kNtscFrames, -684, -20}, {kPalFrames, -20, -1},
+    };
+    for (const Nearest& c : nearest) {
+        SCOPED_TRACE(std::string{ListedFormat(c.position).name} + " " + std::to_string(c.milliseconds));
+        EXPECT_EQ(Convert(kSeconds, c.milliseconds, c.position), c.frames);
+    }
+}
+
+TEST(ConvertValue, EveryFrameOfADayComesBackFromSeconds)
+{
+    std::set<std::tuple<int, int, int>> units; // formats of one unit need one sweep
+    for (int position = 0; position < kListedFormatCount; ++position) {
+        const TimecodeFormat& format = ListedFormat(position);
+        if (position == kSeconds || !units.insert({format.rate, format.familyNumerator, format.familyDenominator}).second)
+            continue;
+        SCOPED_TRACE(format.name);
+        const std::int64_t day = Convert(kSeconds, 86'400'000, position);
+        for (std::int64_t frames = 0; frames <= day; frames += SweepStride())
+            if (Convert(kSeconds, Convert(position, frames, kSeconds), position) != frames) FAIL() << frames;
+    }
+    EXPECT_EQ(units.size(), 10u);
 }

@@ -36,7 +36,7 @@ enum Position {
     kDropFrame, kNtscNd, kPal, kNtscFrames, kPalFrames, kFilmFrames, kFps30Frames,
     kRealTime, k16mm, k35mm, k16mm20,
     k23976, k24Fps, k30Fps, k48Fps, k50Fps, k5994Df, k5994Ndf, k60Fps,
-    k48Frames, k50Frames, k5994Frames, k60Frames
+    k48Frames, k50Frames, k5994Frames, k60Frames, kSeconds
 };
 // The first of the frame counts of today's rates.
 constexpr int kFirstRateCount = k48Frames;

@@ -11,7 +11,7 @@ TEST(FormatTable, LookupFindsTheListedRowWithoutAnySelectorAndFallsBackToDropFra
 {
     // The table is fixed at compile time: no selector needs filling first.
     struct Case { int listIndex; const char* name; } cases[] = {
-        {0, "Drop Frame"}, {3, "NTSC frames"}, {10, "16mm/20"}, {11, "23.976"}, {18, "60 fps"}, {22, "60 frames"}, {23, "Drop Frame"}, {-1, "Drop Frame"},
+        {0, "Drop Frame"}, {3, "NTSC frames"}, {10, "16mm/20"}, {11, "23.976"}, {18, "60 fps"}, {22, "60 frames"}, {23, "Seconds"}, {24, "Drop Frame"}, {-1, "Drop Frame"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.listIndex);
@@ -32,7 +32,7 @@ TEST(FormatTable, SelectorsListTheElevenFormatsThenTheMoreRatesInOrderAndNeverSc
     EXPECT_EQ(first.names, expected);
     EXPECT_EQ(second.names, expected);
     for (const char* name : {"23.976", "24 fps", "30 fps", "48 fps", "50 fps", "59.94 DF", "59.94 NDF", "60 fps",
-                             "48 frames", "50 frames", "59.94 frames", "60 frames"})
+                             "48 frames", "50 frames", "59.94 frames", "60 frames", "Seconds"})
         expected.emplace_back(name);
     EXPECT_EQ(more.names, expected);
     for (int position = 0; position < kListedFormatCount; ++position)
@@ -52,7 +52,7 @@ TEST(FormatTable, EachFormatLaysOutTheSameDigitsInItsOwnShape)
         {0, "0304"},        {1, "01:02:03.04"}, {2, "01:02:03:04"}, {3, "01:02:03:04"},
         {4, "01020304"},    {5, "01020304"},    {6, "01020304"},    {7, "01020304"},
         {8, "01:02:03.04"}, {9, "010203:04"},   {10, "010203:04"},  {11, "010203:04"},
-        {12, "01:02:03:04"}, {17, "01:02:03.04"}, {18, "01:02:03:04"}, {19, "01:02:03:04"},
+        {12, "01:02:03:04"}, {17, "01:02:03.04"}, {18, "01:02:03:04"}, {19, "01:02:03:04"}, {24, "01020.304"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(FormatTable[c.row].name);

@@ -35,6 +35,7 @@ constexpr std::array<const char*, kListedFormatCount> kFormatMeanings{{
     "a count of frames at 50 frames per second",
     "a count of frames at 59.94 frames per second (59.94 DF counts through it as Drop Frame through NTSC frames)",
     "a count of frames at 60 frames per second",
+    "the true running time in seconds and milliseconds (a 29.97 frame lasts 1001/30000 s)",
 }};
 static_assert([] {
     for (const char* meaning : kFormatMeanings)
@@ -81,14 +82,14 @@ QString ValueInWords(const TimecodeFormat& format, const QString& shown)
     static const QRegularExpression separators(QStringLiteral("[:.]"));
     const QStringList fields = shown.split(separators);
     if (fields.size() != format.fieldCount) return shown;
-    const bool realTime = format.rate == 100;
+    const bool realTime = format.rate == 100 || IsSeconds(format);
     QStringList words;
     for (int i = 0; i < format.fieldCount; ++i) {
         const int field = format.fieldCount - 1 - i; // highest first
         bool ok = false;
         const int value = fields[i].toInt(&ok);
         if (!ok) return shown;
-        // The hundredths of real time are the seconds' decimals.
+        // The hundredths of real time (milliseconds of Seconds) are the seconds' decimals.
         if (realTime && field == 1) {
             words << QStringLiteral("%1.%2 seconds").arg(value).arg(fields[i + 1]);
             break;
