@@ -88,6 +88,12 @@ public:
     void AttachStepListener(StepListener* listener) { m_stepListener = listener; }
     // "Allow fields to overflow" and "bump-up dropped frames", for entries read from now on.
     void SetOptions(EntryOptions options) { m_options = options; }
+    // Durations across midnight: time codes are times of day, so a time-code
+    // result of an operator, a list or the Editing relation at or past 24
+    // hours, or below zero, wraps into the day (DURATION = OUT + 24 h - IN
+    // when OUT is earlier). Conversions and other formats never wrap. Off at first.
+    void SetWrapAtMidnight(bool wrap) { m_wrapAtMidnight = wrap; }
+    bool WrapsAtMidnight() const { return m_wrapAtMidnight; }
 
     // --- Entry -----------------------------------------------------------------
     // One key into the current register: '0'..'9' shift in from the right, 8 removes
@@ -237,6 +243,9 @@ private:
     // the error is set when it cannot be shown. A result beyond the limit marks the
     // register beyondRange, which only a new chain clears.
     static void StoreResult(TimecodeRegister& reg, std::int64_t result);
+    // The result in `format` wrapped into the day when the option asks for it
+    // (time_of_day.h); a result beyond the exact range stays there.
+    std::int64_t WithinDay(const TimecodeFormat& format, std::int64_t result) const;
     // Converts the register's value into `format`, shows it and recomputes; the
     // entry is not read (callers commit first).
     void ChangeRegisterFormat(TimecodeRegister& reg, const TimecodeFormat& format);
@@ -261,6 +270,7 @@ private:
     int m_current = kIn;
     CalculatorMode m_mode = CalculatorMode::kConversion;
     EntryOptions m_options;
+    bool m_wrapAtMidnight = false;
     StepListener* m_stepListener = nullptr;
     struct ListInProgress {
         bool active = false;

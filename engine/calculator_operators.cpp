@@ -3,6 +3,7 @@
 #include "calculator_engine.h"
 
 #include "convert_value.h"
+#include "time_of_day.h"
 
 namespace quillet {
 
@@ -104,6 +105,7 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
             break;
         default: break;
         }
+        if (carriedOut != 0 && !divisionByZero) result = WithinDay(*reg.format, result);
     }
 
     if (op == '=') {
@@ -168,9 +170,9 @@ void CalculatorEngine::Recompute()
             const TimecodeRegister& a = target == &in ? out : in;
             const TimecodeRegister& b = target == &duration ? out : duration;
             targets[0] = target;
-            results[0] = target == &in ? out.value - duration.value
-                         : target == &out ? duration.value + in.value
-                                          : out.value - in.value;
+            results[0] = WithinDay(*target->format, target == &in ? out.value - duration.value
+                                                    : target == &out ? duration.value + in.value
+                                                                     : out.value - in.value);
             fromBeyondRange = a.error.beyondRange || b.error.beyondRange;
             sourceFault = faultOf(a) != nullptr ? faultOf(a) : faultOf(b);
         }
@@ -193,6 +195,12 @@ void CalculatorEngine::Recompute()
         }
         RefreshRegister(target);
     }
+}
+
+std::int64_t CalculatorEngine::WithinDay(const TimecodeFormat& format, std::int64_t result) const
+{
+    if (!m_wrapAtMidnight || result > kValueLimit || result < -kValueLimit) return result;
+    return IntoDay(format, result);
 }
 
 int CalculatorEngine::CalcTarget() const

@@ -98,7 +98,8 @@ Outcome CalculatorEngine::EndList()
         Recompute(); // the registers derived from it show its "E" too
         return Outcome::kCannotBeRead;
     }
-    const std::int64_t result = m_list.op == '-' ? m_list.left - m_list.total : m_list.left + m_list.total;
+    const std::int64_t result =
+        WithinDay(*reg.format, m_list.op == '-' ? m_list.left - m_list.total : m_list.left + m_list.total);
     // '=' after the list repeats what a typed right operand would repeat; a
     // list standing alone is a new value, with nothing to repeat.
     reg.lastOp = m_list.continuesChain ? m_list.op : 0;
