@@ -31,10 +31,6 @@ ParsedCommandLine Succeed(Command command)
     return parsed;
 }
 
-std::string UnknownFormat(std::string_view text)
-{
-    return "unknown format " + Quoted(text) + " (see 'quillet-calc formats')";
-}
 
 std::string MultiplierError(std::string_view text, const ValueParse& parse)
 {
@@ -58,16 +54,14 @@ ParsedCommandLine ParseConvert(Command command, const std::vector<std::string_vi
 {
     if (words.size() < 2) return Fail("convert needs a FROM and a TO format");
     const std::optional<int> from = FindFormatPosition(words[0]);
-    if (!from) return Fail(UnknownFormat(words[0]));
+    if (!from) return Fail(FormatNameProblem(words[0]));
     const std::optional<int> to = FindFormatPosition(words[1]);
-    if (!to) return Fail(UnknownFormat(words[1]));
+    if (!to) return Fail(FormatNameProblem(words[1]));
     command.fromPosition = *from;
     command.toPosition = *to;
-    for (std::size_t i = 2; i < words.size(); ++i) {
-        const std::string why = NotAValue(words[i], command);
-        if (!why.empty()) return Fail(Quoted(words[i]) + " is not a value: " + why);
-        command.values.push_back({words[i]});
-    }
+    // Each value is a line as on standard input, whatever it holds: one in
+    // error is answered on its own line, and the others still converted.
+    for (std::size_t i = 2; i < words.size(); ++i) command.values.push_back({words[i]});
     return Succeed(std::move(command));
 }
 
@@ -75,7 +69,7 @@ ParsedCommandLine ParseEval(Command command, const std::vector<std::string_view>
 {
     if (words.empty()) return Fail("eval needs a FORMAT and a value");
     const std::optional<int> format = FindFormatPosition(words[0]);
-    if (!format) return Fail(UnknownFormat(words[0]));
+    if (!format) return Fail(FormatNameProblem(words[0]));
     command.fromPosition = *format;
     if (words.size() < 2) return Fail("eval needs a value after the format");
 
@@ -110,11 +104,11 @@ ParsedCommandLine ParseSum(Command command, const std::vector<std::string_view>&
 {
     if (words.empty()) return Fail("sum needs a FORMAT");
     const std::optional<int> format = FindFormatPosition(words[0]);
-    if (!format) return Fail(UnknownFormat(words[0]));
+    if (!format) return Fail(FormatNameProblem(words[0]));
     command.fromPosition = command.toPosition = *format;
     if (!command.toText.empty()) {
         const std::optional<int> to = FindFormatPosition(command.toText);
-        if (!to) return Fail(UnknownFormat(command.toText));
+        if (!to) return Fail(FormatNameProblem(command.toText));
         command.toPosition = *to;
     }
     // Values are lines like those of standard input, read by the engine itself.
@@ -156,6 +150,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
             command.strict = true;
         } else if (word == kNoBumpOption) {
             command.noBump = true;
+        } else if (word == kWrapOption) {
+            command.wrapAtMidnight = true;
         } else if (word == kSkipBadLinesOption) {
             command.skipBadLines = true;
         } else if (word == kSeparatorsOption || (word.starts_with(kSeparatorsOption) && word[kSeparatorsOption.size()] == '=')) {

@@ -19,6 +19,7 @@ inline constexpr std::string_view kSumWord = "sum";
 inline constexpr std::string_view kFormatsWord = "formats";
 inline constexpr std::string_view kStrictOption = "--strict";
 inline constexpr std::string_view kNoBumpOption = "--no-bump";
+inline constexpr std::string_view kWrapOption = "--wrap"; // time codes are times of day: results wrap at midnight
 inline constexpr std::string_view kToOption = "--to"; // sum: the format of the total, as the next word or after '='
 
 inline constexpr std::string_view kSkipBadLinesOption = "--skip-bad-lines"; // sum: total the lines that are values
@@ -27,7 +28,7 @@ inline constexpr std::string_view kHelpOption = "--help";
 inline constexpr std::string_view kVersionOption = "--version";
 
 struct ConvertValue {
-    std::string_view text; // as written: read in FROM when converted, and named in messages
+    std::string_view text; // as written: read in FROM as a line of standard input, and named in messages
 };
 
 // One value of an eval chain with the operator written before it
@@ -43,9 +44,10 @@ struct Command {
     CommandKind kind = CommandKind::kHelp;
     bool strict = false; // --strict: fields may not overflow into the next field
     bool noBump = false; // --no-bump: a dropped drop-frame label is an error
+    bool wrapAtMidnight = false; // --wrap: a time-code result wraps into the day
     bool skipBadLines = false; // sum --skip-bad-lines
     bool editingForms = false; // --separators editing: results as editing applications write them
-    int fromPosition = 0; // convert FROM, eval or sum FORMAT (list position 0..18)
+    int fromPosition = 0; // convert FROM, eval or sum FORMAT (a list position)
     int toPosition = 0;   // convert TO, sum --to (FORMAT without it)
     std::vector<ConvertValue> values; // convert; empty means read standard input
     std::vector<EvalStep> steps;      // eval

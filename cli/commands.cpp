@@ -4,6 +4,7 @@
 #include "cli/diagnostics.h"
 #include "cli/engine_session.h"
 #include "cli/format_names.h"
+#include "cli/line_converter.h"
 #include "cli/line_source.h"
 #include "cli/output_buffer.h"
 #include "cli/standard_streams.h"
@@ -78,23 +79,28 @@ int RunConvert(const Command& command)
         return Finish(output, batch.anyValueInError);
     }
 
-    bool anyValueInError = false;
+    // The values are lines as on standard input; an empty one, though, is
+    // no blank line but a value missing (an empty variable in a script).
+    LineConverter converter(session);
     for (const ConvertValue& value : command.values) {
-        const ConversionSession::Result result = session.Convert(value.text);
-        output.AppendLine(result.text);
-        const std::string message = ConversionMessage(0, value.text, result, session);
-        if (!message.empty()) {
-            anyValueInError = true;
-            WriteError(message);
+        if (!TrimmedLine(value.text).empty()) {
+            converter.ConvertLine(value.text, 0);
+            continue;
         }
+        converter.output += '\n';
+        converter.messages += NotAValueMessage(0, value.text, "no digits");
+        converter.anyValueInError = true;
     }
-    return Finish(output, anyValueInError);
+    WriteError(converter.messages);
+    output.Append(converter.output);
+    return Finish(output, converter.anyValueInError);
 }
 
 int RunEval(const Command& command)
 {
     const EvalResult result =
-        Evaluate(command.fromPosition, command.strict, command.noBump, command.steps, command.editingForms);
+        Evaluate(command.fromPosition, command.strict, command.noBump, command.steps, command.editingForms,
+                 command.wrapAtMidnight);
     OutputBuffer output(kStandardOutput, 4096);
     output.AppendLine(result.text);
     const std::string_view format = FormatNameAt(command.fromPosition);
@@ -103,6 +109,10 @@ int RunEval(const Command& command)
         const std::string input = problem.outcome == Outcome::kCannotBeRead
                                       ? std::string{command.steps[problem.stepIndex].text}
                                       : ChainText(command.steps, problem.stepIndex);
+        if (problem.negative) {
+            WriteError(NegativeResultMessage(input, format));
+            continue;
+        }
         WriteError(ProblemMessage(0, input, problem.outcome, format,
                                   problem.outcome == Outcome::kCannotBeRead ? result.reason : std::string{}));
     }

@@ -9,12 +9,10 @@ namespace {
 
 constexpr std::size_t kQuotedLength = 60;
 
-std::string Prefix(long long lineNumber, std::string_view input)
+// The input in single quotes, escaped, and cut after 60 or so characters.
+std::string QuotedInput(std::string_view input)
 {
-    std::string text{kProgramName};
-    text += ": ";
-    if (lineNumber > 0) text += "line " + std::to_string(lineNumber) + ": ";
-    text += "'";
+    std::string text = "'";
     if (input.size() <= kQuotedLength) {
         text += Escaped(input);
     } else {
@@ -24,8 +22,15 @@ std::string Prefix(long long lineNumber, std::string_view input)
         text += Escaped(input.substr(0, cut));
         text += "...";
     }
-    text += "': ";
-    return text;
+    return text + "'";
+}
+
+std::string Prefix(long long lineNumber, std::string_view input)
+{
+    std::string text{kProgramName};
+    text += ": ";
+    if (lineNumber > 0) text += "line " + std::to_string(lineNumber) + ": ";
+    return text + QuotedInput(input) + ": ";
 }
 
 } // namespace
@@ -60,6 +65,12 @@ std::string ConversionMessage(long long lineNumber, std::string_view input,
         return ProblemMessage(lineNumber, input, result.outcome, session.FromName(), result.reason);
     default: return ProblemMessage(lineNumber, input, result.outcome, session.ToName());
     }
+}
+
+std::string NegativeResultMessage(std::string_view chain, std::string_view formatName)
+{
+    return std::string{kProgramName} + ": the result is negative: " + QuotedInput(chain) + " (cannot be shown in " +
+           std::string{formatName} + ")\n";
 }
 
 std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why)

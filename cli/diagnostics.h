@@ -23,6 +23,10 @@ std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome
 std::string ConversionMessage(long long lineNumber, std::string_view input,
                               const ConversionSession::Result& result, const ConversionSession& session);
 
+// An eval chain whose result is below zero: "the result is negative: '5 - 10'
+// (cannot be shown in NTSC frames)".
+std::string NegativeResultMessage(std::string_view chain, std::string_view formatName);
+
 // A line of standard input that is not a value at all.
 std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why);
 

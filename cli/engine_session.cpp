@@ -63,10 +63,12 @@ std::string_view ConversionSession::FromName() const { return NameOf(m_engine.Fo
 
 std::string_view ConversionSession::ToName() const { return NameOf(m_engine.Format(kOut)); }
 
-EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps, bool editingForms)
+EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps, bool editingForms,
+                    bool wrapAtMidnight)
 {
     CalculatorEngine engine;
     PrepareEngine(engine, strict, noBump);
+    engine.SetWrapAtMidnight(wrapAtMidnight);
     engine.SetRegisterFormat(kIn, formatPosition);
     engine.ClearEntry();
 
@@ -91,7 +93,7 @@ EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vec
             break;
         }
         if (outcome == Outcome::kDivisionByZero || (outcome == Outcome::kCannotBeShown && i + 1 == steps.size()))
-            result.problems.push_back({i, outcome});
+            result.problems.push_back({i, outcome, engine.Problem(kIn).negative});
     }
     result.text = WithoutBlank(engine.ShownText(kIn));
     if (editingForms && engine.Problem(kIn).outcome == Outcome::kDone)

@@ -52,6 +52,7 @@ private:
 struct EvalProblem {
     std::size_t stepIndex; // the chain up to and including this step caused it
     Outcome outcome;
+    bool negative = false; // kCannotBeShown: the result is below zero
 };
 
 struct EvalResult {
@@ -65,6 +66,6 @@ struct EvalResult {
 // cannot be shown, and a value that cannot be read, which ends the chain there
 // since the register then refuses every operator.
 EvalResult Evaluate(int formatPosition, bool strict, bool noBump, const std::vector<EvalStep>& steps,
-                    bool editingForms = false);
+                    bool editingForms = false, bool wrapAtMidnight = false);
 
 } // namespace quillet::cli

@@ -1,6 +1,10 @@
 #include "cli/format_names.h"
 
+#include "cli/escaped_text.h"
 #include "engine/format_table.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace quillet::cli {
 namespace {
@@ -9,12 +13,50 @@ static_assert(kFormatAliases.size() == kListedFormatCount, "one alias per listed
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
+// The name as compared: lower case, without blanks, '-', '_' and '.'.
+std::string Folded(std::string_view text)
 {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
+    std::string folded;
+    for (const char c : text)
+        if (c != ' ' && c != '\t' && c != '-' && c != '_' && c != '.') folded += Lower(c);
+    return folded;
+}
+
+// How many characters to insert, delete or replace to make `a` into `b`.
+std::size_t EditDistance(std::string_view a, std::string_view b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (Lower(a[i - 1]) == Lower(b[j - 1]) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The name to suggest for `text`: the alias, or the spoken name, nearest to it.
+std::string_view NearestName(std::string_view text)
+{
+    std::string_view nearest = kFormatAliases[0].alias;
+    std::size_t best = SIZE_MAX;
+    auto consider = [&](std::string_view candidate, std::string_view suggested) {
+        const std::size_t distance = EditDistance(text, candidate);
+        if (distance < best) {
+            best = distance;
+            nearest = suggested;
+        }
+    };
+    for (int position = 0; position < kListedFormatCount; ++position) {
+        consider(kFormatAliases[position].alias, kFormatAliases[position].alias);
+        consider(FormatNameAt(position), kFormatAliases[position].alias);
+    }
+    for (const SpokenName& spoken : kSpokenNames) consider(spoken.name, spoken.name);
+    return nearest;
 }
 
 } // namespace
@@ -23,12 +65,34 @@ std::string_view FormatNameAt(int position) { return NameOf(ListedFormat(positio
 
 std::optional<int> FindFormatPosition(std::string_view text)
 {
+    const std::string folded = Folded(text);
+    if (folded.empty()) return std::nullopt;
     for (int position = 0; position < kListedFormatCount; ++position) {
-        if (SameIgnoringCase(text, FormatNameAt(position)) ||
-            SameIgnoringCase(text, kFormatAliases[position].alias))
+        if (folded == Folded(FormatNameAt(position)) || folded == Folded(kFormatAliases[position].alias))
             return position;
     }
+    for (const SpokenName& spoken : kSpokenNames)
+        if (folded == Folded(spoken.name)) return spoken.position;
     return std::nullopt;
+}
+
+std::string FormatNameProblem(std::string_view text)
+{
+    const std::string folded = Folded(text);
+    for (const AmbiguousName& ambiguous : kAmbiguousNames) {
+        if (folded != Folded(ambiguous.name)) continue;
+        std::string problem = Escaped(text) + ": say ";
+        for (std::size_t i = 0; i < ambiguous.choices.size(); ++i) {
+            const std::string_view choice = ambiguous.choices[i];
+            if (i > 0) problem += " or ";
+            problem += std::string{choice} + " (" + std::string{FormatNameAt(*FindFormatPosition(choice))} + ")";
+        }
+        return problem;
+    }
+    std::string problem = "unknown format '" + Escaped(text) + "'";
+    // A word of a hundred characters is no misspelt name.
+    if (!folded.empty() && text.size() <= 40) problem += " (did you mean " + std::string{NearestName(text)} + "?)";
+    return problem + "; 'quillet-calc formats' lists them";
 }
 
 } // namespace quillet::cli

@@ -27,13 +27,14 @@ public:
     void ConvertBlock(std::string_view block, long long firstLineNumber);
     // Refuses line `lineNumber`, which is too long to be a value and starts with `start`.
     void RefuseLongLine(std::string_view start, long long lineNumber);
+    // Converts one line; lineNumber 0 names a value of the command line.
+    void ConvertLine(std::string_view rawLine, long long lineNumber);
 
     std::string output;   // one result line per input line
     std::string messages; // lines for standard error
     bool anyValueInError = false;
 
 private:
-    void ConvertLine(std::string_view rawLine, long long lineNumber);
     void Refuse(std::string_view line, std::string_view why, long long lineNumber);
 
     ConversionSession& m_session;

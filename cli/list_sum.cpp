@@ -48,6 +48,7 @@ void SumSession::WriteMessages()
 
 void SumSession::StepFinished(const FinishedStep& step)
 {
+    if (step.kind == StepKind::kListTotal) m_linesAdded = step.linesAdded;
     if (step.kind != StepKind::kListTerm) return;
     if (step.lineProblem != LineProblem::kNotAValue && step.lineProblem != LineProblem::kCannotBeRead) return;
     anyLeftOut = true;
@@ -63,6 +64,7 @@ SumSession::Total SumSession::Finish()
     // A total that omits a line is no total, unless asked for.
     if (anyLeftOut && !m_skipBadLines) return {{}, Outcome::kCannotBeRead};
     const Outcome outcome = m_engine.Problem(kOut).outcome;
+    if (m_linesAdded == 0) messages += std::string{kProgramName} + ": no value to add up; the total is 0\n";
     if (outcome != Outcome::kDone) messages += ProblemMessage(0, "total", outcome, NameOf(m_engine.Format(kOut)));
     std::string_view text = m_engine.ShownText(kOut);
     if (!text.empty() && text.back() == ' ') text.remove_suffix(1);

@@ -33,13 +33,16 @@ public:
     }
     // Adds one VALUE argument; messages name it without a line number.
     void AddArgument(std::string_view value);
+    // --wrap: a time-code total wraps into the day. Before Finish.
+    void SetWrapAtMidnight(bool wrap) { m_engine.SetWrapAtMidnight(wrap); }
 
     struct Total {
         std::string_view text; // as the display shows it; valid while the session lives; empty: no total
         Outcome outcome;       // of the total as shown in TO
     };
     // Finishes the sum ('=') and reads the total in TO; none when a line was in
-    // error and bad lines are not skipped. Call once.
+    // error and bad lines are not skipped. A total of no value at all is 0,
+    // and said so, so that an empty pipe is seen. Call once.
     Total Finish();
 
     // Lines for standard error, gathered until written.
@@ -54,6 +57,7 @@ private:
     CalculatorEngine m_engine;
     bool m_arguments = false; // values come from the command line
     bool m_skipBadLines;
+    long long m_linesAdded = 0; // told with the total
     std::string m_editingText;
 };
 

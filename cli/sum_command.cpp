@@ -12,6 +12,7 @@ int RunSum(const Command& command)
 {
     SumSession session(command.fromPosition, command.toPosition, command.strict, command.noBump, command.skipBadLines);
     session.editingForms = command.editingForms;
+    session.SetWrapAtMidnight(command.wrapAtMidnight);
     if (command.lines.empty()) {
         const int readErrno = ReadLines(kStandardInput, kLongestListLine, session);
         session.WriteMessages();

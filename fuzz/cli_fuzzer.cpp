@@ -36,23 +36,29 @@ void CheckWord(std::string_view word)
     if (multiplier.problem == ValueProblem::kNone) CheckTyped(multiplier.typed, 4);
     else Require(!DescribeProblem(multiplier).empty());
 
-    // A written value that reads, read again from what copy writes, is the same value.
-    for (int position = 0; position <= kLastPosition; position += 3) {
+    // A written value that reads, read again from what copy writes, is the
+    // same value: in every third format, and in Seconds, the last, whose
+    // decimals are read apart.
+    auto readsBack = [&](int position) {
         const TimecodeFormat& format = ListedFormat(position);
         const WrittenValue written = ReadWrittenValue(word, format, {true, true});
         if (written.fault != WrittenFault::kNone) {
             Require(!WrittenFaultText(written, format).empty());
-            continue;
+            return;
         }
         const std::string copied = EditingText(format, written.value);
-        if (copied.empty()) continue; // read, but too large to show
+        if (copied.empty()) return; // read, but too large to show
         const WrittenValue again = ReadWrittenValue(copied, format, {false, false});
         Require(again.fault == WrittenFault::kNone && again.value == written.value);
-    }
+    };
+    for (int position = 0; position < kLastPosition; position += 3) readsBack(position);
+    readsBack(kLastPosition);
 
     if (const std::optional<int> position = FindFormatPosition(word)) {
         Require(*position >= 0 && *position <= kLastPosition);
         Require(FindFormatPosition(FormatNameAt(*position)) == position);
+    } else {
+        Require(!FormatNameProblem(word).empty());
     }
 }
 

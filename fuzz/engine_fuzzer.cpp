@@ -5,8 +5,8 @@
 // operator, 'c' the "C" key, 'A' "CA", 'S'n select register n, 'T'n set the
 // calculation target, 'M' Editing mode, 'm' Conversion mode, 'F'rn the format
 // of register r from list index n, 'G'n all formats, 'o' and 'd' toggle the
-// two entry options, 'p' a paste up to the next newline, 'L' a pasted list
-// up to the next byte 0x01. A register byte counts modulo 3; a list-index
+// two entry options, 'w' wrapping at midnight, 'p' a paste up to the next
+// newline, 'L' a pasted list up to the next byte 0x01. A register byte counts modulo 3; a list-index
 // byte modulo the number of listed formats plus one, less one (-1 to the
 // last, so every format is drawn). Other bytes are skipped. Every finished
 // step the engine reports is checked too.
@@ -129,6 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 'G': calculator.SetAllFormats(next() % (kListedFormatCount + 1) - 1); break;
         case 'o': calculator.SetOptions({!calculator.Options().allowOverflow, calculator.Options().bumpUpDropped}); break;
         case 'd': calculator.SetOptions({calculator.Options().allowOverflow, !calculator.Options().bumpUpDropped}); break;
+        case 'w': calculator.SetWrapAtMidnight(!calculator.WrapsAtMidnight()); break;
         default: continue;
         }
         CheckRegisters();

@@ -77,8 +77,6 @@ TEST(CliBinary, ValuesInErrorAreShownAsTheDisplayShowsThemAndExplained)
          "quillet-calc: '2589408': cannot be shown in Drop Frame\n"},
         {"25 hours cannot be shown in time code", {"convert", "ndf", "ndf", "25000000"}, "E1:00:00:00\n",
          "quillet-calc: '25000000': cannot be shown in NTSC-ND\n"},
-        {"negative result", {"eval", "ntsc-frames", "5", "-", "10"}, "E0000005\n",
-         "quillet-calc: '5 - 10': cannot be shown in NTSC frames\n"},
         {"division by zero", {"eval", "ndf", "00:01:00:00", "/", "0"}, "E0:00:00:00\n",
          "quillet-calc: '00:01:00:00 / 0': division by zero\n"},
         {"unreadable operand", {"eval", "--strict", "ndf", "1:00", "+", "00:00:00:30"}, "E0:00:00:30+\n",
@@ -124,8 +122,6 @@ TEST(CliBinary, UsageErrorsNameTheProblemAndPointToHelp)
     const std::pair<Args, const char*> cases[] = {
         {{}, "no command given"},
         {{"convert", "df", "bogus", "1"}, "unknown format 'bogus'"},
-        {{"convert", "df", "ndf", "1", "123456789"}, "'123456789' is not a value: more than eight digits"},
-        {{"convert", "df", "ndf", "1:00;00!"}, "'1:00;00!' is not a value: unexpected character '!'"},
         {{"eval", "ndf", "1", "/", "10000"}, "'10000' is not a multiplier or divisor"},
         {{"eval", "ndf", "1", "^", "2"}, "'^'"},
         {{"convert", "--fast", "df", "ndf", "1"}, "unknown option '--fast'"},
@@ -137,6 +133,53 @@ TEST(CliBinary, UsageErrorsNameTheProblemAndPointToHelp)
         EXPECT_EQ(run.out, "") << "no partial answer on a usage error";
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("Try 'quillet-calc --help'"), std::string::npos) << run.err;
+    }
+}
+
+// As people type it: the names they use for formats, a value in error among
+// others, results that wrap at midnight or not, sums of nothing, seconds.
+TEST(CliBinary, TheCommandLineAsPeopleTypeIt)
+{
+    struct Case {
+        Args args;
+        std::string input;
+        const char* out;
+        const char* err; // a part of standard error; "" for none at all
+        int status;
+    };
+    const Case cases[] = {
+        {{"convert", "25", "pal-frames", "1:00"}, "", "00000025\n", "", 0},
+        {{"convert", "29.97 DF", "29.97ndf", "00:10:00;00"}, "", "00:09:59:12\n", "", 0},
+        {{"convert", "30df", "23.98", "00:00:01.00"}, "", "00:00:01:00\n", "", 0},
+        {{"convert", "29.97", "ndf", "1"}, "", "", "29.97: say 29.97df (Drop Frame) or 29.97ndf (NTSC-ND)", 2},
+        {{"convert", "ntsc", "pal", "1"}, "", "", "ntsc: say df (Drop Frame) or ndf (NTSC-ND)", 2},
+        {{"sum", "59.94", "1"}, "", "", "59.94: say 59.94df (59.94 DF) or 59.94ndf (59.94 NDF)", 2},
+        {{"convert", "df", "pla", "1"}, "", "", "unknown format 'pla' (did you mean pal?)", 2},
+        {{"convert", "df", "ndf", "1", "1h", "2"}, "", "00:00:00:01\n\n00:00:00:02\n",
+         "quillet-calc: '1h': not a value: unexpected character 'h'", 1},
+        {{"eval", "ndf", "00:00:01:00", "-", "00:00:02:00"}, "", "E0:00:01:00\n",
+         "quillet-calc: the result is negative: '00:00:01:00 - 00:00:02:00'", 1},
+        {{"sum", "ndf"}, "", "00:00:00:00\n", "quillet-calc: no value to add up; the total is 0\n", 0},
+        {{"eval", "--wrap", "ndf", "00:00:01:00", "-", "00:00:02:00"}, "", "23:59:59:00\n", "", 0},
+        {{"sum", "--wrap", "pal", "23:00:00:00", "1:00:00:00"}, "", "00:00:00:00\n", "", 0},
+        {{"sum", "--wrap", "pal-frames", "2160000", "1"}, "", "02160001\n", "", 0},
+        {{"convert", "ndf", "seconds", "00:01:40:15"}, "", "00100.600\n", "", 0},
+        {{"convert", "seconds", "ndf", "100.6", "100.600", "100600"}, "", "00:01:40:15\n00:01:40:15\n00:01:40:15\n", "", 0},
+        {{"convert", "df", "seconds", "01:00:00.00"}, "", "03599.996\n", "", 0},
+        {{"convert", "--separators=editing", "seconds", "seconds", "00100.600"}, "", "100.600\n", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Joined(c.args));
+        const CalcRun run = RunCalc(c.args, c.input);
+        if (c.status == 2) {
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        } else {
+            EXPECT_EQ(run.out, c.out);
+            if (*c.err == '\0') EXPECT_EQ(run.err, "");
+            else EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+        }
+        EXPECT_EQ(run.status, c.status);
     }
 }
 
@@ -162,10 +205,10 @@ TEST(CliBinary, HelpVersionAndFormats)
 TEST(CliBinary, HelpNamesEveryAliasOfTheFormatTable)
 {
     const std::string help = RunCalc({"--help"}).out;
-    const std::size_t start = help.find("short alias:\n");
+    const std::size_t start = help.find("alias:\n");
     ASSERT_NE(start, std::string::npos) << help;
     const std::size_t end = help.find(".\n", start);
-    std::string listed = help.substr(start + 13, end - start - 13);
+    std::string listed = help.substr(start + 7, end - start - 7);
     for (char& c : listed) c = c == '\n' ? ' ' : c;
 
     std::string aliases;

@@ -51,7 +51,7 @@ TEST(CliFormatNames, FindsEveryFormatByNameInAnyCaseAndByAlias)
         SCOPED_TRACE(c.text);
         EXPECT_EQ(FindFormatPosition(c.text), c.position);
     }
-    for (const char* unknown : {"", "drop", "Scalar", "ntsc frame", "16mm/2", " df"}) {
+    for (const char* unknown : {"", "drop", "Scalar", "ntsc frame", "16mm/2", "29.97", "ntsc"}) {
         SCOPED_TRACE(unknown);
         EXPECT_EQ(FindFormatPosition(unknown), std::nullopt);
     }
@@ -63,7 +63,7 @@ TEST(CliFormatNames, LayoutsMatchTheTextTheEngineBuilds)
         SCOPED_TRACE(FormatNameAt(position));
         std::string zeros{kFormatAliases[position].layout};
         for (char& c : zeros)
-            if (c >= 'A' && c <= 'Z') c = '0';
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) c = '0';
         EXPECT_EQ(DigitsToText(ListedFormat(position), kZeroDigits), zeros);
     }
 }
@@ -112,13 +112,10 @@ TEST(CliCommandLine, EveryUsageErrorNamesWhatIsWrong)
         {{"frobnicate"}, "'frobnicate'"},
         {{"convert"}, "FROM and a TO"},
         {{"convert", "df"}, "FROM and a TO"},
-        {{"convert", "dropframe", "ndf"}, "'dropframe'"},
+        {{"convert", "dropfram", "ndf"}, "'dropfram'"},
         {{"convert", "df", "nope", "1"}, "'nope'"},
-        {{"convert", "df", "ndf", "1", "123:456:789"}, "'123:456:789'"},
-        {{"convert", "df", "ndf", "1h"}, "'1h'"},
         {{"convert", "df", "ndf", "--fast"}, "'--fast'"},
         {{"convert", "df", "ndf", "-q"}, "'-q'"},
-        {{"convert", "df", "ndf", "-5"}, "'-5'"},
         {{"eval"}, "FORMAT"},
         {{"eval", "ndf"}, "needs a value"},
         {{"eval", "ndf", "1", "+"}, "'+'"},
