@@ -21,10 +21,11 @@ if [[ $generator == DEB ]]; then
     calc=$work/root/usr/bin/quillet-calc
     for file in usr/bin/quillet usr/share/applications/quillet.desktop \
         usr/share/icons/hicolor/48x48/apps/quillet.png usr/share/icons/hicolor/scalable/apps/quillet.svg \
-        usr/share/metainfo/app.quillet.Quillet.metainfo.xml usr/share/man/man1/quillet-calc.1 \
-        usr/share/bash-completion/completions/quillet-calc; do
+        usr/share/metainfo/app.quillet.Quillet.metainfo.xml usr/share/man/man1/quillet-calc.1.gz \
+        usr/share/bash-completion/completions/quillet-calc usr/share/doc/quillet/copyright; do
         [[ -e $work/root/$file ]] || fail "$file is not in the package"
     done
+    gzip -t "$work/root/usr/share/man/man1/quillet-calc.1.gz" || fail "the man page is not a gzip file"
     # Dependencies found by dpkg-shlibdeps, not written by hand.
     depends=$(dpkg-deb -f "$package" Depends)
     [[ $depends == *libc6* && $depends == *libqt6widgets6* ]] || fail "Depends: $depends"
