@@ -56,6 +56,7 @@ constexpr int IDC_ABOUT = 1038;
 constexpr int IDC_BUMP_UP_DROPPED = 1035;
 constexpr int IDC_ALLOW_OVERFLOW = 1036;
 constexpr int IDC_MORE_RATES = 1039; // ours: the eleven formats are followed by today's frame rates
+constexpr int IDC_WRAP_MIDNIGHT = 1040; // ours: time codes are times of day, results wrap at midnight
 // About box (template 100).
 constexpr int IDC_ABOUT_HOME_LINK = 1036;
 

@@ -15,6 +15,7 @@ enum class Preference {
     kMoreRates,      // 1: the selectors offer today's frame rates after the eleven
     kTapeShown,      // 1: the tape is shown
     kZoom,           // the window's size in percent of its own, 100 to 300
+    kWrapAtMidnight, // 1: time codes are times of day, results wrap at midnight
 };
 
 struct PreferenceInfo {
@@ -34,6 +35,7 @@ inline constexpr std::array kPreferences{
     PreferenceInfo{Preference::kMoreRates, "moreRates", 0, 0, 1},
     PreferenceInfo{Preference::kTapeShown, "tape", 0, 0, 1},
     PreferenceInfo{Preference::kZoom, "zoom", 100, 100, 300},
+    PreferenceInfo{Preference::kWrapAtMidnight, "wrapAtMidnight", 0, 0, 1},
 };
 
 constexpr const PreferenceInfo& InfoOf(Preference preference)

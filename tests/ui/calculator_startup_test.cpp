@@ -120,7 +120,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
         int in, out, duration; // selector rows, -1 blank
     };
     const Case cases[] = {
-        {"idx1 past the table", "[Default]\nidx1=23\n", -1, 1, 3},
+        {"idx1 past the table", "[Default]\nidx1=99\n", -1, 1, 3},
         {"idx1 negative", "[Default]\nidx1=-1\n", -1, 1, 3},
         {"idx2 PAL", "[Default]\nidx2=2\n", 0, 2, 3},
     };
@@ -143,7 +143,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
 
 TEST_F(CalculatorStartupTest, BlankInSelectorIsOverwrittenWhenTheUserPicks)
 {
-    WriteSettingsFile("[Default]\nidx1=23\n");
+    WriteSettingsFile("[Default]\nidx1=99\n");
     Open();
     Type("1");
     Press(Qt::Key_Return);

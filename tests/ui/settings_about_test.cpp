@@ -121,7 +121,7 @@ TEST_F(SettingsAboutTest, MoreFrameRatesAreOfferedOnRequestAndNeverTakeAChoiceAw
     };
     EXPECT_EQ(Selector(kOut).count(), 11) << "the window looks as before until asked";
     toggleMoreRates();
-    EXPECT_EQ(Selector(kOut).count(), 23);
+    EXPECT_EQ(Selector(kOut).count(), kListedFormatCount);
     EXPECT_TRUE(ReadSettingsFile().contains("moreRates=1"));
     ChooseFormat(kOut, 16);
     EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("59.94 DF"));
@@ -138,6 +138,29 @@ TEST_F(SettingsAboutTest, MoreFrameRatesAreOfferedOnRequestAndNeverTakeAChoiceAw
     Restart();
     EXPECT_EQ(Selector(kOut).currentText(), QStringLiteral("59.94 DF")) << "and after a restart";
     EXPECT_TRUE(ReadSettingsFile().contains("idx2=16"));
+}
+
+// Time codes as times of day: a stored choice, off until asked for.
+TEST_F(SettingsAboutTest, DurationsAcrossMidnightWrapOnceTickedAndAfterARestart)
+{
+    Type("23000000+2000000");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Text(kIn), "E1:00:00.00 ") << "off at first: past midnight cannot be shown";
+    WithNextModal(
+        [](QWidget& settings) {
+            QTest::mouseClick(Box(settings, "IDC_WRAP_MIDNIGHT"), Qt::LeftButton);
+            QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
+        },
+        [&] { Click(IDC_SETTINGS); });
+    EXPECT_TRUE(ReadSettingsFile().contains("wrapAtMidnight=1"));
+
+    Restart();
+    Click(IDC_MODE); // Editing: DURATION = OUT - IN
+    Type("23300000");
+    Click(IDC_OUT_DISPLAY);
+    Type("00100000");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Text(kDuration), "00:40:00.00 ") << "an OUT before its IN is on the next day";
 }
 
 void ExpectAboutBox(QWidget& about)

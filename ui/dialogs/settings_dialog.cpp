@@ -35,14 +35,17 @@ void SettingsDialog::DoDataExchange(bool read)
     auto* bump = findChild<QCheckBox*>(QStringLiteral("IDC_BUMP_UP_DROPPED"));
     auto* overflow = findChild<QCheckBox*>(QStringLiteral("IDC_ALLOW_OVERFLOW"));
     auto* moreRates = findChild<QCheckBox*>(QStringLiteral("IDC_MORE_RATES"));
+    auto* wrap = findChild<QCheckBox*>(QStringLiteral("IDC_WRAP_MIDNIGHT"));
     if (read) {
         bumpUpDropped = bump->isChecked() ? 1 : 0;
         allowOverflow = overflow->isChecked() ? 1 : 0;
         showMoreRates = moreRates->isChecked() ? 1 : 0;
+        wrapAtMidnight = wrap->isChecked() ? 1 : 0;
     } else {
         bump->setChecked(bumpUpDropped != 0);
         overflow->setChecked(allowOverflow != 0);
         moreRates->setChecked(showMoreRates != 0);
+        wrap->setChecked(wrapAtMidnight != 0);
     }
 }
 

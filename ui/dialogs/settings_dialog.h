@@ -1,6 +1,7 @@
 #pragma once
-// Template 129: the engine's two entry options as check boxes, and whether
-// the format lists offer today's frame rates after the eleven. The caller
+// Template 129: the engine's two entry options as check boxes, whether the
+// format lists offer today's frame rates after the eleven, and whether time
+// codes wrap at midnight. The caller
 // copies the options into the fields, runs DoModal and copies them back only
 // when it returns Accepted; OK reads the boxes, Cancel and Escape leave the
 // fields alone.
@@ -17,6 +18,7 @@ public:
     int bumpUpDropped = 0; // "Automatically 'bump-up droped frames"
     int allowOverflow = 0; // "Allow fields to overflow into next higher field"
     int showMoreRates = 0; // "Show more frame rates"
+    int wrapAtMidnight = 0; // "Wrap time codes at midnight"
 
     // Shows the fields as ticks, runs the dialog, and on OK reads the ticks back.
     int DoModal();

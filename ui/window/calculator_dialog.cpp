@@ -130,6 +130,7 @@ void CalculatorDialog::OnInitDialog()
     // leaves the selector blank (-1). A stored frame rate beyond the eleven
     // shows even while the longer list is off.
     m_showMoreRates = m_profile.Get(Preference::kMoreRates) == 1;
+    engine.SetWrapAtMidnight(m_profile.Get(Preference::kWrapAtMidnight) == 1);
     constexpr Preference kStoredFormats[3] = {Preference::kInFormat, Preference::kOutFormat, Preference::kDurationFormat};
     for (RegisterPanel& panel : m_panels) panel.selector.ShowFormats(m_showMoreRates, m_profile.Get(kStoredFormats[panel.Index()]));
     for (RegisterPanel& panel : m_panels) engine.SetRegisterFormat(panel.Index(), panel.selector.CurrentFormat());
@@ -175,8 +176,13 @@ void CalculatorDialog::OnSettingsButton()
     dialog.bumpUpDropped = engine.Options().bumpUpDropped ? 1 : 0;
     dialog.allowOverflow = engine.Options().allowOverflow ? 1 : 0;
     dialog.showMoreRates = m_showMoreRates ? 1 : 0;
+    dialog.wrapAtMidnight = engine.WrapsAtMidnight() ? 1 : 0;
     if (dialog.DoModal() == QDialog::Accepted) {
         engine.SetOptions({dialog.allowOverflow != 0, dialog.bumpUpDropped != 0});
+        if ((dialog.wrapAtMidnight != 0) != engine.WrapsAtMidnight()) {
+            engine.SetWrapAtMidnight(dialog.wrapAtMidnight != 0);
+            m_profile.Set(Preference::kWrapAtMidnight, dialog.wrapAtMidnight);
+        }
         if ((dialog.showMoreRates != 0) != m_showMoreRates) {
             m_showMoreRates = dialog.showMoreRates != 0;
             m_profile.Set(Preference::kMoreRates, m_showMoreRates ? 1 : 0);
