@@ -187,8 +187,7 @@ TEST(ConvertValue, FiftyNineNinetyFourDropFrameCountsThroughItsOwnFrames)
 TEST(ConvertValue, SecondsAreTheTrueRunningTimeAndGiveTheNearestFrame)
 {
     struct Case { int position; std::int64_t frames; std::int64_t milliseconds; } toSeconds[] = {
-        {kNtscNd, 3015, 100600},       // 00:01:40:15 lasts 100.6005 s
-        {kDropFrame, 107892, 3599996}, // a drop-frame hour is 3.6 ms short of an hour
+        {kNtscNd, 3015, 100600}, {kDropFrame, 107892, 3599996}, // 100.6005 s, an hour less 3.6 ms
         {k23976, 1, 41}, {k5994Frames, 1, 16}, {kRealTime, 1, 10}, {k35mm, 24, 1000},
     };
     for (const Case& c : toSeconds) {
@@ -196,18 +195,12 @@ TEST(ConvertValue, SecondsAreTheTrueRunningTimeAndGiveTheNearestFrame)
         EXPECT_EQ(Convert(c.position, c.frames, kSeconds), c.milliseconds);
     }
     struct Nearest { int position; std::int64_t milliseconds; std::int64_t frames; } nearest[] = {
-        {kPalFrames, 20, 1}, {kPalFrames, 19, 0},      // 40 ms frames: 20 ms is a tie
-        {k50Frames, 10, 1},  {k50Frames, 9, 0},
-        {kFps30Frames, 50, 2}, {kFps30Frames, 49, 1},  // 50 ms is frame 1.5
-        {k60Frames, 25, 2},  {k60Frames, 24, 1},
-        {kFilmFrames, 104, 2}, {kFilmFrames, 105, 3},  // midpoint 104.1667
-        {k48Frames, 52, 2},  {k48Frames, 53, 3},       // midpoint 52.0833
-        {kNtscFrames, 684, 20}, {kNtscFrames, 685, 21}, // midpoint 684.0167
-        {kNtscFrames, 316, 9}, {kNtscFrames, 317, 10},  // midpoint 316.9833
-        {k23976, 855, 20},   {k23976, 856, 21},        // midpoint 855.0208
-        {k5994Frames, 342, 20}, {k5994Frames, 343, 21}, // midpoint 342.0083
-        {kRealTime, 5, 1},   {kRealTime, 4, 0},
-        {kNtscFrames, -684, -20}, {kPalFrames, -20, -1},
+        {kPalFrames, 19, 0}, {kPalFrames, 20, 1}, {k50Frames, 9, 0}, {k50Frames, 10, 1}, // exact ties
+        {kFps30Frames, 49, 1}, {kFps30Frames, 50, 2}, {k60Frames, 24, 1}, {k60Frames, 25, 2},
+        {kFilmFrames, 104, 2}, {kFilmFrames, 105, 3}, {k48Frames, 52, 2}, {k48Frames, 53, 3}, // 1/6 ms off
+        {kNtscFrames, 684, 20}, {kNtscFrames, 685, 21}, {kNtscFrames, 316, 9}, {kNtscFrames, 317, 10}, // 1/60 ms
+        {k23976, 855, 20}, {k23976, 856, 21}, {k5994Frames, 342, 20}, {k5994Frames, 343, 21},
+        {kRealTime, 4, 0}, {kRealTime, 5, 1}, {kNtscFrames, -684, -20}, {kPalFrames, -20, -1},
     };
     for (const Nearest& c : nearest) {
         SCOPED_TRACE(std::string{ListedFormat(c.position).name} + " " + std::to_string(c.milliseconds));
