@@ -115,7 +115,8 @@ std::string BashCompletion()
     script += "_quillet_calc_global_options=(" + ShellWords({kHelpOption, kVersionOption}) + ")\n";
     // --separators is offered with its value attached, so the value is never taken for a format.
     script += "_quillet_calc_options=(" +
-              ShellWords({kStrictOption, kNoBumpOption, "--separators=display", "--separators=editing", kHelpOption}) + ")\n";
+              ShellWords({kStrictOption, kNoBumpOption, kWrapOption, "--separators=display", "--separators=editing",
+                         kHelpOption}) + ")\n";
     script += "_quillet_calc_sum_options=(" + ShellWords({kToOption, kSkipBadLinesOption}) + ")\n";
     script += "_quillet_calc_formats=(" + formats + " )\n";
     return script + std::string{kFunctions};

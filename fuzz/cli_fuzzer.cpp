@@ -85,13 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Command& command = parsed.command;
     Require(command.fromPosition >= 0 && command.fromPosition <= kLastPosition);
     Require(command.toPosition >= 0 && command.toPosition <= kLastPosition);
-    // Every value the command line let through has digits and nothing but separators.
+    // Every eval value the command line let through has digits and nothing but
+    // separators; convert's values are lines, judged when converted.
     const TimecodeFormat& from = ListedFormat(command.fromPosition);
     auto isValueText = [&](std::string_view text) {
         const WrittenFault fault = ReadWrittenValue(text, from, {true, true}).fault;
         return fault != WrittenFault::kNoDigits && fault != WrittenFault::kBadCharacter && fault != WrittenFault::kTooManyDigits;
     };
-    for (const ConvertValue& value : command.values) Require(isValueText(value.text));
     for (std::size_t i = 0; i < command.steps.size(); ++i) {
         const EvalStep& step = command.steps[i];
         Require((i == 0) == (step.op == 0));
