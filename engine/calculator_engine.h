@@ -91,8 +91,9 @@ public:
     // Durations across midnight: time codes are times of day, so a time-code
     // result of an operator, a list or the Editing relation at or past 24
     // hours, or below zero, wraps into the day (DURATION = OUT + 24 h - IN
-    // when OUT is earlier). Conversions and other formats never wrap. Off at first.
-    void SetWrapAtMidnight(bool wrap) { m_wrapAtMidnight = wrap; }
+    // when OUT is earlier). Conversions and other formats never wrap. Off at
+    // first. In Editing mode the computed register follows at once.
+    void SetWrapAtMidnight(bool wrap);
     bool WrapsAtMidnight() const { return m_wrapAtMidnight; }
 
     // --- Entry -----------------------------------------------------------------

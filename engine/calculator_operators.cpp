@@ -197,6 +197,12 @@ void CalculatorEngine::Recompute()
     }
 }
 
+void CalculatorEngine::SetWrapAtMidnight(bool wrap)
+{
+    m_wrapAtMidnight = wrap;
+    if (!IsConversionMode()) Recompute();
+}
+
 std::int64_t CalculatorEngine::WithinDay(const TimecodeFormat& format, std::int64_t result) const
 {
     if (!m_wrapAtMidnight || result > kValueLimit || result < -kValueLimit) return result;

@@ -143,24 +143,25 @@ TEST_F(SettingsAboutTest, MoreFrameRatesAreOfferedOnRequestAndNeverTakeAChoiceAw
 // Time codes as times of day: a stored choice, off until asked for.
 TEST_F(SettingsAboutTest, DurationsAcrossMidnightWrapOnceTickedAndAfterARestart)
 {
-    Type("23000000+2000000");
+    Click(IDC_MODE); // Editing: DURATION = OUT - IN
+    Type("23300000");
+    Click(IDC_OUT_DISPLAY);
+    Type("00100000");
     Press(Qt::Key_Return);
-    EXPECT_EQ(Text(kIn), "E1:00:00.00 ") << "off at first: past midnight cannot be shown";
+    EXPECT_EQ(Text(kDuration), "E0:00:00.00 ") << "off at first: an OUT before its IN is below zero";
     WithNextModal(
         [](QWidget& settings) {
             QTest::mouseClick(Box(settings, "IDC_WRAP_MIDNIGHT"), Qt::LeftButton);
             QTest::mouseClick(settings.findChild<QPushButton*>(QStringLiteral("IDOK")), Qt::LeftButton);
         },
         [&] { Click(IDC_SETTINGS); });
+    EXPECT_EQ(Text(kDuration), "00:40:00.00 ") << "and on the next day once ticked";
     EXPECT_TRUE(ReadSettingsFile().contains("wrapAtMidnight=1"));
 
     Restart();
-    Click(IDC_MODE); // Editing: DURATION = OUT - IN
-    Type("23300000");
-    Click(IDC_OUT_DISPLAY);
-    Type("00100000");
+    Type("23000000+2000000");
     Press(Qt::Key_Return);
-    EXPECT_EQ(Text(kDuration), "00:40:00.00 ") << "an OUT before its IN is on the next day";
+    EXPECT_EQ(Text(kIn), "01:00:00.00 ") << "a sum past midnight";
 }
 
 void ExpectAboutBox(QWidget& about)
