@@ -39,10 +39,12 @@ std::size_t EditDistance(std::string_view a, std::string_view b)
     return row[b.size()];
 }
 
-// The name to suggest for `text`: the alias, or the spoken name, nearest to it.
-std::string_view NearestName(std::string_view text)
+// The name to suggest for `text`: the alias, or the spoken name, nearest to
+// it (for an ambiguous name, its choices); empty when even the nearest would
+// change more than half of it.
+std::string NearestName(std::string_view text)
 {
-    std::string_view nearest = kFormatAliases[0].alias;
+    std::string nearest;
     std::size_t best = SIZE_MAX;
     auto consider = [&](std::string_view candidate, std::string_view suggested) {
         const std::size_t distance = EditDistance(text, candidate);
@@ -56,7 +58,9 @@ std::string_view NearestName(std::string_view text)
         consider(FormatNameAt(position), kFormatAliases[position].alias);
     }
     for (const SpokenName& spoken : kSpokenNames) consider(spoken.name, spoken.name);
-    return nearest;
+    for (const AmbiguousName& ambiguous : kAmbiguousNames)
+        consider(ambiguous.name, std::string{ambiguous.choices[0]} + " or " + std::string{ambiguous.choices[1]});
+    return 2 * best <= text.size() + 1 ? nearest : std::string{};
 }
 
 } // namespace
@@ -91,7 +95,8 @@ std::string FormatNameProblem(std::string_view text)
     }
     std::string problem = "unknown format '" + Escaped(text) + "'";
     // A word of a hundred characters is no misspelt name.
-    if (!folded.empty() && text.size() <= 40) problem += " (did you mean " + std::string{NearestName(text)} + "?)";
+    const std::string nearest = text.size() <= 40 ? NearestName(text) : std::string{};
+    if (!nearest.empty()) problem += " (did you mean " + nearest + "?)";
     return problem + "; 'quillet-calc formats' lists them";
 }
 
