@@ -31,7 +31,6 @@ ParsedCommandLine Succeed(Command command)
     return parsed;
 }
 
-
 std::string MultiplierError(std::string_view text, const ValueParse& parse)
 {
     return Quoted(text) + " is not a multiplier or divisor: " + DescribeProblem(parse);

@@ -17,8 +17,8 @@ struct FormatAlias {
 
 // What the letters of a layout stand for, two lines.
 inline constexpr std::string_view kLayoutLegend =
-    "Layout: H hours, M minutes, S seconds, F frames, P hundredths of a second,\n"
-    "m milliseconds, N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).\n";
+    "Layout: H hours, M minutes, S seconds, m milliseconds, F frames, P hundredths\n"
+    "of a second, N frame count, T feet (16mm, 35mm) or key-code number (16mm/20).\n";
 
 // One row per listed format, in selector order (0 "Drop Frame" .. 10 "16mm/20",
 // then 11 "23.976" .. 18 "60 fps", 19 "48 frames" .. 22 "60 frames", 23

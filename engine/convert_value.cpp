@@ -78,9 +78,8 @@ Ratio MillisecondsPerUnit(const TimecodeFormat& format)
 // zero (to the later frame).
 std::int64_t ApplyRounded(std::int64_t value, Ratio ratio)
 {
-    const std::int64_t twice = 2 * value * ratio.numerator;
-    const std::int64_t rounded = (twice + (value < 0 ? -ratio.denominator : ratio.denominator)) / (2 * ratio.denominator);
-    return rounded;
+    const std::int64_t halfway = value < 0 ? -ratio.denominator : ratio.denominator;
+    return (2 * value * ratio.numerator + halfway) / (2 * ratio.denominator);
 }
 
 // Seconds: milliseconds of true running time. Into them a value is truncated
