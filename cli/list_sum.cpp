@@ -49,6 +49,10 @@ void SumSession::WriteMessages()
 void SumSession::StepFinished(const FinishedStep& step)
 {
     if (step.kind == StepKind::kListTotal) m_linesAdded = step.linesAdded;
+    if (step.kind == StepKind::kListTotal && !step.listNote.empty()) {
+        messages += std::string{kProgramName} + ": " + std::string{step.listNote} + "\n";
+        return;
+    }
     if (step.kind != StepKind::kListTerm) return;
     if (step.lineProblem != LineProblem::kNotAValue && step.lineProblem != LineProblem::kCannotBeRead) return;
     anyLeftOut = true;

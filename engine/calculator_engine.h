@@ -27,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillet {
 
@@ -240,6 +241,12 @@ private:
     void EnterTyped(TimecodeRegister& reg, const EntryDigits& digits);
     // The register blocked by text that cannot be read: its digits shown with "E" and why.
     void RefuseWritten(TimecodeRegister& reg, std::string_view text, std::string reason);
+    // A list's line, once it is known not to be a header's preamble (list_total.cpp).
+    void TakeListTerm(const ListTerm& term, std::string_view line, long long lineNumber);
+    // The lines held while they may be a preamble: skipped when a header
+    // follows them, else taken as they were read.
+    void SettleHeldLines(bool preamble);
+    void NoteStatedTotal(const ListTerm& term, long long lineNumber);
     // Stores a result: value keeps it (within +-kValueLimit), the digits show it, and
     // the error is set when it cannot be shown. A result beyond the limit marks the
     // register beyondRange, which only a new chain clears.
@@ -286,6 +293,14 @@ private:
         long long nextLine = 1;
         std::string firstError;      // "line 3 'A003,bad': ..."
         std::optional<ListReader> reader;
+        struct HeldLine {
+            ListTerm term;
+            std::string line;
+            long long number;
+        };
+        std::vector<HeldLine> held;  // the first lines, while they may be a preamble
+        std::int64_t sinceSubtotal = 0; // of the lines added since the last Subtotal row
+        std::string totalNotes;      // what was found of the totals the list states
     } m_list;
 };
 

@@ -1,5 +1,6 @@
 #include "list_line.h"
 
+#include "ascii_form.h"
 #include "written_value.h"
 
 #include <vector>
@@ -33,8 +34,9 @@ struct Tokens {
 
 // The values of a line: runs of digits and separators, each starting and
 // ending with a digit, that are not part of a name. A comma parts two values
-// except in a frame count, where it groups three digits.
-Tokens Tokenize(std::string_view line, bool frameCount)
+// except in a frame count, where it groups three digits in a quoted cell or
+// when `commasGroup` (the line parts its cells otherwise, or is one number).
+Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup)
 {
     Tokens tokens;
     std::size_t i = 0;
@@ -47,6 +49,7 @@ Tokens Tokenize(std::string_view line, bool frameCount)
         const std::size_t start = i;
         std::size_t end = i;
         bool hasMarks = false;
+        const bool grouping = frameCount && (commasGroup || (start > 0 && line[start - 1] == '"'));
         while (end < line.size()) {
             if (IsDigit(line[end])) {
                 ++end;
@@ -56,8 +59,8 @@ Tokens Tokenize(std::string_view line, bool frameCount)
             std::size_t next = end;
             while (next < line.size() && IsValueMark(line[next])) ++next;
             if (next == end || next == line.size() || !IsDigit(line[next])) break;
-            if (line[end] == ',' && !frameCount) break;
-            if (line[end] == ',' && frameCount) {
+            if (line[end] == ',' && !grouping) break;
+            if (line[end] == ',') {
                 std::size_t digits = next;
                 while (digits < line.size() && IsDigit(line[digits])) ++digits;
                 if (next - end != 1 || digits - next != 3) break;
@@ -85,6 +88,29 @@ bool StandsAloneInItsCell(std::string_view line, const Token& token)
     return true;
 }
 
+// The operator written after `token` ("00:00:05:00*2", "... x 2"), or 0.
+char OperatorAfter(std::string_view line, const Token& token)
+{
+    std::size_t at = token.end;
+    while (at < line.size() && IsBlank(line[at])) ++at;
+    if (at == line.size()) return 0;
+    const char c = line[at];
+    if (c == '*' || c == '/' || c == '=') return c;
+    if (c != 'x' && c != 'X') return 0;
+    ++at;
+    while (at < line.size() && IsBlank(line[at])) ++at;
+    return at < line.size() && IsDigit(line[at]) ? c : 0;
+}
+
+// The fields of a value as written: "4.2" has two.
+int WrittenFields(std::string_view text)
+{
+    int fields = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (IsValueMark(text[i]) && (i == 0 || !IsValueMark(text[i - 1]))) ++fields;
+    return fields;
+}
+
 std::string_view Trimmed(std::string_view line)
 {
     while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
@@ -94,6 +120,28 @@ std::string_view Trimmed(std::string_view line)
 
 bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
 
+// Lines of a CMX 3600 edit decision list's own that hold no event, whatever
+// they name: titles, locators, effect and clip names, markers.
+constexpr std::string_view kEditListWords[] = {
+    "TITLE:", "FCM:", "LOC:", "EFFECTS NAME IS", "FROM CLIP NAME:", "TO CLIP NAME:", "FROM FILE:", "TO FILE:",
+    "SOURCE FILE:", "SPLIT:", "ASC_SOP", "ASC_SAT", "DLEDL:", "|C:", "|M:",
+};
+// Lines that belong to an edit list once it is known to be one: comments, motion, audio notes.
+constexpr std::string_view kEditListNotes[] = {"*", ">", "M2 ", "AUD", "SWM"};
+
+bool IsOneOf(std::string_view trimmed, const auto& starts)
+{
+    for (const std::string_view start : starts)
+        if (StartsWith(trimmed, start)) return true;
+    return false;
+}
+
+bool IsNumberAlone(std::string_view trimmed)
+{
+    if (trimmed.size() >= 2 && trimmed.front() == '"' && trimmed.back() == '"') trimmed = trimmed.substr(1, trimmed.size() - 2);
+    return !trimmed.empty() && trimmed.find_first_not_of("0123456789,") == std::string_view::npos;
+}
+
 ListTerm Error(LineProblem problem, std::string reason)
 {
     ListTerm term;
@@ -102,37 +150,202 @@ ListTerm Error(LineProblem problem, std::string reason)
     return term;
 }
 
+ListTerm NoValue() { return {LineProblem::kNoValue, 0, kZeroDigits, {}}; }
+
+// A row that states a total never counts; its value is kept for comparing.
+ListTerm StatedTotal(const ListTerm& read, bool subtotal)
+{
+    ListTerm term = NoValue();
+    term.statesTotal = true;
+    term.subtotal = subtotal;
+    term.totalReadable = read.problem == LineProblem::kNone;
+    term.value = term.totalReadable ? read.value : 0;
+    return term;
+}
+
+// Frames a second in thousandths: 29970 for NTSC, 23976 for 23.976.
+long long ThousandthsPerSecond(const TimecodeFormat& format)
+{
+    const long long family = format.rate == 29 ? 29970 : format.rate * 1000LL;
+    return family * format.familyDenominator / format.familyNumerator;
+}
+
+std::string RateText(long long thousandths)
+{
+    std::string text = std::to_string(thousandths / 1000);
+    if (thousandths % 1000 == 0) return text;
+    std::string fraction = std::to_string(1000 + thousandths % 1000).substr(1);
+    while (fraction.back() == '0') fraction.pop_back();
+    return text + "." + fraction;
+}
+
 } // namespace
 
 ListTerm ListReader::Read(std::string_view line)
 {
     // A UTF-8 byte-order mark before the first line is no part of it.
-    if (m_first && StartsWith(line, "\xEF\xBB\xBF")) line.remove_prefix(3);
-    m_first = false;
+    if (m_linesRead == 0 && StartsWith(line, "\xEF\xBB\xBF")) line.remove_prefix(3);
+    ++m_linesRead;
+    line = AsciiForm(line, m_ascii);
     const std::string_view trimmed = Trimmed(line);
     if (trimmed.empty()) return {LineProblem::kBlank, 0, kZeroDigits, {}};
-
-    // An edit decision list's own lines.
-    if (StartsWith(trimmed, "TITLE:")) {
-        m_editList = true;
-        return {LineProblem::kNoValue, 0, kZeroDigits, {}};
+    const bool first = !m_started;
+    m_started = true;
+    if (first && trimmed == "Heading") {
+        m_layout = Layout::kAleHeading;
+        return NoValue();
     }
-    if (StartsWith(trimmed, "FCM:")) {
-        m_editList = true;
+    return ReadLine(line, trimmed);
+}
+
+ListTerm ListReader::ReadLine(std::string_view line, std::string_view trimmed)
+{
+    switch (m_layout) {
+    case Layout::kAleHeading:
+    case Layout::kAleColumnNames:
+    case Layout::kAleBeforeData: return ReadAleLine(trimmed);
+    case Layout::kAleData: return ReadRow(line);
+    case Layout::kColumns:
+        if (ListColumns columns; ReadHeader(trimmed, 0, false, columns)) {
+            m_columns = std::move(columns);
+            return NoValue(); // a new header, for the rows below it
+        }
+        return ReadRow(line);
+    case Layout::kPlain:
+    case Layout::kEditList: break;
+    }
+
+    if (IsOneOf(trimmed, kEditListWords) || (m_layout == Layout::kEditList && IsOneOf(trimmed, kEditListNotes))) {
+        m_layout = Layout::kEditList;
+        if (!StartsWith(trimmed, "FCM:")) return NoValue();
         const bool drop = trimmed.find("NON") == std::string_view::npos && trimmed.find("DROP") != std::string_view::npos;
         if (m_format->fieldCount == 4 && m_format->rate != 100 && drop != IsDropFrame(*m_format))
             return Error(LineProblem::kCannotBeRead, std::string{"the list counts "} + (drop ? "drop" : "non-drop") +
                                                          " frames, " + std::string{NameOf(*m_format)} + " does not");
-        return {LineProblem::kNoValue, 0, kZeroDigits, {}};
+        return NoValue();
     }
-    if (m_editList && (trimmed.front() == '*' || trimmed.front() == '>' || StartsWith(trimmed, "M2 ") ||
-                       StartsWith(trimmed, "SPLIT:") || StartsWith(trimmed, "AUD") || StartsWith(trimmed, "SWM")))
-        return {LineProblem::kNoValue, 0, kZeroDigits, {}};
+    if (m_layout == Layout::kPlain && ReadHeader(trimmed, 0, false, m_columns)) {
+        m_layout = Layout::kColumns;
+        ListTerm term = NoValue();
+        term.header = true;
+        return term;
+    }
+    // The label of a row that states a total: its first word or cell.
+    std::size_t labelEnd = 0;
+    while (labelEnd < trimmed.size() && !IsBlank(trimmed[labelEnd]) && !IsCellSeparator(trimmed[labelEnd])) ++labelEnd;
+    if (bool subtotal = false; IsTotalLabel(trimmed.substr(0, labelEnd), subtotal))
+        return StatedTotal(ReadPlain(line, trimmed), subtotal);
+    return ReadPlain(line, trimmed);
+}
 
-    const Tokens tokens = Tokenize(line, m_format->fieldCount == 1);
-    if (!tokens.anyDigit) return {LineProblem::kNoValue, 0, kZeroDigits, {}};
+ListTerm ListReader::ReadAleLine(std::string_view trimmed)
+{
+    switch (m_layout) {
+    case Layout::kAleHeading: {
+        if (trimmed == "Column") {
+            m_layout = Layout::kAleColumnNames;
+            return NoValue();
+        }
+        std::size_t keyEnd = 0;
+        while (keyEnd < trimmed.size() && !IsBlank(trimmed[keyEnd])) ++keyEnd;
+        if (trimmed.substr(0, keyEnd) == "FPS") return CheckRate(Trimmed(trimmed.substr(keyEnd)));
+        return NoValue();
+    }
+    case Layout::kAleColumnNames:
+        m_layout = Layout::kAleBeforeData;
+        if (!ReadHeader(trimmed, '\t', true, m_columns)) {
+            m_columns = {};
+            return Error(LineProblem::kNotAValue, "the Column section names no duration column, nor a start and an end column");
+        }
+        return NoValue();
+    default:
+        if (trimmed == "Data") m_layout = Layout::kAleData;
+        return NoValue();
+    }
+}
+
+ListTerm ListReader::CheckRate(std::string_view fps) const
+{
+    // "25", "29.97", "23.976", as thousandths.
+    long long thousandths = 0;
+    int decimals = -1;
+    for (const char c : fps) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (IsDigit(c) && decimals < 3 && thousandths < 1000000) {
+            thousandths = thousandths * 10 + (c - '0');
+            if (decimals >= 0) ++decimals;
+        } else if (!IsDigit(c)) {
+            return NoValue(); // a rate written otherwise is not ours to judge
+        }
+    }
+    for (int i = decimals < 0 ? 0 : decimals; i < 3; ++i) thousandths *= 10;
+    if (m_format->rate == 100 || thousandths == 0) return NoValue(); // real time has no frames
+    const long long own = ThousandthsPerSecond(*m_format);
+    if (thousandths - own <= 10 && own - thousandths <= 10) return NoValue(); // 23.98 is 23.976
+    return Error(LineProblem::kCannotBeRead, "the list is at " + RateText(thousandths) + " frames a second, " +
+                                                 std::string{NameOf(*m_format)} + " at " + RateText(own));
+}
+
+ListTerm ListReader::ReadValue(std::string_view text, std::string_view where) const
+{
+    if (text.empty()) return Error(LineProblem::kNotAValue, "the " + std::string{where} + " cell is empty");
+    const WrittenValue written = ReadWrittenValue(text, *m_format, m_options);
+    if (written.fault != WrittenFault::kNone)
+        return Error(LineProblem::kCannotBeRead, std::string{where} + " '" + std::string{text} + "': " + WrittenFaultText(written, *m_format));
+    return {LineProblem::kNone, written.value, written.digits, {}};
+}
+
+ListTerm ListReader::ReadRow(std::string_view line)
+{
+    std::vector<std::string_view> cells;
+    SplitCells(line, m_columns.delimiter, cells);
+    auto cell = [&](int column) { return column < static_cast<int>(cells.size()) ? cells[column] : std::string_view{}; };
+    auto name = [&](int column) -> std::string_view { return m_columns.names[column]; };
+    std::string_view label;
+    for (const std::string_view c : cells)
+        if (!c.empty()) {
+            label = c;
+            break;
+        }
+    bool subtotal = false;
+    const bool statesTotal = IsTotalLabel(label, subtotal);
+    if (m_columns.duration < 0 && m_columns.start < 0)
+        return Error(LineProblem::kNotAValue, "no column to count (a duration, or a start and an end)");
+    for (std::size_t i = static_cast<std::size_t>(m_columns.cellCount); i < cells.size() && !statesTotal; ++i)
+        if (!cells[i].empty())
+            return Error(LineProblem::kNotAValue, "more cells than the header names (" + std::to_string(m_columns.cellCount) + ")");
+
+    ListTerm term;
+    if (m_columns.duration >= 0) {
+        term = ReadValue(cell(m_columns.duration), name(m_columns.duration));
+    } else {
+        const ListTerm start = ReadValue(cell(m_columns.start), name(m_columns.start));
+        const ListTerm end = start.problem == LineProblem::kNone ? ReadValue(cell(m_columns.end), name(m_columns.end)) : start;
+        if (end.problem != LineProblem::kNone) {
+            term = end;
+        } else if (end.value < start.value) {
+            term = Error(LineProblem::kCannotBeRead, "its " + std::string{name(m_columns.end)} + " is before its " +
+                                                         std::string{name(m_columns.start)});
+        } else {
+            term = {LineProblem::kNone, end.value - start.value, FormatValue(*m_format, end.value - start.value).digits, {}};
+        }
+    }
+    return statesTotal ? StatedTotal(term, subtotal) : term;
+}
+
+ListTerm ListReader::ReadPlain(std::string_view line, std::string_view trimmed)
+{
+    const bool frameCount = m_format->fieldCount == 1;
+    const bool commasGroup = frameCount && (line.find_first_of("\t;") != std::string_view::npos || IsNumberAlone(trimmed));
+    const Tokens tokens = Tokenize(line, frameCount, commasGroup);
+    if (!tokens.anyDigit) return NoValue();
     if (tokens.values.empty()) return Error(LineProblem::kNotAValue, "no time code or number (names are not numbers)");
     if (tokens.signed_) return Error(LineProblem::kCannotBeRead, "a sign before a value");
+    for (const Token& token : tokens.values)
+        if (const char op = OperatorAfter(line, token); op != 0)
+            return Error(LineProblem::kCannotBeRead, std::string{"an operator after a value ('"} + op +
+                                                         "'): a list only adds its values");
 
     EntryDigits digits = kZeroDigits;
     auto read = [&](const Token& token, std::int64_t& value) -> std::string {
@@ -165,19 +378,32 @@ ListTerm ListReader::Read(std::string_view line)
     for (std::size_t i = count >= 4 ? count - 4 : 0; i < count && fourTimeCodesLast; ++i)
         fourTimeCodesLast = tokens.values[i].hasMarks;
     if (eventNumberFirst && fourTimeCodesLast) {
-        m_editList = true;
+        m_layout = Layout::kEditList;
+        // The source time codes too: a frame beyond the rate shows a list read at the wrong rate.
+        std::int64_t unused = 0;
+        for (std::size_t i = count - 4; i < count - 2; ++i)
+            if (std::string why = read(tokens.values[i], unused); !why.empty())
+                return Error(LineProblem::kCannotBeRead, why);
         return span(tokens.values[count - 2], tokens.values[count - 1]); // record IN, record OUT
     }
 
     // Time codes, and numbers that stand alone in their cells, are the line's
     // values; a number among words labels a line that has a time code
-    // ("Clip 3, 00:00:20:00") and is an error in one that has none ("Scene 12").
+    // ("Clip 3, 00:00:20:00") and is an error in one that has none ("Scene
+    // 12"). A number with a point or colon among words ("Take 3.5") is
+    // neither a label nor a time code.
     std::vector<Token> values;
     bool numberAmongWords = false;
     bool anyTimeCode = false;
     for (const Token& token : tokens.values) {
+        const bool alone = StandsAloneInItsCell(line, token);
+        const std::string_view text = token.Text(line);
+        if (!alone && text.find_first_of(".:") != std::string_view::npos &&
+            (frameCount || WrittenFields(text) < m_format->fieldCount))
+            return Error(LineProblem::kNotAValue,
+                         "'" + std::string{text} + "': a number with a point or colon among words is not a time code");
         anyTimeCode = anyTimeCode || token.hasMarks;
-        if (token.hasMarks || StandsAloneInItsCell(line, token)) values.push_back(token);
+        if (token.hasMarks || alone) values.push_back(token);
         else numberAmongWords = true;
     }
     if (numberAmongWords && !anyTimeCode) return Error(LineProblem::kNotAValue, "a number among words is not a value");

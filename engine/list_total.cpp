@@ -60,33 +60,77 @@ bool CalculatorEngine::BeginList(bool skipBadLines)
 void CalculatorEngine::AddListLines(std::string_view text)
 {
     if (!m_list.active) return;
-    const TimecodeRegister& reg = Current();
     while (!text.empty()) {
         const std::string_view line = TakeLine(text);
         const long long lineNumber = m_list.nextLine++;
-        const ListTerm term = m_list.reader->Read(line);
-        switch (term.problem) {
-        case LineProblem::kBlank: continue;
-        case LineProblem::kNoValue: ++m_list.skipped; break;
-        case LineProblem::kNone:
-            ++m_list.added;
-            // Past the exact range the total only has to stay beyond it.
-            m_list.total = std::min(m_list.total + term.value, kValueLimit + 1);
-            break;
-        case LineProblem::kNotAValue:
-        case LineProblem::kCannotBeRead:
-            if (m_list.leftOut++ == 0)
-                m_list.firstError = "line " + std::to_string(lineNumber) + " " + QuotedLine(line) + ": " + term.reason;
-            break;
+        ListTerm term = m_list.reader->Read(line);
+        if (term.header) SettleHeldLines(true);
+        if (m_list.reader->MayBePreamble()) {
+            // Blank lines say nothing and need no place in the order.
+            if (term.problem != LineProblem::kBlank) m_list.held.push_back({std::move(term), std::string{line}, lineNumber});
+            continue;
         }
-        if (m_stepListener != nullptr) ReportListTerm(reg, term, line, lineNumber);
+        if (!m_list.held.empty()) SettleHeldLines(false);
+        TakeListTerm(term, line, lineNumber);
     }
+}
+
+void CalculatorEngine::SettleHeldLines(bool preamble)
+{
+    for (ListInProgress::HeldLine& held : m_list.held) {
+        if (preamble) held.term = {LineProblem::kNoValue, 0, kZeroDigits, {}};
+        TakeListTerm(held.term, held.line, held.number);
+    }
+    m_list.held.clear();
+}
+
+void CalculatorEngine::TakeListTerm(const ListTerm& term, std::string_view line, long long lineNumber)
+{
+    switch (term.problem) {
+    case LineProblem::kBlank: return;
+    case LineProblem::kNoValue:
+        ++m_list.skipped;
+        if (term.statesTotal) NoteStatedTotal(term, lineNumber);
+        break;
+    case LineProblem::kNone:
+        ++m_list.added;
+        // Past the exact range the total only has to stay beyond it.
+        m_list.total = std::min(m_list.total + term.value, kValueLimit + 1);
+        m_list.sinceSubtotal = std::min(m_list.sinceSubtotal + term.value, kValueLimit + 1);
+        break;
+    case LineProblem::kNotAValue:
+    case LineProblem::kCannotBeRead:
+        if (m_list.leftOut++ == 0)
+            m_list.firstError = "line " + std::to_string(lineNumber) + " " + QuotedLine(line) + ": " + term.reason;
+        break;
+    }
+    if (m_stepListener != nullptr) ReportListTerm(Current(), term, line, lineNumber);
+}
+
+void CalculatorEngine::NoteStatedTotal(const ListTerm& term, long long lineNumber)
+{
+    const std::int64_t computed = term.subtotal ? m_list.sinceSubtotal : m_list.total;
+    if (term.subtotal) m_list.sinceSubtotal = 0;
+    constexpr std::size_t kLongestNotes = 400; // a list of many subtotals is not retold
+    if (!term.totalReadable || m_list.totalNotes.size() > kLongestNotes) return;
+    const TimecodeFormat& format = *Current().format;
+    auto shown = [&](std::int64_t value) {
+        const FormattedValue written = FormatValue(format, value);
+        return written.cannotBeShown ? std::string{"more than can be shown"} : DigitsToText(format, written.digits);
+    };
+    if (!m_list.totalNotes.empty()) m_list.totalNotes += "; ";
+    const char* what = term.subtotal ? "subtotal" : "total";
+    m_list.totalNotes += "line " + std::to_string(lineNumber) + " states a " + what + " of " + shown(term.value);
+    m_list.totalNotes += term.value == computed
+        ? std::string{", which agrees with the lines above"}
+        : ", but the lines " + std::string{term.subtotal ? "since the last subtotal" : "above"} + " add up to " + shown(computed);
 }
 
 Outcome CalculatorEngine::EndList()
 {
     TimecodeRegister& reg = Current();
     if (!m_list.active) return reg.problem.outcome;
+    SettleHeldLines(false);
     m_list.active = false;
     m_list.reader.reset();
 

@@ -56,6 +56,10 @@ struct FinishedStep {
     long long linesAdded = 0;
     long long linesSkipped = 0;
     long long linesLeftOut = 0;
+    // A list total: whether the totals the list states (its Total, Sum and
+    // Subtotal rows) agree with what its lines add up to, in words; empty
+    // when it states none.
+    std::string_view listNote;
 };
 
 class StepListener {

@@ -91,6 +91,7 @@ void CalculatorEngine::ReportListTotal(const TimecodeRegister& reg)
     step.linesAdded = m_list.added;
     step.linesSkipped = m_list.skipped;
     step.linesLeftOut = m_list.leftOut;
+    step.listNote = m_list.totalNotes;
     WrittenText leftText;
     WrittenText rightText;
     if (m_list.continuesChain) {

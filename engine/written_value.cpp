@@ -1,5 +1,7 @@
 #include "written_value.h"
 
+#include "ascii_form.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -15,16 +17,34 @@ bool IsFootage(const TimecodeFormat& format)
 {
     return format.fieldCount == 2 && format.rate == 24 && format.fields[1].digits == 6;
 }
+// Real time's and Seconds' lowest field is a decimal fraction of a second:
+// "1.5" is 1.50 s in one, 1.500 s in the other.
+bool HasDecimalFraction(const TimecodeFormat& format)
+{
+    return (format.rate == 100 && format.fieldCount == 4) || IsSeconds(format);
+}
 
 // Whether `mark`, written before the digits of field `field`, is one this
 // format writes there: its own separator, ';' or ':' before drop-frame
-// frames as editing applications write them, '+' before footage frames.
-bool WritesMark(const TimecodeFormat& format, int field, char mark)
+// frames as editing applications write them (some write ';' between every
+// field), '+' before footage frames.
+bool WritesMark(const TimecodeFormat& format, int field, char mark, bool semicolonsOnly)
 {
     if (format.fields[field].separator == mark) return true;
+    if (IsDropFrame(format) && mark == ';' && semicolonsOnly) return true;
     if (field != 0) return false;
     if (IsDropFrame(format)) return mark == ';' || mark == ':';
     return IsFootage(format) && mark == '+';
+}
+
+// The `places` digits a decimal fraction stands for (in hundredths "5" is
+// 50), or nothing when it is finer than that ("505").
+std::optional<std::string> FractionDigits(std::string_view fraction, std::size_t places)
+{
+    std::string digits{fraction.substr(0, places)};
+    digits.append(places - digits.size(), '0');
+    if (fraction.find_first_not_of('0', places) != std::string_view::npos) return std::nullopt;
+    return digits;
 }
 
 // Digits alone, as the keypad takes them.
@@ -66,10 +86,35 @@ bool IsGroupedNumber(std::string_view text)
     return true;
 }
 
+// "Drop Frame and 59.94 DF": the formats a ';' belongs to.
+std::string DropFrameNames()
+{
+    std::string names;
+    for (int position = 0; position < kListedFormatCount; ++position) {
+        if (!IsDropFrame(ListedFormat(position))) continue;
+        if (!names.empty()) names += " and ";
+        names += NameOf(ListedFormat(position));
+    }
+    return names;
+}
+
 } // namespace
 
 WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& format, EntryOptions options)
 {
+    if (HasNonAscii(text)) {
+        std::string ascii;
+        AsciiForm(text, ascii);
+        if (!HasNonAscii(ascii)) return ReadWrittenValue(ascii, format, options);
+        text = ascii; // the first character left outside ASCII is named below
+        WrittenValue written;
+        for (const char c : text) {
+            if (static_cast<unsigned char>(c) < 0x80) continue;
+            written.fault = WrittenFault::kBadCharacter;
+            written.mark = c;
+            return written;
+        }
+    }
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     WrittenValue written;
@@ -108,6 +153,7 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
     }
 
     // Fields from the right: field 0 is the lowest.
+    const bool semicolonsOnly = text.find(':') == std::string_view::npos;
     EntryDigits digits = kZeroDigits;
     int end = 8; // digits[end - 1] is the last digit of the field being placed
     int field = 0;
@@ -115,7 +161,17 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
     while (true) {
         std::size_t start = stop;
         while (start > 0 && IsDigit(text[start - 1])) --start;
-        const std::string_view group = text.substr(start, stop - start);
+        std::string_view group = text.substr(start, stop - start);
+        std::string fraction;
+        if (field == 0 && HasDecimalFraction(format) && start > 0 && text[start - 1] == '.' && !group.empty()) {
+            const std::optional<std::string> decimals = FractionDigits(group, static_cast<std::size_t>(format.fields[0].digits));
+            if (!decimals) {
+                written.fault = WrittenFault::kFinerThanHundredths;
+                return written;
+            }
+            fraction = *decimals;
+            group = fraction;
+        }
         if (field >= format.fieldCount) {
             written.fault = WrittenFault::kTooManyFields;
             return written;
@@ -134,15 +190,12 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
         }
         std::int64_t fieldValue = 0;
         for (const char c : group) fieldValue = fieldValue * 10 + (c - '0');
-        // Seconds write their milliseconds as decimals: 100.6 is 100.600 s.
-        const std::size_t placesAfter = field == 0 && IsSeconds(format) ? slot.digits - group.size() : 0;
-        for (std::size_t i = 0; i < placesAfter; ++i) fieldValue *= 10;
         if (fieldValue >= slot.modulus) {
             written.fault = WrittenFault::kFieldOutOfRange;
             written.fieldValue = fieldValue;
             return written;
         }
-        std::memcpy(&digits[end - placesAfter - group.size()], group.data(), group.size());
+        std::memcpy(&digits[end - group.size()], group.data(), group.size());
         end -= slot.digits;
         if (start == 0) break;
         if (field + 1 == format.fieldCount) {
@@ -150,7 +203,7 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
             return written;
         }
         const char mark = text[start - 1];
-        if (!WritesMark(format, field, mark)) {
+        if (!WritesMark(format, field, mark, semicolonsOnly)) {
             written.fault = WrittenFault::kWrongMark;
             written.mark = mark;
             return written;
@@ -233,7 +286,7 @@ std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& 
     case WrittenFault::kBadCharacter:
         return "unexpected character " + quoted(written.mark) + " (only digits and the separators : ; . + , are allowed)";
     case WrittenFault::kWrongMark:
-        if (written.mark == ';') return "';' marks drop-frame time code, which " + name + " is not";
+        if (written.mark == ';') return "';' marks drop-frame time code, which " + name + " is not (" + DropFrameNames() + " read it)";
         if (IsFrameCount(format)) return name + " is a plain number (commas only between groups of three digits)";
         return quoted(written.mark) + " is not a separator of " + name;
     case WrittenFault::kTooManyDigits:
@@ -241,6 +294,8 @@ std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& 
     case WrittenFault::kTooManyFields:
         return "more fields than " + name + " has (" + std::to_string(format.fieldCount) + ")";
     case WrittenFault::kEmptyField: return fieldName + " is empty";
+    case WrittenFault::kFinerThanHundredths:
+        return IsSeconds(format) ? "a fraction of a second finer than milliseconds" : "a fraction of a second finer than hundredths";
     case WrittenFault::kFieldTooLong:
         return fieldName + " has " + std::to_string(written.fieldValue) + " digits, more than " +
                std::to_string(format.fields[written.field].digits);

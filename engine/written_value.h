@@ -9,10 +9,13 @@
 //   field must fit its digits and stay below its range, whatever the overflow
 //   option says (it is for the keypad); a dropped drop-frame label follows the
 //   bump-up option; in Seconds the digits after the point are decimals
-//   ("100.6" is 100.600 s);
+//   ("100.6" is 100.600 s), and real time's last field is a decimal fraction
+//   too ("1.5" is 1.50 s, "1.500" too, "1.505" an error); drop frame may be
+//   written with ';' between every field ("00;00;05;00");
 // - a separator the format does not write is an error, never reinterpreted:
 //   ';' in a non-drop time code, '+' in a time code; in a frame count only
 //   commas between groups of three digits ("12,345").
+// Unicode digits and blanks are read as their ASCII forms (ascii_form.h).
 // Typing on the keypad does not go through here.
 
 #include "format_table.h"
@@ -32,6 +35,7 @@ enum class WrittenFault : std::uint8_t {
     kTooManyDigits,   // more significant digits than the format holds
     kTooManyFields,   // more fields than the format has
     kEmptyField,      // two separators in a row, or one at either end
+    kFinerThanHundredths, // a decimal fraction finer than the format's unit (hundredths, milliseconds)
     kFieldTooLong,    // a field with more digits than it holds
     kFieldOutOfRange, // a field at or beyond its range
     kDroppedLabel,    // a drop-frame label that does not exist, with bump-up off
