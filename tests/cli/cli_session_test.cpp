@@ -1,4 +1,5 @@
 #include "cli/engine_session.h"
+#include "cli/list_sum.h"
 #include "cli/format_names.h"
 #include "cli/value_text.h"
 #include "engine/calculator_engine.h"
@@ -158,6 +159,84 @@ TEST(CliEvaluate, AnUnreadableValueEndsTheChain)
 
     const EvalResult written = Evaluate(1, false, false, {{0, "1:00", {}}, {'+', "60:00", {}}});
     EXPECT_EQ(written.reason, "seconds 60 is more than NTSC-ND's 59") << "written fields never overflow";
+}
+
+} // namespace
+} // namespace quillet::cli
+
+namespace quillet::cli {
+namespace {
+
+// Lists as editors write them, each pasted into the window (AddUpLines) and
+// piped into quillet-calc sum (SumSession): both give the total, or both
+// refuse the list and say why; a one-value list converts alike.
+TEST(ListRule, ThePastedListAndSumAgreeOnEveryLayout)
+{
+    constexpr int kDf = 0, kNdf = 1, kPalTc = 2, kPalFrames = 4, kReal = 7, k24 = 12;
+    struct Case {
+        const char* name;
+        int format;
+        const char* list;
+        const char* total; // empty: no total
+        const char* why;   // in the reason or the messages
+    } cases[] = {
+        {"fullwidth hour", kNdf, "\xEF\xBC\x90\xEF\xBC\x91:00:05:00", "01:00:05:00", ""},
+        {"Arabic-Indic hour", kNdf, "\xD9\xA0\xD9\xA1:00:05:00", "01:00:05:00", ""},
+        {"OUT ending in a no-break space", kNdf, "A001 01:00:00:00 01:00:10:15\xC2\xA0", "00:00:10:15", ""},
+        {"a scene number", kDf, "Scene 4.2 00:00:12;15", "", "'4.2': a number with a point or colon among words"},
+        {"a take number", kReal, "Take 3.5 00:01:00.00", "", "'3.5'"},
+        {"a reel and take", kNdf, "A001 2:1 00:00:05:00", "", "'2:1'"},
+        {"tenths of a second", kReal, "1.5\n00:00:01.5\n10.500", "00:00:13.50", ""},
+        {"finer than hundredths", kReal, "10.505", "", "finer than hundredths"},
+        {"a preamble above the header", kPalTc, "FPS\t25\nName\tDuration\nA\t00:00:05:00\nB\t00:00:10:00",
+         "00:00:15:00", ""},
+        {"comma-separated frames", kPalFrames, "Shot,Frames\n1,480\n2,960", "00001440", ""},
+        {"a grouped number alone", kPalFrames, "1,480\n\"2,000\"", "00003480", ""},
+        {"a marker list", kNdf, "Name,Start,Duration\nM1,01:00:00:00,00:00:05:00\nM2,01:00:10:00,00:00:10:00",
+         "00:00:15:00", ""},
+        {"start and end columns", kNdf, "Clip;Record In;Record Out;Source In;Source Out\n"
+                                        "a;01:00:00:00;01:00:02:00;05:00:00:00;05:00:09:00",
+         "00:00:02:00", ""},
+        {"an empty duration cell", kNdf, "Name,Duration\nA,\nB,00:00:01:00", "", "the Duration cell is empty"},
+        {"an edit list's locator and notes", kNdf,
+         "TITLE: X\nFCM: NON-DROP FRAME\n001  AX  V  C        00:00:00:00 00:00:05:00 01:00:00:00 01:00:05:00\n"
+         "LOC: 01:00:02:00 RED note\nEFFECTS NAME IS WIPE 001\nFROM CLIP NAME: shot1\n |C:ResolveColorBlue |M:Marker 1 |D:1",
+         "00:00:05:00", ""},
+        {"an edit list at the wrong rate", k24,
+         "TITLE: X\n001  AX  V  C        00:00:00:24 00:00:05:00 01:00:00:00 01:00:05:00", "", "frames 24"},
+        {"an operator after a value", kNdf, "00:00:05:00*2", "", "an operator after a value"},
+        {"a total row", kNdf, "00:00:05:00\n00:00:10:00\nTotal 00:00:16:00", "00:00:15:00",
+         "line 3 states a total of 00:00:16:00, but the lines above add up to 00:00:15:00"},
+        {"drop frame in semicolons", kDf, "00;00;05;00", "00:00:05.00", ""},
+        {"semicolons in non-drop", kNdf, "00;00;05;00", "", "(Drop Frame and 59.94 DF read it)"},
+        {"an ALE file at its rate", kPalTc,
+         "Heading\nFIELD_DELIM\tTABS\nFPS\t25\n\nColumn\nName\tStart\tEnd\n\nData\nc1\t10:00:00:00\t10:00:05:00",
+         "00:00:05:00", ""},
+        {"an ALE file at another rate", kNdf, "Heading\nFPS\t25\nColumn\nName\tDuration\nData\nc1\t00:00:05:00", "",
+         "the list is at 25 frames a second, NTSC-ND at 29.97"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CalculatorEngine window;
+        window.SetRegisterFormat(kIn, c.format);
+        const Outcome outcome = window.AddUpLines(c.list);
+        SumSession sum(c.format, c.format, false, false, false);
+        sum.TakeLines(c.list, 1);
+        const SumSession::Total total = sum.Finish();
+        EXPECT_EQ(std::string{total.text}, c.total);
+        EXPECT_NE(sum.messages.find(c.why), std::string::npos) << sum.messages;
+        if (*c.total != '\0') {
+            EXPECT_EQ(outcome, Outcome::kDone);
+            EXPECT_EQ(window.ShownText(kIn), std::string{c.total} + " ");
+        } else {
+            EXPECT_EQ(outcome, Outcome::kCannotBeRead);
+            EXPECT_NE(window.Problem(kIn).reason.find(c.why), std::string::npos) << window.Problem(kIn).reason;
+        }
+        if (std::string_view{c.list}.find('\n') == std::string_view::npos && std::string_view{c.list}.find(' ') == std::string_view::npos) {
+            ConversionSession convert(c.format, c.format, false, false);
+            EXPECT_EQ(convert.Convert(c.list).outcome == Outcome::kDone, *c.total != '\0');
+        }
+    }
 }
 
 } // namespace

@@ -13,12 +13,13 @@ TEST(CliSum, LinesThatCannotBeReadAreNamedAndLeftOut)
                               "A001,00:00:10:00\n"
                               "\n"
                               "A002,00:00:60:00\n"
-                              "  00:01:00:05\r\n"
-                              "123456789\n"
-                              "5"; // the last line has no newline
-    const std::string errors = "quillet-calc: line 4: 'A002,00:00:60:00': cannot be read in NTSC-ND: '00:00:60:00': "
-                               "seconds 60 is more than NTSC-ND's 59\n"
-                               "quillet-calc: line 6: '123456789': cannot be read in NTSC-ND: more than eight digits\n";
+                              "A003,  00:01:00:05\r\n"
+                              "A004,123456789\n"
+                              "A005,5"; // the last line has no newline
+    const std::string errors = "quillet-calc: line 4: 'A002,00:00:60:00': cannot be read in NTSC-ND: Duration "
+                               "'00:00:60:00': seconds 60 is more than NTSC-ND's 59\n"
+                               "quillet-calc: line 6: 'A004,123456789': cannot be read in NTSC-ND: Duration '123456789': "
+                               "more than eight digits\n";
     const CalcRun run = RunCalc({"sum", "--strict", "ndf"}, input);
     EXPECT_EQ(run.out, "") << "a total that omits a line is no total";
     EXPECT_EQ(run.err, errors) << "the header is skipped without a word";

@@ -38,9 +38,13 @@ TEST(WrittenValue, ReadsAsWrittenOrSaysWhyNot)
         {kRealTime, "00:00:10.50", 1050, ""},
         {kPal, "6000", 1500, ""}, // digits alone overflow as typed
         {kPal, "00:00:05:29", 0, "frames 29 is more than PAL's 24"},
-        {kNtscNd, "01:00:00;00", 0, "';' marks drop-frame time code, which NTSC-ND is not"},
+        {kNtscNd, "01:00:00;00", 0, "';' marks drop-frame time code, which NTSC-ND is not (Drop Frame and 59.94 DF read it)"},
         {kNtscNd, "00:00:10+00", 0, "'+' is not a separator of NTSC-ND"},
-        {kRealTime, "00:00:10.500", 0, "hundredths has 3 digits, more than 2"},
+        {kRealTime, "00:00:10.500", 1050, ""},
+        {kRealTime, "1.5", 150, ""},
+        {kRealTime, "00:00:10.505", 0, "a fraction of a second finer than hundredths"},
+        {kDropFrame, "01;00;00;00", 107892, ""},
+        {kNtscNd, "\xEF\xBC\x91:00", 30, ""}, // a fullwidth digit
         {kNtscNd, "00:00:10:00:00", 0, "more fields than NTSC-ND has (4)"},
         {kNtscNd, "01::00:00:00", 0, "hours is empty"},
         {kNtscFrames, "6,78", 0, "NTSC frames is a plain number (commas only between groups of three digits)"},
@@ -91,9 +95,11 @@ TEST(WrittenValue, RandomFieldsAgreeWithTheirArithmetic)
         const int fields = 1 + static_cast<int>(random() % format.fieldCount);
         for (int field = fields - 1; field >= 0; --field) {
             const FormatField& slot = format.fields[field];
-            const int value = static_cast<int>(random() % (slot.modulus + slot.modulus / 8 + 1));
+            const bool fraction = position == kRealTime && field == 0 && fields > 1; // two decimals
+            const int value = static_cast<int>(random() % (fraction ? slot.modulus : slot.modulus + slot.modulus / 8 + 1));
             valid = valid && value < slot.modulus;
             if (field != fields - 1) text += static_cast<char>(field == 0 && format.fieldCount == 2 ? '+' : slot.separator);
+            if (fraction && value < 10) text += '0';
             text += std::to_string(value);
             expected = expected * slot.modulus + value;
         }
@@ -131,12 +137,12 @@ TEST(ListLine, CountsOnlyWhatIsPlainlyAValue)
         {kNtscNd, "Duration", LineProblem::kNoValue, 0},
         {kNtscNd, "A003,bad", LineProblem::kNotAValue, 0},
         {kNtscNd, "Reel 2 durations", LineProblem::kNotAValue, 0},
-        {kNtscNd, "Total: 3 clips", LineProblem::kNotAValue, 0},
+        {kNtscNd, "Total: 3 clips", LineProblem::kNoValue, 0},
         {kNtscNd, "Scene 12", LineProblem::kNotAValue, 0},
         {kNtscNd, "@SUM(A1)", LineProblem::kNotAValue, 0},
         {kNtscNd, "00:00:01:00 00:00:02:00 00:00:03:00", LineProblem::kNotAValue, 0},
-        {kNtscNd, "A001  08.12.2026  00:00:10:00", LineProblem::kCannotBeRead, 0},
-        {kNtscNd, "10:30 am", LineProblem::kCannotBeRead, 0},
+        {kNtscNd, "A001  08.12.2026  00:00:10:00", LineProblem::kNotAValue, 0},
+        {kNtscNd, "10:30 am", LineProblem::kNotAValue, 0},
         {kNtscNd, "-00:00:05:00", LineProblem::kCannotBeRead, 0},
         {kNtscNd, "+1+cmd|calc", LineProblem::kCannotBeRead, 0},
         {kNtscNd, "01:00:10:00 01:00:00:00", LineProblem::kCannotBeRead, 0}, // OUT before IN
