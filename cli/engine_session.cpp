@@ -1,6 +1,7 @@
 #include "cli/engine_session.h"
 
 #include "engine/format_table.h"
+#include "engine/written_conversion.h"
 #include "engine/written_value.h"
 
 namespace quillet::cli {
@@ -46,17 +47,22 @@ std::string ConversionSession::NotAValue(std::string_view text) const
 
 ConversionSession::Result ConversionSession::Convert(std::string_view text)
 {
-    // A cleared register, as after "C": nothing of the previous value remains.
-    const Outcome committed = m_engine.EnterWrittenValue(text);
-    if (committed == Outcome::kCannotBeRead)
-        return {WithoutBlank(m_engine.ShownText(kIn)), committed, false, m_engine.Problem(kIn).reason};
-    const Outcome shown = m_engine.Problem(kOut).outcome;
-    std::string_view result = WithoutBlank(m_engine.ShownText(kOut));
-    if (editingForms && shown == Outcome::kDone) {
-        m_editingText = EditingText(m_engine.Format(kOut), m_engine.Value(kOut));
-        result = m_editingText;
+    const TimecodeFormat& to = m_engine.Format(kOut);
+    const WrittenConversion converted = ConvertWritten(text, m_engine.Format(kIn), to, m_engine.Options());
+    if (converted.written.fault != WrittenFault::kNone) {
+        // The engine refuses it as the window does: IN shows its "E" and says why.
+        m_engine.EnterWrittenValue(text);
+        return {WithoutBlank(m_engine.ShownText(kIn)), Outcome::kCannotBeRead, false, m_engine.Problem(kIn).reason,
+                IsNoValue(converted.written.fault)};
     }
-    return {result, shown, committed == Outcome::kCannotBeShown, {}};
+    m_text.clear();
+    if (editingForms && !converted.cannotBeShown) {
+        m_text = EditingText(to, converted.value);
+    } else {
+        AppendDigitsText(to, converted.digits, m_text);
+        if (converted.cannotBeShown) m_text[0] = 'E';
+    }
+    return {m_text, converted.cannotBeShown ? Outcome::kCannotBeShown : Outcome::kDone, converted.notShownInFrom, {}};
 }
 
 std::string_view ConversionSession::FromName() const { return NameOf(m_engine.Format(kIn)); }

@@ -30,10 +30,13 @@ public:
         // (e.g. 25 hours of time code); only possible without --strict.
         bool notShownInFrom;
         std::string_view reason; // kCannotBeRead: why, in words
+        bool noValue = false;    // kCannotBeRead: the text is no value in any format (no digit, a stray character)
     };
     // Reads `text` in IN as written (engine/written_value.h), commits it and
     // reads OUT. When it cannot be read, the text is IN's, with its "E".
     // With editingForms, a result is written as editing applications write it.
+    // A value that reads is converted without the registers (ConvertWritten),
+    // as the window would show it.
     Result Convert(std::string_view text);
     // Whether `text` is no value at all (no digit, or a character that is
     // neither a digit nor a separator): why, or empty.
@@ -46,7 +49,7 @@ public:
 
 private:
     CalculatorEngine m_engine;
-    std::string m_editingText;
+    std::string m_text; // the last result
 };
 
 struct EvalProblem {

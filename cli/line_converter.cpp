@@ -27,13 +27,11 @@ void LineConverter::ConvertLine(std::string_view rawLine, long long lineNumber)
         RefuseLongLine(line, lineNumber);
         return;
     }
-    const std::string notAValue = m_session.NotAValue(line);
-    if (!notAValue.empty()) {
-        Refuse(line, notAValue, lineNumber);
+    const ConversionSession::Result result = m_session.Convert(line);
+    if (result.noValue) {
+        Refuse(line, result.reason, lineNumber);
         return;
     }
-
-    const ConversionSession::Result result = m_session.Convert(line);
     output += result.text;
     output += '\n';
     const std::string message = ConversionMessage(lineNumber, line, result, m_session);

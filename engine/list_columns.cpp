@@ -135,6 +135,9 @@ bool ReadHeader(std::string_view line, char delimiter, bool allowDigits, ListCol
 
 bool IsTotalLabel(std::string_view cell, bool& subtotal)
 {
+    subtotal = false;
+    if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') cell = cell.substr(1, cell.size() - 2);
+    if (cell.empty() || cell.size() > 12) return false;
     std::string name = Normalised(cell);
     if (!name.empty() && name.back() == ':') name.pop_back();
     while (!name.empty() && name.back() == ' ') name.pop_back();

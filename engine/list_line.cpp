@@ -19,15 +19,10 @@ bool IsNameCharacter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || byte >= 0x80;
 }
 
-struct Token {
-    std::size_t start;
-    std::size_t end;
-    bool hasMarks; // a time code, footage or grouped number rather than plain digits
-    std::string_view Text(std::string_view line) const { return line.substr(start, end - start); }
-};
+using Token = ListReader::Token;
 
 struct Tokens {
-    std::vector<Token> values;
+    std::vector<Token>& values;
     bool anyDigit = false;
     bool signed_ = false; // a '+' or '-' stands right before a value
 };
@@ -36,9 +31,10 @@ struct Tokens {
 // ending with a digit, that are not part of a name. A comma parts two values
 // except in a frame count, where it groups three digits in a quoted cell or
 // when `commasGroup` (the line parts its cells otherwise, or is one number).
-Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup)
+Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup, std::vector<Token>& storage)
 {
-    Tokens tokens;
+    storage.clear();
+    Tokens tokens{storage};
     std::size_t i = 0;
     while (i < line.size()) {
         if (!IsDigit(line[i])) {
@@ -215,26 +211,30 @@ ListTerm ListReader::ReadLine(std::string_view line, std::string_view trimmed)
     case Layout::kEditList: break;
     }
 
-    if (IsOneOf(trimmed, kEditListWords) || (m_layout == Layout::kEditList && IsOneOf(trimmed, kEditListNotes))) {
-        m_layout = Layout::kEditList;
-        if (!StartsWith(trimmed, "FCM:")) return NoValue();
-        const bool drop = trimmed.find("NON") == std::string_view::npos && trimmed.find("DROP") != std::string_view::npos;
-        if (m_format->fieldCount == 4 && m_format->rate != 100 && drop != IsDropFrame(*m_format))
-            return Error(LineProblem::kCannotBeRead, std::string{"the list counts "} + (drop ? "drop" : "non-drop") +
-                                                         " frames, " + std::string{NameOf(*m_format)} + " does not");
-        return NoValue();
+    // The list's own lines, headers and total rows start with no digit;
+    // most lines of a long list are values that do.
+    if (!IsDigit(trimmed.front())) {
+        if (IsOneOf(trimmed, kEditListWords) || (m_layout == Layout::kEditList && IsOneOf(trimmed, kEditListNotes))) {
+            m_layout = Layout::kEditList;
+            if (!StartsWith(trimmed, "FCM:")) return NoValue();
+            const bool drop = trimmed.find("NON") == std::string_view::npos && trimmed.find("DROP") != std::string_view::npos;
+            if (m_format->fieldCount == 4 && m_format->rate != 100 && drop != IsDropFrame(*m_format))
+                return Error(LineProblem::kCannotBeRead, std::string{"the list counts "} + (drop ? "drop" : "non-drop") +
+                                                             " frames, " + std::string{NameOf(*m_format)} + " does not");
+            return NoValue();
+        }
+        if (m_layout == Layout::kPlain && ReadHeader(trimmed, 0, false, m_columns)) {
+            m_layout = Layout::kColumns;
+            ListTerm term = NoValue();
+            term.header = true;
+            return term;
+        }
+        // The label of a row that states a total: its first word or cell.
+        std::size_t labelEnd = 0;
+        while (labelEnd < trimmed.size() && !IsBlank(trimmed[labelEnd]) && !IsCellSeparator(trimmed[labelEnd])) ++labelEnd;
+        if (bool subtotal = false; IsTotalLabel(trimmed.substr(0, labelEnd), subtotal))
+            return StatedTotal(ReadPlain(line, trimmed), subtotal);
     }
-    if (m_layout == Layout::kPlain && ReadHeader(trimmed, 0, false, m_columns)) {
-        m_layout = Layout::kColumns;
-        ListTerm term = NoValue();
-        term.header = true;
-        return term;
-    }
-    // The label of a row that states a total: its first word or cell.
-    std::size_t labelEnd = 0;
-    while (labelEnd < trimmed.size() && !IsBlank(trimmed[labelEnd]) && !IsCellSeparator(trimmed[labelEnd])) ++labelEnd;
-    if (bool subtotal = false; IsTotalLabel(trimmed.substr(0, labelEnd), subtotal))
-        return StatedTotal(ReadPlain(line, trimmed), subtotal);
     return ReadPlain(line, trimmed);
 }
 
@@ -338,7 +338,8 @@ ListTerm ListReader::ReadPlain(std::string_view line, std::string_view trimmed)
 {
     const bool frameCount = m_format->fieldCount == 1;
     const bool commasGroup = frameCount && (line.find_first_of("\t;") != std::string_view::npos || IsNumberAlone(trimmed));
-    const Tokens tokens = Tokenize(line, frameCount, commasGroup);
+    const Tokens tokens = Tokenize(line, frameCount, commasGroup, m_tokens);
+    std::vector<Token>& values = m_values;
     if (!tokens.anyDigit) return NoValue();
     if (tokens.values.empty()) return Error(LineProblem::kNotAValue, "no time code or number (names are not numbers)");
     if (tokens.signed_) return Error(LineProblem::kCannotBeRead, "a sign before a value");
@@ -392,7 +393,7 @@ ListTerm ListReader::ReadPlain(std::string_view line, std::string_view trimmed)
     // ("Clip 3, 00:00:20:00") and is an error in one that has none ("Scene
     // 12"). A number with a point or colon among words ("Take 3.5") is
     // neither a label nor a time code.
-    std::vector<Token> values;
+    values.clear();
     bool numberAmongWords = false;
     bool anyTimeCode = false;
     for (const Token& token : tokens.values) {

@@ -34,6 +34,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillet {
 
@@ -81,6 +82,19 @@ private:
     long long m_linesRead = 0;
     bool m_started = false; // a line that is not blank has been read
     std::string m_ascii; // the current line's ASCII form, when it differs
+public:
+    // Where a value is written on a line (list_line.cpp).
+    struct Token {
+        std::size_t start;
+        std::size_t end;
+        bool hasMarks; // a time code, footage or grouped number rather than plain digits
+        std::string_view Text(std::string_view line) const { return line.substr(start, end - start); }
+    };
+
+private:
+    // Kept from line to line, so that a long list is read without allocating.
+    std::vector<Token> m_tokens;
+    std::vector<Token> m_values;
 };
 
 } // namespace quillet

@@ -51,6 +51,7 @@ struct WrittenValue {
     int field = -1;         // the field at fault (0 the lowest), or -1
     std::int64_t fieldValue = 0;
     char mark = 0;          // kBadCharacter, kWrongMark: the character
+    bool asTyped = false;   // digits alone, read as the keypad reads them (they may overflow a field)
 };
 
 // Reads `text` (blanks around it allowed) in `format`.
