@@ -91,10 +91,10 @@ bool IsGroupedNumber(std::string_view text)
 // a separator the format writes between each two ("01:00:00;00"), read
 // without searching it: how machines write values, millions at a time.
 // Anything else, or a field out of range, is left to the general reading.
-std::optional<WrittenValue> ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOptions options)
+bool ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOptions options, WrittenValue& written)
 {
     if (format.fieldCount < 2 || text.size() != static_cast<std::size_t>(format.totalDigits + format.fieldCount - 1))
-        return std::nullopt;
+        return false;
     EntryDigits digits = kZeroDigits;
     int position = 8 - format.totalDigits;
     std::size_t at = 0;
@@ -102,23 +102,22 @@ std::optional<WrittenValue> ReadFullLayout(std::string_view text, const Timecode
         const FormatField& slot = format.fields[field];
         std::int32_t fieldValue = 0;
         for (int i = 0; i < slot.digits; ++i, ++at) {
-            if (!IsDigit(text[at])) return std::nullopt;
+            if (!IsDigit(text[at])) return false;
             fieldValue = fieldValue * 10 + (text[at] - '0');
             digits[position++] = text[at];
         }
-        if (fieldValue >= slot.modulus) return std::nullopt;
+        if (fieldValue >= slot.modulus) return false;
         if (field > 0) {
             const char mark = text[at++];
             if (!WritesMark(format, field - 1, mark, mark == ';' && text.find(':') == std::string_view::npos))
-                return std::nullopt;
+                return false;
         }
     }
     const std::optional<std::int32_t> read = ParseDigits(format, digits, {false, options.bumpUpDropped});
-    if (!read) return std::nullopt;
-    WrittenValue written;
+    if (!read) return false;
     written.value = *read;
     written.digits = digits;
-    return written;
+    return true;
 }
 
 // "Drop Frame and 59.94 DF": the formats a ';' belongs to.
@@ -152,8 +151,8 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
     }
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    if (const std::optional<WrittenValue> full = ReadFullLayout(text, format, options)) return *full;
     WrittenValue written;
+    if (ReadFullLayout(text, format, options, written)) return written;
     bool anyDigit = false;
     char firstMark = 0;
     for (const char c : text) {
