@@ -169,6 +169,15 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
     Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Text(kIn)[0], 'E');
     EXPECT_EQ(Dialog().Engine().Problem(kIn).reason, "line 2 'Reel 2 durations': a number among words is not a value");
+
+    // A row that states a total is compared, never added.
+    Click(IDC_KEY_CLEAR);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Shot,Duration\nA,00:00:10:00\nTotal,00:00:10:01\n"));
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(kIn), "00:00:10:00 ");
+    EXPECT_EQ(Lines(Dialog()).filter(QStringLiteral("1 line added, 2 lines without a value skipped; line 3 states a total of "
+                                                    "00:00:10:01, but the lines above add up to 00:00:10:00")).size(), 1)
+        << Lines(Dialog()).join(QLatin1Char(10)).toStdString();
 }
 
 TEST_F(TapeTest, APastedListTotalsWhatQuilletCalcSumPrints)
@@ -218,6 +227,10 @@ TEST_F(TapeTest, AnEditDecisionListTotalsItsRecordDuration)
         edl += line;
         edl += "* FROM CLIP NAME: A" + std::to_string(event) + "_TAKE2.MOV\r\n";
         if (event % 7 == 0) edl += "M2   A007       048.0                01:00:10;00\r\n";
+        // Locators, effect and clip names and markers, as editing programs write them.
+        if (event % 4 == 0) edl += "LOC: 01:00:0" + std::to_string(event % 10) + ";00 RED note " + std::to_string(event) + "\r\n";
+        if (event % 6 == 0) edl += "EFFECTS NAME IS WIPE 00" + std::to_string(event % 9) + "\r\nFROM CLIP NAME: shot" +
+                                   std::to_string(event) + "\r\n |C:ResolveColorBlue |M:Marker 1 |D:1\r\n";
         record += length;
         total += length;
     }

@@ -57,6 +57,8 @@ QString Note(const FinishedStep& step)
         QString counts = Lines(step.linesAdded) + QStringLiteral(" added");
         if (step.linesSkipped > 0) counts += QStringLiteral(", ") + Lines(step.linesSkipped) + QStringLiteral(" without a value skipped");
         if (step.linesLeftOut > 0) counts += QStringLiteral(", ") + Lines(step.linesLeftOut) + QStringLiteral(" in error");
+        // Whether the totals the list states agree with what its lines add up to.
+        if (!step.listNote.empty()) counts += QStringLiteral("; ") + QString::fromUtf8(step.listNote.data(), static_cast<qsizetype>(step.listNote.size()));
         if (step.problem.outcome != Outcome::kDone) counts += QStringLiteral("; ") + ProblemText(step.problem, *step.format);
         return counts;
     }
