@@ -71,6 +71,20 @@ int RankOf(const std::string& name, const std::array<Bound, N>& names)
     return -1;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A ';' between the seconds and the frames of a drop-frame time code:
+// `cell` so far holds hours, minutes and seconds, one or two frame digits
+// follow and end the cell.
+bool IsDropFrameMark(std::string_view line, std::size_t at, std::string_view cell, char delimiter)
+{
+    if (line[at] != ';' || cell.empty() || !IsDigit(cell.back())) return false;
+    if (std::count(cell.begin(), cell.end(), ':') != 2 || cell.find(';') != std::string_view::npos) return false;
+    std::size_t end = at + 1;
+    while (end < line.size() && IsDigit(line[end]) && end - at <= 2) ++end;
+    return end > at + 1 && end - at <= 3 && (end == line.size() || line[end] == delimiter || IsBlank(line[end]) || line[end] == '"');
+}
+
 } // namespace
 
 void SplitCells(std::string_view line, char delimiter, std::vector<std::string_view>& cells)
@@ -89,7 +103,9 @@ void SplitCells(std::string_view line, char delimiter, std::vector<std::string_v
             if (at < line.size()) ++at;
             while (at < line.size() && line[at] != delimiter) ++at; // anything after the quote is dropped
         } else {
-            while (at < line.size() && line[at] != delimiter) ++at;
+            // In a list parted at semicolons, a drop-frame time code keeps its
+            // own: "00:04:49;19" is one cell.
+            while (at < line.size() && (line[at] != delimiter || IsDropFrameMark(line, at, line.substr(start, at - start), delimiter))) ++at;
             end = at;
         }
         cells.push_back(Trimmed(line.substr(start, end - start)));

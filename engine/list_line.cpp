@@ -21,6 +21,15 @@ bool IsNameCharacter(char c)
 
 using Token = ListReader::Token;
 
+// The fields of a value as written: "4.2" has two.
+int WrittenFields(std::string_view text)
+{
+    int fields = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (IsValueMark(text[i]) && (i == 0 || !IsValueMark(text[i - 1]))) ++fields;
+    return fields;
+}
+
 struct Tokens {
     std::vector<Token>& values;
     bool anyDigit = false;
@@ -31,7 +40,7 @@ struct Tokens {
 // ending with a digit, that are not part of a name. A comma parts two values
 // except in a frame count, where it groups three digits in a quoted cell or
 // when `commasGroup` (the line parts its cells otherwise, or is one number).
-Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup, std::vector<Token>& storage)
+Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup, int maxFields, std::vector<Token>& storage)
 {
     storage.clear();
     Tokens tokens{storage};
@@ -42,7 +51,7 @@ Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup, std::v
             continue;
         }
         tokens.anyDigit = true;
-        const std::size_t start = i;
+        std::size_t start = i;
         std::size_t end = i;
         bool hasMarks = false;
         const bool grouping = frameCount && (commasGroup || (start > 0 && line[start - 1] == '"'));
@@ -63,6 +72,16 @@ Tokens Tokenize(std::string_view line, bool frameCount, bool commasGroup, std::v
             }
             hasMarks = true;
             end = next;
+        }
+        // A cell's number before a time code, in a list parted at ';'
+        // ("Shot 0;00:04:49;19"), is no field of it: the time code has all
+        // the fields the format has.
+        for (int fields = WrittenFields(line.substr(start, end - start)); fields > maxFields && hasMarks; --fields) {
+            std::size_t mark = start;
+            while (IsDigit(line[mark])) ++mark;
+            if (line[mark] != ';') break;
+            tokens.values.push_back({start, mark, false});
+            start = mark + 1;
         }
         i = end;
         const bool nameBefore = start > 0 && IsNameCharacter(line[start - 1]);
@@ -96,15 +115,6 @@ char OperatorAfter(std::string_view line, const Token& token)
     ++at;
     while (at < line.size() && IsBlank(line[at])) ++at;
     return at < line.size() && IsDigit(line[at]) ? c : 0;
-}
-
-// The fields of a value as written: "4.2" has two.
-int WrittenFields(std::string_view text)
-{
-    int fields = 1;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (IsValueMark(text[i]) && (i == 0 || !IsValueMark(text[i - 1]))) ++fields;
-    return fields;
 }
 
 std::string_view Trimmed(std::string_view line)
@@ -338,7 +348,7 @@ ListTerm ListReader::ReadPlain(std::string_view line, std::string_view trimmed)
 {
     const bool frameCount = m_format->fieldCount == 1;
     const bool commasGroup = frameCount && (line.find_first_of("\t;") != std::string_view::npos || IsNumberAlone(trimmed));
-    const Tokens tokens = Tokenize(line, frameCount, commasGroup, m_tokens);
+    const Tokens tokens = Tokenize(line, frameCount, commasGroup, m_format->fieldCount, m_tokens);
     std::vector<Token>& values = m_values;
     if (!tokens.anyDigit) return NoValue();
     if (tokens.values.empty()) return Error(LineProblem::kNotAValue, "no time code or number (names are not numbers)");

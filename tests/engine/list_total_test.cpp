@@ -1,7 +1,11 @@
 // Lists added up as if typed after '+', and the steps the engine reports.
 #include "engine_test_support.h"
 
+#include "engine/written_value.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace quillet;
 using namespace quillet::testing;
@@ -233,4 +237,81 @@ TEST(PasteValue, EntersAnEarlierResultInTheCurrentRegistersFormat)
     EXPECT_TRUE(calc.engine.IsTyping(kIn)) << "a new entry, not yet committed";
     EXPECT_FALSE(calc.engine.PasteValue(100'000'000, ListedFormat(kNtscFrames)));
     EXPECT_EQ(calc.Shown(kIn), "00:01:00.06 ");
+}
+
+// Random lists as editors write them, each line's meaning known as it is
+// made (the model): plain lines, header rows naming a duration or a start and
+// an end column above a preamble, Unicode digits and blanks, semicolons in
+// drop frame, decimal fractions of real time, total rows and a line in error.
+// The engine's total must be the model's, or an error when the model has one.
+TEST(ListTotal, RandomListsAgreeWithTheirModel)
+{
+    std::mt19937 random(20261211);
+    auto pick = [&](auto... choices) {
+        const std::vector<std::common_type_t<decltype(choices)...>> all{choices...};
+        return all[random() % all.size()];
+    };
+    auto utf8 = [](char32_t c) {
+        std::string s;
+        if (c < 0x800) return s = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+        return s = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    };
+    const int positions[] = {kDropFrame, kNtscNd, kPal, kPalFrames, kRealTime, k35mm, k5994Df};
+    for (int round = 0; round < 3000; ++round) {
+        const int position = positions[random() % std::size(positions)];
+        const TimecodeFormat& format = ListedFormat(position);
+        const std::string d = pick(std::string{"\t"}, std::string{";"}, std::string{","});
+        // The value as an editing program writes it, in some hand.
+        auto written = [&](std::int64_t value) {
+            std::string text = EditingText(format, value);
+            if (IsDropFrame(format) && d != ";" && random() % 3 == 0) // where ';' parts cells, it cannot part fields too
+                for (char& c : text) c = c == ':' ? ';' : c;
+            if (position == kRealTime && random() % 2 == 0) {
+                if (text.back() == '0') text.pop_back(); // tenths
+                else text += "0";                        // whole hundredths in three digits
+            }
+            if (random() % 4 == 0) {
+                const char32_t zero = pick(U'\u0660', U'\uFF10', U'\u0966');
+                std::string foreign;
+                for (const char c : text) foreign += c >= '0' && c <= '9' ? utf8(zero + (c - '0')) : std::string(1, c);
+                text = foreign;
+            }
+            return text;
+        };
+        auto blank = [&] { return random() % 3 == 0 ? pick(std::string{"\xC2\xA0"}, std::string{"\xE2\x80\x89"}, std::string{"\xE3\x80\x80"}) : std::string{}; };
+
+        const int layout = static_cast<int>(random() % 3); // plain, duration column, start and end columns
+        std::string list;
+        if (layout > 0) {
+            for (int i = static_cast<int>(random() % 3); i > 0; --i) list += pick(std::string{"FPS"}, std::string{"Reel"}) + d + "25\n";
+            list += layout == 1 ? "Name" + d + pick(std::string{"Duration"}, std::string{"LENGTH"}) + d + "Notes\n"
+                                : "Clip" + d + "Record In" + d + "Record Out" + d + "Source In\n";
+        }
+        std::int64_t total = 0;
+        bool error = false;
+        const int lines = 1 + static_cast<int>(random() % 12);
+        for (int i = 0; i < lines; ++i) {
+            const std::int64_t value = random() % 20000;
+            const std::int64_t start = random() % 100000;
+            total += value;
+            if (layout == 0) list += (format.fieldCount == 1 ? "" : "Shot " + std::to_string(i) + d) + blank() + written(value) + blank();
+            else if (layout == 1) list += "Take " + std::to_string(i) + ".5" + d + blank() + written(value) + blank() + d + "v2";
+            else list += "c" + d + written(start) + d + blank() + written(start + value) + d + "00:00:00:00";
+            list += "\n";
+        }
+        if (random() % 4 == 0) list += "Total" + d + written(total + random() % 2) + "\n";
+        if (random() % 8 == 0) {
+            list += layout == 0 ? "Shot 9" + d + "99:99" : "x" + d + (layout == 1 ? "99:99" + d : "0" + d + "99:99");
+            list += "\n";
+            error = true;
+        }
+        SCOPED_TRACE(std::string{format.name} + "\n" + list);
+        Calculator calc;
+        calc.engine.SetRegisterFormat(kIn, position);
+        const Outcome outcome = calc.engine.AddUpLines(list);
+        ASSERT_EQ(outcome == Outcome::kCannotBeRead, error) << calc.engine.Problem(kIn).reason;
+        if (!error) {
+            ASSERT_EQ(calc.engine.Value(kIn), total);
+        }
+    }
 }
