@@ -2,6 +2,7 @@
 // if each were typed after '+', and entering an earlier result again.
 #include "calculator_engine.h"
 
+#include "ascii_form.h"
 #include "convert_value.h"
 #include "list_line.h"
 #include "text_lines.h"
@@ -222,6 +223,8 @@ void CalculatorEngine::EnterTyped(TimecodeRegister& reg, const EntryDigits& digi
 void CalculatorEngine::RefuseWritten(TimecodeRegister& reg, std::string_view text, std::string reason)
 {
     // The digits as the keypad would have taken them, shown with "E".
+    std::string ascii;
+    text = AsciiForm(text, ascii);
     EntryDigits digits = kZeroDigits;
     int free = 8;
     for (auto c = text.rbegin(); c != text.rend() && free > 0; ++c)
