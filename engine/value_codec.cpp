@@ -157,11 +157,16 @@ std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const Entr
 {
     const CarriedEntry entry = CarryFields(format, digits);
     if (!options.allowOverflow && entry.overflowedField >= 0) return std::nullopt;
-    std::int64_t sum = entry.count;
+    return CountToValue(format, entry.count, options.bumpUpDropped);
+}
+
+std::optional<std::int32_t> CountToValue(const TimecodeFormat& format, std::int64_t count, bool bumpUpDropped)
+{
+    std::int64_t sum = count;
     if (IsDropFrame(format)) {
         const std::optional<std::int64_t> frames = IsNtsc5994(format)
-            ? LabelToDropFrames<DropFrame5994>(sum, options.bumpUpDropped)
-            : LabelToDropFrames<DropFrame2997>(sum, options.bumpUpDropped);
+            ? LabelToDropFrames<DropFrame5994>(sum, bumpUpDropped)
+            : LabelToDropFrames<DropFrame2997>(sum, bumpUpDropped);
         if (!frames) return std::nullopt;
         sum = *frames;
     }

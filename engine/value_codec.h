@@ -26,6 +26,11 @@ struct EntryOptions {
 std::optional<std::int32_t> ParseDigits(const TimecodeFormat& format, const EntryDigits& digits,
                                         EntryOptions options);
 
+// The value of an entry whose fields carry into `count` units of the lowest
+// field (for drop frame, labels): ParseDigits after the fields are read.
+// Empty for a dropped drop-frame label without bump-up.
+std::optional<std::int32_t> CountToValue(const TimecodeFormat& format, std::int64_t count, bool bumpUpDropped);
+
 // Why ParseDigits refused `digits` with the same arguments: the highest field
 // at or above its modulus (0 is the lowest field), or -1 when the label is a
 // dropped drop-frame label.

@@ -98,8 +98,10 @@ bool ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOp
     EntryDigits digits = kZeroDigits;
     int position = 8 - format.totalDigits;
     std::size_t at = 0;
+    std::int64_t count = 0; // in units of the lowest field
     for (int field = format.fieldCount - 1; field >= 0; --field) {
         const FormatField& slot = format.fields[field];
+        count *= slot.modulus;
         std::int32_t fieldValue = 0;
         for (int i = 0; i < slot.digits; ++i, ++at) {
             if (!IsDigit(text[at])) return false;
@@ -107,13 +109,14 @@ bool ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOp
             digits[position++] = text[at];
         }
         if (fieldValue >= slot.modulus) return false;
+        count += fieldValue;
         if (field > 0) {
             const char mark = text[at++];
             if (!WritesMark(format, field - 1, mark, mark == ';' && text.find(':') == std::string_view::npos))
                 return false;
         }
     }
-    const std::optional<std::int32_t> read = ParseDigits(format, digits, {false, options.bumpUpDropped});
+    const std::optional<std::int32_t> read = CountToValue(format, count, options.bumpUpDropped);
     if (!read) return false;
     written.value = *read;
     written.digits = digits;
