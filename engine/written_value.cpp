@@ -95,7 +95,9 @@ bool ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOp
 {
     if (format.fieldCount < 2 || text.size() != static_cast<std::size_t>(format.totalDigits + format.fieldCount - 1))
         return false;
-    EntryDigits digits = kZeroDigits;
+    // Straight into the caller's digits, which a failure leaves to be written again.
+    EntryDigits& digits = written.digits;
+    digits = kZeroDigits;
     int position = 8 - format.totalDigits;
     std::size_t at = 0;
     std::int64_t count = 0; // in units of the lowest field
@@ -119,7 +121,6 @@ bool ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOp
     const std::optional<std::int32_t> read = CountToValue(format, count, options.bumpUpDropped);
     if (!read) return false;
     written.value = *read;
-    written.digits = digits;
     return true;
 }
 
@@ -137,12 +138,15 @@ std::string DropFrameNames()
 
 } // namespace
 
-WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& format, EntryOptions options)
+namespace {
+
+// Any text: its characters brought to ASCII, then read field by field from the right.
+WrittenValue ReadAnyLayout(std::string_view text, const TimecodeFormat& format, EntryOptions options)
 {
     if (HasNonAscii(text)) {
         std::string ascii;
         AsciiForm(text, ascii);
-        if (!HasNonAscii(ascii)) return ReadWrittenValue(ascii, format, options);
+        if (!HasNonAscii(ascii)) return ReadAnyLayout(ascii, format, options);
         text = ascii; // the first character left outside ASCII is named below
         WrittenValue written;
         for (const char c : text) {
@@ -156,6 +160,7 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     WrittenValue written;
     if (ReadFullLayout(text, format, options, written)) return written;
+    written = {};
     bool anyDigit = false;
     char firstMark = 0;
     for (const char c : text) {
@@ -258,6 +263,16 @@ WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& forma
     }
     written.value = *read;
     written.digits = digits;
+    return written;
+}
+
+} // namespace
+
+WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& format, EntryOptions options)
+{
+    // One object returned from one place, built where the caller wants it.
+    WrittenValue written;
+    if (!ReadFullLayout(text, format, options, written)) written = ReadAnyLayout(text, format, options);
     return written;
 }
 
