@@ -122,9 +122,8 @@ void CalculatorEngine::NoteStatedTotal(const ListTerm& term, long long lineNumbe
     if (!m_list.totalNotes.empty()) m_list.totalNotes += "; ";
     const char* what = term.subtotal ? "subtotal" : "total";
     m_list.totalNotes += "line " + std::to_string(lineNumber) + " states a " + what + " of " + shown(term.value);
-    m_list.totalNotes += term.value == computed
-        ? std::string{", which agrees with the lines above"}
-        : ", but the lines " + std::string{term.subtotal ? "since the last subtotal" : "above"} + " add up to " + shown(computed);
+    const std::string lines = term.subtotal ? "the lines since the last subtotal" : "the lines above";
+    m_list.totalNotes += term.value == computed ? ", which agrees with " + lines : ", but " + lines + " add up to " + shown(computed);
 }
 
 Outcome CalculatorEngine::EndList()
