@@ -243,7 +243,7 @@ ListTerm ListReader::ReadValue(std::string_view text, std::string_view where) co
 
 ListTerm ListReader::ReadRow(std::string_view line)
 {
-    std::vector<std::string_view> cells;
+    std::vector<std::string_view>& cells = m_cells;
     SplitCells(line, m_columns.delimiter, cells);
     auto cell = [&](int column) { return column < static_cast<int>(cells.size()) ? cells[column] : std::string_view{}; };
     auto name = [&](int column) -> std::string_view { return m_columns.names[column]; };
@@ -253,6 +253,7 @@ ListTerm ListReader::ReadRow(std::string_view line)
             label = c;
             break;
         }
+    if (label.empty()) return {LineProblem::kBlank, 0, kZeroDigits, {}}; // a spreadsheet's empty row: ",,,"
     bool subtotal = false;
     const bool statesTotal = IsTotalLabel(label, subtotal);
     if (m_columns.duration < 0 && m_columns.start < 0)

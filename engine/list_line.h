@@ -95,6 +95,7 @@ private:
     // Kept from line to line, so that a long list is read without allocating.
     std::vector<Token> m_tokens;
     std::vector<Token> m_values;
+    std::vector<std::string_view> m_cells;
 };
 
 } // namespace quillet
