@@ -8,8 +8,8 @@ namespace quillet {
 WrittenConversion ConvertWritten(std::string_view text, const TimecodeFormat& from, const TimecodeFormat& to,
                                  EntryOptions options)
 {
-    WrittenConversion converted;
-    converted.written = ReadWrittenValue(text, from, options);
+    // Read straight into its place: a copy of it would cost the reading's time again.
+    WrittenConversion converted{ReadWrittenValue(text, from, options)};
     if (converted.written.fault != WrittenFault::kNone) return converted;
     // Fields read as written are within their ranges; only typed digits may overflow them.
     EntryDigits fromDigits;
