@@ -1,9 +1,9 @@
 #pragma once
 // quillet-calc sum: adds up values, one a line, on the engine's own list
 // total, the very operation the window runs on a pasted list, so the two
-// totals can never disagree. Each line's first time code or number counts;
-// a line that cannot be read is left out with a message, as convert reports
-// its values.
+// totals can never disagree. Lines count by the engine's list rule
+// (engine/list_line.h); a line that cannot be read is named with a message,
+// as convert reports its values, and so is a total the list states.
 
 #include "engine/calculator_engine.h"
 #include "engine/step_listener.h"
