@@ -225,5 +225,60 @@ TEST_F(RegisterSelectionTest, EditingModeComputesDurationFromTypedInAndOut)
     EXPECT_EQ(Text(kDuration), "E0:00:00:00 ");
 }
 
+// Where the focus is, the digits go: however a register is reached (arrow
+// keys, a click on its display or its radio button), what is typed next lands
+// in the register whose display has the focus or, with the focus elsewhere,
+// the current one; never in another.
+TEST_F(RegisterSelectionTest, DigitsGoWhereTheFocusIs)
+{
+    struct Case {
+        const char* name;
+        bool editing;
+        std::vector<Qt::Key> arrows; // from the IN display, after `click`
+        int click;                   // a control id to click first, or 0
+        int expected;
+    };
+    const Case cases[] = {
+        {"Down from IN passes its list and reaches OUT", false, {Qt::Key_Down, Qt::Key_Down}, 0, kOut},
+        {"Down twice more reaches DURATION", false, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, 0, kDuration},
+        {"Up twice from OUT's display reaches IN's", false, {Qt::Key_Up, Qt::Key_Up}, IDC_OUT_DISPLAY, kIn},
+        {"Left from IN is its radio button: IN stays", false, {Qt::Key_Left}, 0, kIn},
+        {"a click on OUT's display", false, {}, IDC_OUT_DISPLAY, kOut},
+        {"a click on DURATION's radio button", false, {}, IDC_DURATION_RADIO, kDuration},
+        {"Right after a click on OUT's display: its list keeps OUT", false, {Qt::Key_Right}, IDC_OUT_DISPLAY, kOut},
+        {"Editing: the computed DURATION is passed over", true, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}, 0, kOut},
+        {"Editing: a click on the computed display changes nothing", true, {}, IDC_DURATION_DISPLAY, kIn},
+        {"Editing: OUT's radio button", true, {}, IDC_OUT_RADIO, kOut},
+    };
+    const auto digits = [this](int index) {
+        std::string only;
+        for (char c : Text(index))
+            if (c >= '0' && c <= '9') only += c;
+        return only;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        if (c.editing) Click(IDC_MODE);
+        DisplayOf(kIn).setFocus();
+        if (c.click != 0) QTest::mouseClick(Item(c.click), Qt::LeftButton);
+        for (Qt::Key arrow : c.arrows) Press(arrow);
+        const auto* focus = qobject_cast<const LcdDisplay*>(QApplication::focusWidget());
+        if (focus != nullptr) {
+            EXPECT_EQ(focus, &DisplayOf(c.expected)) << "a focused display is the current register";
+        }
+        Type("57");
+        EXPECT_EQ(Current(), c.expected);
+        for (int r : {kIn, kOut, kDuration}) {
+            const std::string shown = digits(r);
+            if (r == c.expected) {
+                EXPECT_TRUE(shown.ends_with("57")) << Text(r);
+            } else {
+                EXPECT_EQ(shown.find_first_not_of('0'), std::string::npos) << r << ": " << Text(r);
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace quillet::testing

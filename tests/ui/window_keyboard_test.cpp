@@ -3,6 +3,8 @@
 
 #include "calculator_fixture.h"
 
+#include <QTreeWidget>
+
 #include <QStyle>
 
 #include <QLabel>
@@ -64,6 +66,12 @@ TEST_F(WindowKeyboardTest, EveryActionIsReachableFromTheKeyboard)
                 EXPECT_EQ(box.parentWidget(), &Dialog());
                 shown << box.windowTitle();
                 for (const QLabel* label : box.findChildren<QLabel*>()) shown << label->text();
+                // The shortcuts are rows of a list, which the arrows walk from the first.
+                if (auto* list = box.findChild<QTreeWidget*>()) {
+                    EXPECT_EQ(box.focusWidget(), list);
+                    EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+                    for (int row = 0; row < list->topLevelItemCount(); ++row) shown << list->topLevelItem(row)->text(0);
+                }
                 QTest::keyClick(&box, Qt::Key_Escape);
             },
             opener);

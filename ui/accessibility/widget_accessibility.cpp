@@ -1,5 +1,6 @@
 #include "ui/accessibility/widget_accessibility.h"
 
+#include "controls/hyper_link.h"
 #include "controls/lcd_display.h"
 #include "ui/window/flat_combo_box.h"
 
@@ -48,15 +49,15 @@ protected:
 
 class DisplayAccessible : public ReadOnlyTextAccessible {
 public:
-    // A read-only text field: screen readers speak what changes in one that has
-    // the focus (a label's changes they pass over).
+    // A text field: screen readers speak what changes in one that has the
+    // focus (a label's changes they pass over). Not read-only, since it takes
+    // digits and operators, though never a caret or a selection.
     explicit DisplayAccessible(LcdDisplay* display) : ReadOnlyTextAccessible(display, QAccessible::EditableText) {}
 
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.editable = false;
+        state.editable = true;
         return state;
     }
 
@@ -125,11 +126,39 @@ private:
     FlatComboBox* Selector() const { return static_cast<FlatComboBox*>(widget()); }
 };
 
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(CHyperLink* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name) return Link()->text();
+        if (kind == QAccessible::Value) return Link()->m_target;
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        state.traversed = Link()->m_opened != 0;
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) Link()->FollowLink();
+    }
+
+private:
+    CHyperLink* Link() const { return static_cast<CHyperLink*>(widget()); }
+};
+
 QAccessibleInterface* CreateWidgetAccessible(const QString& className, QObject* object)
 {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("LcdDisplay")) return new DisplayAccessible(static_cast<LcdDisplay*>(widget));
+    if (className == QLatin1String("CHyperLink")) return new LinkAccessible(static_cast<CHyperLink*>(widget));
     if (className == QLatin1String("quillet::FlatComboBox")) return new SelectorAccessible(static_cast<FlatComboBox*>(widget));
     // The calculator is the application's main window, not a dialog; and
     // screen readers preface every message from inside a dialog with its title.

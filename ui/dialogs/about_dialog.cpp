@@ -17,6 +17,8 @@ AboutDialog::AboutDialog(const QIcon& icon, QWidget* parent)
     builder.Build();
     m_homeLink.PreSubclassWindow();
     m_homeLink.SetTarget(QString::fromLatin1(kHomePageAddress));
+    // In the box's Tab order, after OK, so a keyboard reaches it; Space opens it.
+    m_homeLink.setFocusPolicy(Qt::StrongFocus);
     connect(static_cast<QPushButton*>(builder.Item(IDOK)), &QPushButton::clicked, this, &AboutDialog::accept);
 }
 

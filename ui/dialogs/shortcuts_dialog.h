@@ -1,6 +1,7 @@
 #pragma once
-// "Keyboard shortcuts": every key the calculator window answers to, in two
-// columns, keys and what they do. Modal to the calculator.
+// "Keyboard shortcuts": every key the calculator window answers to, one row
+// each, keys and what they do, in a list the arrow keys walk. Modal to the
+// calculator.
 
 #include <QDialog>
 #include <QString>
@@ -17,6 +18,13 @@ public:
     };
 
     ShortcutsDialog(const std::vector<Row>& rows, QWidget* parent);
+
+protected:
+    // The list takes the focus, not the Close button a dialog would give it.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* m_list;
 };
 
 } // namespace quillet

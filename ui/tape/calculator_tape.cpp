@@ -58,12 +58,45 @@ void CalculatorTape::SetVisible(bool visible)
         connect(m_window.get(), &TapeWindow::closedByUser, this, [this] {
             if (m_shown && m_calculator.isVisible()) Show(false);
         });
+        if (m_zoom != 1.0) m_window->SetZoom(m_zoom);
     }
     m_window->ShowProblem(m_store.Problem());
     if (m_window->isVisible()) return;
     m_window->PlaceBy(m_calculator.frameGeometry());
     m_window->show();
     m_window->List().scrollToBottom();
+}
+
+void CalculatorTape::TakeKeyboard()
+{
+    if (!m_window || !m_window->isVisible()) return;
+    m_window->activateWindow();
+    m_window->raise();
+    QListView& list = m_window->List();
+    list.setFocus(Qt::ShortcutFocusReason);
+    if (m_model.rowCount() == 0) return;
+    QModelIndex line = list.currentIndex();
+    if (!line.isValid()) line = m_model.index(m_model.rowCount() - 1);
+    // Made current anew once the list has the focus: a change of the current
+    // line is what a screen reader reads out, the list's focus alone says
+    // only how many lines it has.
+    list.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    list.selectionModel()->setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
+    list.scrollTo(line);
+}
+
+void CalculatorTape::SetZoom(double factor)
+{
+    m_zoom = factor;
+    if (!m_window) return;
+    m_window->SetZoom(factor);
+    if (m_window->isVisible()) m_window->PlaceBy(m_calculator.frameGeometry());
+}
+
+bool CalculatorTape::HasKeyboard() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return m_window && focus != nullptr && focus->window() == m_window.get();
 }
 
 void CalculatorTape::Store(int added)
@@ -98,9 +131,13 @@ bool CalculatorTape::eventFilter(QObject* watched, QEvent* event)
     if (watched == &m_calculator) {
         if (event->type() == QEvent::Show && m_shown) {
             SetVisible(true);
+        } else if (event->type() == QEvent::Resize && m_window && m_window->isVisible()) {
+            // A zoomed calculator would reach over the tape: it moves out of the way.
+            m_window->PlaceBy(m_calculator.frameGeometry());
         } else if (event->type() == QEvent::Move && m_window && m_window->isVisible()) {
             const auto* move = static_cast<QMoveEvent*>(event);
             m_window->move(m_window->pos() + move->pos() - move->oldPos());
+            if (m_window->frameGeometry().intersects(m_calculator.frameGeometry())) m_window->PlaceBy(m_calculator.frameGeometry());
         }
     }
     return false;

@@ -32,6 +32,13 @@ public:
     // Shows or hides the tape and stores the choice.
     void Show(bool shown);
     bool Shown() const { return m_shown; }
+    // Gives the tape the keyboard, on its current line (the newest when none
+    // is), which a screen reader then reads; the tape must be shown.
+    void TakeKeyboard();
+    // Whether the keyboard is in the tape.
+    bool HasKeyboard() const;
+    // The calculator's zoom (1.0: as designed): the tape's text follows it.
+    void SetZoom(double factor);
     const TapeModel& Model() const { return m_model; }
     TapeModel& Model() { return m_model; }
     // The tape window, or nullptr until the tape is first shown.
@@ -59,6 +66,7 @@ private:
     TapeModel m_model;
     TapeStore m_store;
     bool m_shown = false;
+    double m_zoom = 1.0;
     std::unique_ptr<TapeWindow> m_window; // destroyed before the model it shows
 };
 

@@ -78,6 +78,19 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     layout->addWidget(m_status);
     layout->addLayout(buttons);
     setFocusProxy(m_list);
+    m_baseFont = font();
+    m_baseListFont = m_list->font();
+}
+
+void TapeWindow::SetZoom(double factor)
+{
+    const auto scaled = [factor](QFont font) {
+        if (font.pixelSize() > 0) font.setPixelSize(qRound(font.pixelSize() * factor));
+        else font.setPointSizeF(font.pointSizeF() * factor);
+        return font;
+    };
+    setFont(scaled(m_baseFont));
+    m_list->setFont(scaled(m_baseListFont));
 }
 
 void TapeWindow::PlaceBy(const QRect& calculatorFrame)

@@ -32,6 +32,8 @@ public:
     // Asks for a file name and writes the tape as CSV or plain text.
     void SaveTape();
     void FillContextMenu(QMenu& menu);
+    // Scales the tape's text as the calculator is zoomed (1.0: as designed).
+    void SetZoom(double factor);
     // A line under the list saying why the tape's file could not be written; empty hides it.
     void ShowProblem(const QString& problem);
 
@@ -49,6 +51,8 @@ private:
     TapeModel& m_model;
     QListView* m_list;
     QLabel* m_status;
+    QFont m_baseFont;     // the window's font at 100 %
+    QFont m_baseListFont; // the lines' font at 100 %
 };
 
 } // namespace quillet

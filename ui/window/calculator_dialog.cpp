@@ -1,8 +1,11 @@
 #include "ui/window/calculator_dialog.h"
 
+#include "ui/window/focus_moves.h"
+
 #include "ui/dialogs/about_dialog.h"
 #include "ui/window/application_icon.h"
 #include "ui/accessibility/announcer.h"
+#include "ui/accessibility/spoken_words.h"
 #include "ui/dialogs/dialog_builder.h"
 #include "ui/accessibility/widget_accessibility.h"
 #include "resources/about_template.h"
@@ -38,9 +41,12 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
         .paste = [this] { OnEditPaste(); },
         .copyRegister = [this](int index) { CopyRegister(index); },
         .pasteIntoRegister = [this](int index) { PasteIntoRegister(index); },
-        .selectRegister = [this](int index) { DisplayClick(index); },
+        .selectRegister = [this](int index) { SelectFromKeyboard(index); },
         .switchMode = [this] { OnModeButton(); },
-        .toggleTape = [this] { m_tape->Show(!m_tape->Shown()); },
+        .toggleTape = [this] { ToggleTape(); },
+        .switchToOrFromTape = [this] { SwitchToOrFromTape(); },
+        .say = [this](const QString& words) { Say(words); },
+        .sayCurrentRegister = [this] { SayCurrentRegister(); },
         .openSettings = [this] { OnSettingsButton(); },
         .openHomePage = [this] { homeLink.FollowLink(); },
         .openAbout = [this] { OnSysCommand(IDM_ABOUTBOX); },
@@ -49,9 +55,11 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
     OnInitDialog();
     m_tape = std::make_unique<CalculatorTape>(engine, m_profile, *this);
     m_tape->AttachCommand(m_commands->TapeCommand());
+    m_tape->SetZoom(m_zoom->Factor());
+    m_zoom->zoomed = [this](double factor) { m_tape->SetZoom(factor); };
     // From here on every step can be undone; setting up the window is none.
     m_keypad.beforeStep = [this] { m_history->Remember(); };
-    m_keypad.moveFocus = [this](bool forward) { MoveFocus(forward); };
+    m_keypad.moveFocus = [this](Qt::Key arrow) { MoveFocus(arrow); };
     m_keypad.afterUnechoedKey = [this] { m_panels[engine.CurrentRegister()].display.SayValue(); };
     m_tape->beforeStep = [this] { m_history->Remember(); };
 }
@@ -96,6 +104,7 @@ void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
         const int i = panel.Index();
         connect(&panel.selector, &QComboBox::activated, this, formatChanges[i]);
         connect(&panel.display, &LcdDisplay::clicked, this, displayClicks[i]);
+        connect(&panel.display, &RegisterDisplay::focusTaken, this, [this, i] { OnDisplayFocus(i); });
         connect(&panel.Radio(), &QAbstractButton::clicked, this, radios[i]);
         connect(&panel.CalcBox(), &QAbstractButton::clicked, this, calcs[i]);
     }
@@ -198,31 +207,53 @@ void CalculatorDialog::OnAboutButton()
     dialog.exec();
 }
 
+void CalculatorDialog::Say(const QString& words) { m_announcer->Say(words); }
+
+void CalculatorDialog::SayCurrentRegister()
+{
+    const int current = engine.CurrentRegister();
+    Say(RegisterWords(current, m_panels[current].display.ValueReadOut()));
+}
+
+void CalculatorDialog::ToggleTape()
+{
+    const bool shown = !m_tape->Shown();
+    m_tape->Show(shown);
+    Say(TapeWords(shown));
+}
+
+void CalculatorDialog::SwitchToOrFromTape()
+{
+    if (m_tape->HasKeyboard()) {
+        activateWindow();
+        m_panels[engine.CurrentRegister()].display.setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!m_tape->Shown()) m_tape->Show(true);
+    m_tape->TakeKeyboard();
+}
+
 void CalculatorDialog::OnSysCommand(int commandId)
 {
     if ((commandId & 0xFFF0) == IDM_ABOUTBOX) OnAboutButton();
 }
 
-void CalculatorDialog::MoveFocus(bool forward)
+void CalculatorDialog::MoveFocus(Qt::Key arrow)
 {
-    // In the order things stand on the screen: row by row, left to right;
-    // the Home link takes part.
-    std::vector<QWidget*> order;
+    // The Home link takes part, though a click is what gives it the focus elsewhere.
+    std::vector<QWidget*> controls;
+    std::vector<QRect> places;
     for (QWidget* child : findChildren<QWidget*>()) {
         const bool takesFocus = (child->focusPolicy() & Qt::TabFocus) != 0 || child == &homeLink;
-        if (takesFocus && child->isVisibleTo(this) && child->isEnabled() && child->window() == this) order.push_back(child);
+        if (takesFocus && child->isVisibleTo(this) && child->isEnabled() && child->window() == this) {
+            controls.push_back(child);
+            places.push_back(QRect(child->mapTo(this, QPoint(0, 0)), child->size()));
+        }
     }
-    std::sort(order.begin(), order.end(), [](const QWidget* a, const QWidget* b) {
-        const QRect ra = a->geometry();
-        const QRect rb = b->geometry();
-        const bool sameRow = std::abs(ra.center().y() - rb.center().y()) < std::min(ra.height(), rb.height()) / 2 + 1;
-        return sameRow ? ra.left() < rb.left() : ra.center().y() < rb.center().y();
-    });
-    if (order.empty()) return;
-    const auto at = std::find(order.begin(), order.end(), focusWidget());
-    const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(order.size());
-    const std::ptrdiff_t index = at == order.end() ? (forward ? -1 : 0) : at - order.begin();
-    order[static_cast<std::size_t>(((index + (forward ? 1 : -1)) % count + count) % count)]->setFocus(Qt::TabFocusReason);
+    const auto at = std::find(controls.begin(), controls.end(), focusWidget());
+    const int from = at == controls.end() ? -1 : static_cast<int>(at - controls.begin());
+    const int to = FocusTargetOf(places, from, arrow);
+    if (to >= 0) controls[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
 }
 
 void CalculatorDialog::contextMenuEvent(QContextMenuEvent* event)

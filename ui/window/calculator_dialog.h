@@ -100,15 +100,27 @@ private:
     // A selector change: the register's new format, stored.
     void OnFormatChange(int index);
     void DisplayClick(int index);
+    void OnDisplayFocus(int index);
+    // Ctrl+1..3: as a click on the display, but a refusal (the computed
+    // register in Editing mode) beeps and is explained to a screen reader.
+    void SelectFromKeyboard(int index);
+    // Shows or hides the tape (Ctrl+T) and says which.
+    void ToggleTape();
+    // Moves the keyboard into the tape, on its current line, or back (F6).
+    void SwitchToOrFromTape();
+    // Has a screen reader say `words` (nothing when none listens).
+    void Say(const QString& words);
+    // Has a screen reader say the current register's name and value.
+    void SayCurrentRegister();
     void SelectRadio(int index);
     void CalcClick(int target);
     // Shows the engine's state in the controls: the mode (the button's caption,
     // the controls of each mode), which register is current and which computed
     // (radio buttons, CALC boxes, labels, colours), and the commands they allow.
     void ShowState();
-    // To the next control (or the previous one) in the order things stand on
-    // the screen, row by row; the keypad calls it on the arrow keys.
-    void MoveFocus(bool forward);
+    // Moves the focus as an arrow key asks, among the controls as they stand
+    // on the screen (focus_moves.h); the keypad calls it on the arrow keys.
+    void MoveFocus(Qt::Key arrow);
 
     ProfileStore& m_profile;
     bool m_showMoreRates = false; // the selectors offer today's frame rates after the eleven

@@ -114,9 +114,9 @@ bool CalculatorKeypad::eventFilter(QObject* watched, QEvent* event)
     if (plain && moveFocus) {
         switch (key->key()) {
         case Qt::Key_Left:
-        case Qt::Key_Up: moveFocus(false); return true;
+        case Qt::Key_Up:
         case Qt::Key_Right:
-        case Qt::Key_Down: moveFocus(true); return true;
+        case Qt::Key_Down: moveFocus(static_cast<Qt::Key>(key->key())); return true;
         default: break;
         }
     }

@@ -58,8 +58,8 @@ public:
     // Runs after a key whose effect a screen reader does not echo (=, C, CA,
     // Backspace), to have the current register's value said.
     std::function<void()> afterUnechoedKey;
-    // Moves the focus to the next control (or the previous one) on an arrow key.
-    std::function<void(bool forward)> moveFocus;
+    // Moves the focus as the arrow key given asks.
+    std::function<void(Qt::Key arrow)> moveFocus;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

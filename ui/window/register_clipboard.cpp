@@ -2,6 +2,8 @@
 
 #include "ui/window/calculator_dialog.h"
 
+#include "ui/accessibility/spoken_words.h"
+
 #include "engine/written_value.h"
 
 #include <QApplication>
@@ -62,6 +64,7 @@ void CalculatorDialog::CopyRegister(int index)
     // drop-frame frames, 366+12 for feet and frames, plain frame counts.
     const std::string text = EditingForm(engine.Format(index), std::string{shown.substr(0, shown.size() - 1)});
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    Say(CopiedWords(QString::fromStdString(text)));
 }
 
 void CalculatorDialog::PasteIntoRegister(int index)

@@ -3,9 +3,11 @@
 #include "ui/accessibility/announcer.h"
 #include "controls/flat_button.h"
 #include "ui/accessibility/format_words.h"
+#include "ui/accessibility/spoken_words.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFocusEvent>
 
 namespace quillet {
 
@@ -15,7 +17,6 @@ void RegisterDisplay::Invalidate()
     if (m_text != m_announced) {
         const QString before = QString::fromStdString(m_announced).trimmed();
         m_announced = m_text;
-        m_readAll.clear();
         // Building the events costs a little on every key; skip it when no
         // assistive technology listens.
         if (QAccessible::isActive()) Announce(before);
@@ -59,8 +60,6 @@ bool RegisterDisplay::IsWorkedOn() const
     return key != nullptr && key->XButtonStyle() == FlatButton::KeypadStyle;
 }
 
-QString RegisterDisplay::SpokenValue() const { return m_readAll.isEmpty() ? ValueReadOut() : m_readAll; }
-
 QString RegisterDisplay::ValueReadOut() const
 {
     if (m_engine == nullptr) return LcdDisplay::SpokenValue();
@@ -79,16 +78,11 @@ QString RegisterDisplay::ValueReadOut() const
     return words;
 }
 
-void RegisterDisplay::ReadAll(const QString& words)
+void RegisterDisplay::focusInEvent(QFocusEvent* event)
 {
-    m_readAll = words;
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent name(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
-    const QString shown = QString::fromStdString(m_text).trimmed();
-    QAccessibleTextUpdateEvent text(this, 0, shown, shown);
-    QAccessible::updateAccessibility(&text);
-    if (m_announcer != nullptr) m_announcer->Say(words);
+    LcdDisplay::focusInEvent(event);
+    // A click says so itself (LcdDisplay::clicked), once released.
+    if (event->reason() != Qt::MouseFocusReason) emit focusTaken();
 }
 
 void RegisterDisplay::Explain()
@@ -97,11 +91,12 @@ void RegisterDisplay::Explain()
     const RegisterProblem& problem = m_engine->Problem(m_index);
     const bool inError = problem.outcome != Outcome::kDone;
     // The usual case, no error shown before or now, costs one comparison.
-    if (!inError && toolTip().isEmpty()) return;
+    if (!inError && m_explained.isEmpty() && !accessibleDescription().isEmpty()) return;
     const QString why = inError ? ProblemText(problem, m_engine->Format(m_index)) : QString();
-    if (why == toolTip()) return;
+    if (why == m_explained && !accessibleDescription().isEmpty()) return;
+    m_explained = why;
     setToolTip(why);
-    setAccessibleDescription(why);
+    setAccessibleDescription(why.isEmpty() ? DisplayUseWords() : why + QStringLiteral("; ") + DisplayUseWords());
 }
 
 } // namespace quillet

@@ -36,14 +36,20 @@ public:
 
     // "1 hour 2 minutes 33 seconds 5 frames, NTSC-ND", or "error, " and why.
     QString ValueReadOut() const;
-    // ValueReadOut; after ReadAll, until the text changes, the three registers' values.
-    QString SpokenValue() const override;
+    QString SpokenValue() const override { return ValueReadOut(); }
     // Has a screen reader say the value, if the register is the one the user works in.
     void SayValue();
-    // Has a screen reader say all three registers, through this display and the announcer.
-    void ReadAll(const QString& words);
+
+signals:
+    // The display took the keyboard focus from the keyboard (an arrow key, a
+    // shortcut) or as its window became active; not from a click.
+    void focusTaken();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // The tooltip and the description: why the register shows "E", and what the display is for.
     void Explain();
     void Announce(const QString& before);
     // Whether the register is the current one and the user works in the
@@ -54,7 +60,7 @@ private:
     Announcer* m_announcer = nullptr;
     int m_index = 0;
     std::string m_announced; // the text last announced
-    QString m_readAll;       // what ReadAll asked to be said, until the text changes
+    QString m_explained;     // the reason for an "E" last explained, empty without one
 };
 
 } // namespace quillet

@@ -61,6 +61,8 @@ void RegisterPanel::ShowRole(bool current, bool computed, bool editing)
     m_radio->setChecked(current);
     m_radio->setAutoExclusive(true);
     m_radio->setEnabled(!editing || !computed);
+    // The computed register takes no keys, so its display takes no focus.
+    display.setFocusPolicy(editing && computed ? Qt::NoFocus : Qt::StrongFocus);
     display.m_backColor = current ? ActiveColour : InactiveColour;
     if (editing) {
         if (computed) display.m_backColor = CalcTargetColour;

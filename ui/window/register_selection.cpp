@@ -3,7 +3,10 @@
 // engine has them: current white, computed pale red, the rest light grey.
 
 #include "ui/accessibility/announcer.h"
+#include "ui/accessibility/spoken_words.h"
 #include "ui/window/calculator_dialog.h"
+
+#include <QApplication>
 
 namespace quillet {
 
@@ -12,6 +15,23 @@ void CalculatorDialog::DisplayClick(int index)
     // The computed register cannot be typed into: selecting it would undo the choice.
     if (!engine.IsConversionMode() && engine.CalcTarget() == index) return;
     SelectRadio(index);
+}
+
+void CalculatorDialog::SelectFromKeyboard(int index)
+{
+    if (!engine.IsConversionMode() && engine.CalcTarget() == index) {
+        QApplication::beep();
+        m_announcer->Say(ComputedRegisterRefusedWords(index));
+        return;
+    }
+    SelectRadio(index);
+}
+
+void CalculatorDialog::OnDisplayFocus(int index)
+{
+    // Where the focus is, the digits go: a display that takes the focus (an
+    // arrow key, a click) becomes the current register.
+    if (engine.CurrentRegister() != index) DisplayClick(index);
 }
 
 void CalculatorDialog::SelectRadio(int index)
@@ -34,17 +54,21 @@ void CalculatorDialog::CalcClick(int target)
 void CalculatorDialog::ShowState()
 {
     const bool editing = !engine.IsConversionMode();
-    const QString mode = editing ? QStringLiteral("Mode: Editing") : QStringLiteral("Mode: Conversion");
+    const QString mode = ModeWords(editing);
     if (modeButton.text() != mode) {
         modeButton.setText(mode);
-        // Qt's bridge on Linux reports a new name without the name, which a
-        // screen reader cannot say: the announcer says it.
-        if (modeButton.hasFocus() && m_announcer != nullptr) m_announcer->Say(mode);
+        // Whether switched by the button, Ctrl+M or an undo, the new mode is
+        // said (Qt's bridge on Linux reports a new name without the name).
+        if (m_announcer != nullptr) m_announcer->Say(mode);
     }
     for (RegisterPanel& panel : m_panels) panel.ShowMode(editing);
     for (RegisterPanel& panel : m_panels)
         panel.ShowRole(panel.Index() == engine.CurrentRegister(), panel.Index() == engine.CalcTarget(), editing);
     m_commands->Enable();
+    // A display never holds the focus for a register the keys do not go to.
+    for (RegisterPanel& panel : m_panels)
+        if (panel.display.hasFocus() && panel.Index() != engine.CurrentRegister())
+            m_panels[engine.CurrentRegister()].display.setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quillet

@@ -2,6 +2,7 @@
 
 #include "engine/calculator_engine.h"
 #include "resources/about_template.h"
+#include "ui/accessibility/spoken_words.h"
 #include "ui/dialogs/shortcuts_dialog.h"
 #include "ui/keyboard/keyboard_map.h"
 #include "ui/window/calculator_keypad.h"
@@ -25,7 +26,7 @@ namespace {
 enum CommandIndex {
     kUndo, kRedo, kCopy, kPaste, kCurrentFormats, kSelectIn, kSelectOut, kSelectDuration, kInFormats, kOutFormats,
     kDurationFormats, kComputeIn, kComputeOut, kComputeDuration, kClearAll, kSwitchMode, kTape, kSettings,
-    kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
+    kGoToTape, kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts, kHomePage, kQuit, kAbout, kCommandCount
 };
 
 } // namespace
@@ -48,10 +49,12 @@ WindowCommands::WindowCommands(QWidget& window, const CalculatorEngine& engine, 
     constexpr QKeyCombination noKey(Qt::Key_unknown);
     static const Command commands[] = {
         {kUndo, "&Undo", QKeySequence::Undo, noKey, [](D& d) {
-             if (!d.m_history.Undo()) QApplication::beep();
+             if (d.m_history.Undo()) d.m_actions.sayCurrentRegister();
+             else QApplication::beep();
          }},
         {kRedo, "&Redo", none, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [](D& d) {
-             if (!d.m_history.Redo()) QApplication::beep();
+             if (d.m_history.Redo()) d.m_actions.sayCurrentRegister();
+             else QApplication::beep();
          }},
         {kCopy, "&Copy", QKeySequence::Copy, noKey, [](D& d) { d.m_actions.copy(); }},
         {kPaste, "&Paste", QKeySequence::Paste, noKey, [](D& d) { d.m_actions.paste(); }},
@@ -71,6 +74,7 @@ WindowCommands::WindowCommands(QWidget& window, const CalculatorEngine& engine, 
         {kClearAll, "C&lear all registers", none, Qt::CTRL | Qt::SHIFT | Qt::Key_A, [](D& d) { d.m_keypad.OnKeyClearAll(); }},
         {kSwitchMode, "Switch &mode", none, Qt::CTRL | Qt::Key_M, [](D& d) { d.m_actions.switchMode(); }},
         {kTape, "Show &tape", none, Qt::CTRL | Qt::Key_T, [](D& d) { d.m_actions.toggleTape(); }},
+        {kGoToTape, "&Go to the tape and back", none, QKeyCombination(Qt::Key_F6), [](D& d) { d.m_actions.switchToOrFromTape(); }},
         {kSettings, "&Settings...", none, Qt::CTRL | Qt::Key_Comma, [](D& d) { d.m_actions.openSettings(); }},
         {kZoomIn, "Zoom &in", QKeySequence::ZoomIn, noKey, [](D& d) { d.m_zoom.Step(1); }},
         {kZoomOut, "Zoom &out", QKeySequence::ZoomOut, noKey, [](D& d) { d.m_zoom.Step(-1); }},
@@ -105,11 +109,7 @@ void WindowCommands::Enable()
 {
     const CalculatorEngine& engine = m_engine;
     const bool editing = !engine.IsConversionMode();
-    for (int i = 0; i < 3; ++i) {
-        // The computed register is not typed into, so it cannot be selected.
-        m_commands[kSelectIn + i]->setEnabled(!editing || engine.CalcTarget() != i);
-        m_commands[kComputeIn + i]->setEnabled(editing);
-    }
+    for (int i = 0; i < 3; ++i) m_commands[kComputeIn + i]->setEnabled(editing);
 }
 
 void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
@@ -124,7 +124,8 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
         menu.addAction(QStringLiteral("&Copy %1").arg(name) + copyKeys, this, [this, target] { m_actions.copyRegister(target); });
         QAction* paste = menu.addAction(QStringLiteral("&Paste into %1").arg(name) + pasteKeys, this,
                                         [this, target] { m_actions.pasteIntoRegister(target); });
-        paste->setEnabled(m_commands[kSelectIn + target]->isEnabled());
+        // The computed register is not typed into, so nothing is pasted there.
+        paste->setEnabled(m_engine.IsConversionMode() || m_engine.CalcTarget() != target);
         menu.addAction(m_commands[kInFormats + target]);
     } else {
         menu.addActions({m_commands[kUndo], m_commands[kRedo], m_commands[kCopy], m_commands[kPaste], m_commands[kCurrentFormats]});
@@ -133,7 +134,7 @@ void WindowCommands::PopulateContextMenu(QMenu& menu, int target)
     menu.addActions({m_commands[kSelectIn], m_commands[kSelectOut], m_commands[kSelectDuration]});
     if (!m_engine.IsConversionMode()) menu.addActions({m_commands[kComputeIn], m_commands[kComputeOut], m_commands[kComputeDuration]});
     menu.addSeparator();
-    for (int i : {kClearAll, kSwitchMode, kTape, kSettings, kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts,
+    for (int i : {kClearAll, kSwitchMode, kTape, kGoToTape, kSettings, kZoomIn, kZoomOut, kZoomReset, kReadRegisters, kShortcuts,
                   kHomePage, kQuit})
         menu.addAction(m_commands[i]);
     menu.addSeparator();
@@ -164,10 +165,8 @@ void WindowCommands::ComputeRegister(int index)
 
 void WindowCommands::ReadRegisters()
 {
-    QStringList words;
-    for (const RegisterPanel& panel : m_panels) words << panel.display.accessibleName() + QStringLiteral(", ") + panel.display.ValueReadOut();
-    m_panels[m_engine.CurrentRegister()].display.ReadAll(QStringLiteral("all registers: ") +
-                                                                  words.join(QStringLiteral("; ")));
+    const auto words = [this](int index) { return RegisterWords(index, m_panels[index].display.ValueReadOut()); };
+    m_actions.say(AllRegistersWords(words(kIn), words(kOut), words(kDuration)));
 }
 
 void WindowCommands::OnKeyboardShortcuts()

@@ -5,6 +5,7 @@
 // keyboard map uses (keyboard_map.h), so the calculator's keys stay as they are.
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <functional>
 #include <span>
@@ -31,6 +32,9 @@ struct WindowActions {
     std::function<void(int)> selectRegister;         // as a click on its display
     std::function<void()> switchMode;
     std::function<void()> toggleTape;
+    std::function<void()> switchToOrFromTape;        // the keyboard into the tape, or back
+    std::function<void(const QString&)> say;         // to a screen reader
+    std::function<void()> sayCurrentRegister;        // its name and value, to a screen reader
     std::function<void()> openSettings;
     std::function<void()> openHomePage;
     std::function<void()> openAbout;
@@ -49,8 +53,9 @@ public:
     // The commands (Ctrl+1, Ctrl+M, F1, ...), in menu order.
     std::span<QAction* const> All() const { return m_commands; }
     QAction& TapeCommand() const;
-    // Disables what the mode rules out: CALC choices in Conversion mode,
-    // selecting the computed register in Editing mode.
+    // Disables what the mode rules out: CALC choices in Conversion mode.
+    // Selecting the computed register in Editing mode stays enabled, so its
+    // shortcut can say why it is refused.
     void Enable();
     // Fills the context menu, each entry with its shortcut: copy, paste and the
     // format list of register `target` (0..2; -1: the current register), the
@@ -63,7 +68,7 @@ public:
     // Editing mode: ticks register `index`'s CALC box as a click does.
     void ComputeRegister(int index);
     void OnKeyboardShortcuts();
-    // Has a screen reader say the three registers' values, through the current display.
+    // Has a screen reader say the three registers' values, once.
     void ReadRegisters();
 
 private:
@@ -74,7 +79,7 @@ private:
     CalculatorKeypad& m_keypad;
     WindowHistory& m_history;
     WindowZoom& m_zoom;
-    std::array<QAction*, 26> m_commands = {}; // owned by the window
+    std::array<QAction*, 27> m_commands = {}; // owned by the window
 };
 
 } // namespace quillet

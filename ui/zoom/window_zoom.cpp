@@ -56,8 +56,10 @@ void WindowZoom::Apply(int percent)
     const QScreen* screen = m_dialog.screen();
     const int base = m_percent;
     const QSize size = m_dialog.size();
+    // The title bar and borders the window manager adds, which do not grow.
+    const QSize frame = m_dialog.isVisible() ? m_dialog.frameGeometry().size() - size : QSize(0, 0);
     while (screen != nullptr && percent > 100) {
-        const QSize wanted = size * percent / base;
+        const QSize wanted = size * percent / base + frame;
         const QRect room = screen->availableGeometry();
         if (wanted.width() <= room.width() && wanted.height() <= room.height()) break;
         const auto smaller = std::lower_bound(kSteps.begin(), kSteps.end(), percent);
@@ -78,9 +80,25 @@ void WindowZoom::Apply(int percent)
                 box->setStyle(percent == 100 ? nullptr : m_indicatorStyle);
         }
     }
-    // The link fits itself to its caption in the new font.
+    // The link holds a font of its own (underlined): it takes the new one and
+    // fits itself to its caption in it.
+    m_link.setFont(font);
     m_link.PreSubclassWindow();
     m_percent = percent;
+    KeepOnScreen();
+    if (zoomed) zoomed(Factor());
+}
+
+void WindowZoom::KeepOnScreen()
+{
+    const QScreen* screen = m_dialog.screen();
+    if (screen == nullptr || !m_dialog.isVisible()) return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = m_dialog.frameGeometry();
+    QPoint shift(0, 0);
+    if (frame.bottom() > room.bottom()) shift.ry() = std::max(room.bottom() - frame.bottom(), room.top() - frame.top());
+    if (frame.right() > room.right()) shift.rx() = std::max(room.right() - frame.right(), room.left() - frame.left());
+    if (!shift.isNull()) m_dialog.move(m_dialog.pos() + shift);
 }
 
 } // namespace quillet
