@@ -125,7 +125,9 @@ public:
     // blocked until "C"), kCannotBeShown (committed, shown with "E"), or kDone.
     Outcome CommitEntry();
     // Commits the current register, then makes register `index` current and no
-    // longer computed.
+    // longer computed. When the commit took away the "E" of a result (a
+    // division by zero shows "E" over 0 until then), the other registers are
+    // recomputed, so none keeps the "E" derived from it.
     void SelectRegister(int index);
     // op is '+', '-', '*', '/' or '='. With suppressRepeat, '=' never repeats the last
     // operation. Returns what became of the current register's result.

@@ -54,7 +54,11 @@ Outcome CalculatorEngine::CommitRegister(TimecodeRegister& reg)
 void CalculatorEngine::SelectRegister(int index)
 {
     if (index < 0 || index > 2) return;
+    const bool leftShowedError = Current().problem.outcome != Outcome::kDone;
     CommitEntry();
+    // A result that showed "E" (a division by zero) is a plain value once
+    // committed; the registers derived from it must not keep its "E".
+    const bool errorDropped = leftShowedError && Current().problem.outcome == Outcome::kDone;
     m_current = index;
     TimecodeRegister& reg = Current();
     reg.isCalcTarget = false;
@@ -63,6 +67,7 @@ void CalculatorEngine::SelectRegister(int index)
         reg.error.Clear();
         RefreshRegister(reg);
     }
+    if (errorDropped) Recompute();
 }
 
 Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
