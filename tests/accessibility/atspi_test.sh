@@ -40,4 +40,4 @@ done
 [ -n "$window" ] || { echo "the calculator window did not appear" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 
-/usr/bin/python3 "$here/atspi_listener.py"
+QUILLET_WINDOW=$window /usr/bin/python3 "$here/atspi_listener.py"

@@ -75,14 +75,8 @@ void CalculatorTape::TakeKeyboard()
     QListView& list = m_window->List();
     list.setFocus(Qt::ShortcutFocusReason);
     if (m_model.rowCount() == 0) return;
-    QModelIndex line = list.currentIndex();
-    if (!line.isValid()) line = m_model.index(m_model.rowCount() - 1);
-    // Made current anew once the list has the focus: a change of the current
-    // line is what a screen reader reads out, the list's focus alone says
-    // only how many lines it has.
-    list.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    list.selectionModel()->setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
-    list.scrollTo(line);
+    const QModelIndex current = list.currentIndex();
+    m_window->ReadLineOnFocus(current.isValid() ? current.row() : m_model.rowCount() - 1);
 }
 
 void CalculatorTape::SetZoom(double factor)

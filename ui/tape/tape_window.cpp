@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -80,6 +81,23 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     setFocusProxy(m_list);
     m_baseFont = font();
     m_baseListFont = m_list->font();
+}
+
+void TapeWindow::ReadLineOnFocus(int row)
+{
+    m_lineToRead = row;
+    if (m_list->hasFocus()) QTimer::singleShot(0, this, [this] { ReadLine(); });
+}
+
+void TapeWindow::ReadLine()
+{
+    if (m_lineToRead < 0 || m_lineToRead >= m_model.rowCount()) return;
+    const QModelIndex line = m_model.index(m_lineToRead);
+    m_lineToRead = -1;
+    QItemSelectionModel& selection = *m_list->selectionModel();
+    selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    selection.setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
+    m_list->scrollTo(line);
 }
 
 void TapeWindow::SetZoom(double factor)
@@ -169,6 +187,9 @@ void TapeWindow::closeEvent(QCloseEvent* event)
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // After the list's own focus event, which a screen reader hears first.
+    if (watched == m_list && event->type() == QEvent::FocusIn && m_lineToRead >= 0)
+        QTimer::singleShot(0, this, [this] { ReadLine(); });
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
