@@ -143,7 +143,9 @@ TEST_F(WindowKeyboardTest, TheWindowZoomsAndRemembersIt)
 {
     Open();
     const QSize designed = Dialog().size();
+    const QImage designedLook = Dialog().grab().toImage();
     const QRect key = Item(IDC_KEY_7)->geometry();
+    const QRect link = Item(IDC_HOME_LINK)->geometry();
     const auto indicator = [this] {
         QWidget* radio = Item(IDC_OUT_RADIO);
         return radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio);
@@ -161,7 +163,9 @@ TEST_F(WindowKeyboardTest, TheWindowZoomsAndRemembersIt)
     Press(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(Dialog().size(), designed);
     EXPECT_EQ(Item(IDC_KEY_7)->geometry(), key);
-    EXPECT_EQ(Item(IDC_OUT_RADIO)->style(), QApplication::style()) << "drawn exactly as designed";
+    EXPECT_EQ(Item(IDC_OUT_RADIO)->style(), QApplication::style());
+    EXPECT_EQ(Item(IDC_HOME_LINK)->geometry(), link);
+    EXPECT_TRUE(Dialog().grab().toImage() == designedLook) << "drawn pixel for pixel as designed";
     EXPECT_EQ(Text(kIn), "00:00:00.00 ") << "no key of the calculator was typed";
 }
 

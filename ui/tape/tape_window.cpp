@@ -115,13 +115,45 @@ void TapeWindow::PlaceBy(const QRect& calculatorFrame)
 {
     const QFontMetrics metrics(m_list->font());
     // Room for a step with a note, and for ten lines.
-    resize(std::max(calculatorFrame.width(), metrics.horizontalAdvance(QLatin1Char('0')) * 64),
-           metrics.lineSpacing() * 10 + sizeHint().height() - m_list->sizeHint().height());
-    QPoint where = calculatorFrame.bottomLeft() + QPoint(0, 1);
+    QSize size(std::max(calculatorFrame.width(), metrics.horizontalAdvance(QLatin1Char('0')) * 64),
+               metrics.lineSpacing() * 10 + sizeHint().height() - m_list->sizeHint().height());
     const QScreen* screen = QGuiApplication::screenAt(calculatorFrame.center());
-    if (screen != nullptr && where.y() + frameGeometry().height() > screen->availableGeometry().bottom())
-        where = calculatorFrame.topRight() + QPoint(1, 0);
-    move(where);
+    if (screen == nullptr) {
+        resize(size);
+        move(calculatorFrame.bottomLeft() + QPoint(0, 1));
+        return;
+    }
+    const QSize border = frameGeometry().size() - geometry().size(); // the window manager's frame
+    const QRect room = screen->availableGeometry();
+    const QRect& c = calculatorFrame;
+    // The screen's room on each side of the calculator, in order of preference.
+    const QRect sides[] = {
+        QRect(QPoint(room.left(), c.bottom() + 1), room.bottomRight()),
+        QRect(QPoint(c.right() + 1, room.top()), room.bottomRight()),
+        QRect(room.topLeft(), QPoint(c.left() - 1, room.bottom())),
+        QRect(room.topLeft(), QPoint(room.right(), c.top() - 1)),
+    };
+    const auto fits = [&](const QRect& side) {
+        return side.width() >= size.width() + border.width() && side.height() >= size.height() + border.height();
+    };
+    int chosen = 0;
+    while (chosen < 4 && !fits(sides[chosen])) ++chosen;
+    if (chosen == 4) {
+        const auto area = [](const QRect& r) { return std::max(r.width(), 0) * std::max(r.height(), 0); };
+        chosen = static_cast<int>(std::max_element(std::begin(sides), std::end(sides),
+                                                   [&](const QRect& a, const QRect& b) { return area(a) < area(b); }) -
+                                  std::begin(sides));
+        size = size.boundedTo(sides[chosen].size() - border).expandedTo(QSize(1, 1));
+    }
+    const QRect& side = sides[chosen];
+    const QSize outer = size + border;
+    // Next to the calculator: under or above its left edge, beside its top.
+    const QPoint next[] = {{c.left(), c.bottom() + 1}, {c.right() + 1, c.top()},
+                           {c.left() - outer.width(), c.top()}, {c.left(), c.top() - outer.height()}};
+    const int x = std::clamp(next[chosen].x(), side.left(), std::max(side.left(), side.right() + 1 - outer.width()));
+    const int y = std::clamp(next[chosen].y(), side.top(), std::max(side.top(), side.bottom() + 1 - outer.height()));
+    resize(size);
+    move(x, y);
 }
 
 QString TapeWindow::SelectedText() const

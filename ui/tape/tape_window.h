@@ -23,8 +23,10 @@ public:
     TapeWindow(TapeModel& model, QWidget* calculator);
 
     QListView& List() { return *m_list; }
-    // Puts the tape just under `calculatorFrame` (or beside it when the screen
-    // has no room below), at least as wide as the calculator.
+    // Puts the tape beside `calculatorFrame` without covering it, on the
+    // screen: just under it (at least as wide), else right of it, left of
+    // it, above it; where none has room for the whole tape, on the side with
+    // the most room, made smaller to fit.
     void PlaceBy(const QRect& calculatorFrame);
     // The selected lines' texts in tape order, one a line.
     QString SelectedText() const;
