@@ -107,10 +107,6 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
     type("=");
     Item(IDC_MODE)->setFocus();
     press(Qt::Key_Return);
-    press(Qt::Key_3, Qt::ControlModifier);
-    press(Qt::Key_Z, Qt::ControlModifier);
-    press(Qt::Key_C, Qt::ControlModifier);
-    press(Qt::Key_T, Qt::ControlModifier);
     platform->setActive(false);
     QAccessible::installUpdateHandler(previous);
 
@@ -134,8 +130,7 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
     // Typed digits and operators are echoed by the screen reader itself; the
     // announcer says results (an unchanged one too), errors, a cleared
     // register, and nothing while a format list has the focus; the Mode
-    // button's new name, which Qt's bridge on Linux does not pass on; and what
-    // the window's commands did.
+    // button's new name, which Qt's bridge on Linux does not pass on.
     const std::vector<QString> expectedSaid = {
         QStringLiteral("12 frames, Drop Frame"),
         QStringLiteral("12 frames, Drop Frame"),
@@ -143,10 +138,6 @@ TEST_F(DisplayExplanationTest, AScreenReaderHearsEveryNewText)
         QStringLiteral("all registers: IN, error, Division by zero; OUT, error, Division by zero; DURATION, error, Division by zero"),
         QStringLiteral("0 frames, Drop Frame"),
         QStringLiteral("Mode: Editing"),
-        QStringLiteral("DURATION cannot be selected: in Editing mode it is computed from IN and OUT"),
-        QStringLiteral("IN, 7 frames, Drop Frame"), // Ctrl+Z: the value it brings back
-        QStringLiteral("copied 00:00:00;07"),
-        QStringLiteral("tape shown"),
     };
     EXPECT_EQ(said, expectedSaid);
 }

@@ -1,5 +1,7 @@
 #include "ui/dialogs/shortcuts_dialog.h"
 
+#include "ui/accessibility/current_item_reader.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -32,6 +34,7 @@ ShortcutsDialog::ShortcutsDialog(const std::vector<Row>& rows, QWidget* parent)
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(false);
     list->setCurrentItem(list->topLevelItem(0));
+    new CurrentItemReader(*list);
     // Every row in view at once when the screen has room for it.
     const int rowHeight = rows.empty() ? 0 : list->sizeHintForRow(0);
     const int width = list->header()->length() + list->frameWidth() * 2 + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);

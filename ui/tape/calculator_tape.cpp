@@ -70,13 +70,12 @@ void CalculatorTape::SetVisible(bool visible)
 void CalculatorTape::TakeKeyboard()
 {
     if (!m_window || !m_window->isVisible()) return;
+    QListView& list = m_window->List();
+    if (!list.currentIndex().isValid() && m_model.rowCount() > 0)
+        list.setCurrentIndex(m_model.index(m_model.rowCount() - 1)); // the newest line
     m_window->activateWindow();
     m_window->raise();
-    QListView& list = m_window->List();
     list.setFocus(Qt::ShortcutFocusReason);
-    if (m_model.rowCount() == 0) return;
-    const QModelIndex current = list.currentIndex();
-    m_window->ReadLineOnFocus(current.isValid() ? current.row() : m_model.rowCount() - 1);
 }
 
 void CalculatorTape::SetZoom(double factor)

@@ -2,6 +2,8 @@
 
 #include "ui/tape/tape_file.h"
 
+#include "ui/accessibility/current_item_reader.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -19,7 +21,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -44,6 +45,8 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     m_list->setAccessibleDescription(QStringLiteral("Every finished step; Enter puts a line's result into the current register"));
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->installEventFilter(this);
+    // Entered from the keyboard (F6), the tape reads its current line.
+    new CurrentItemReader(*m_list);
     connect(m_list, &QListView::doubleClicked, this, [this](const QModelIndex& index) { emit lineChosen(index.row()); });
     connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         QMenu menu(this);
@@ -81,23 +84,6 @@ TapeWindow::TapeWindow(TapeModel& model, QWidget* calculator)
     setFocusProxy(m_list);
     m_baseFont = font();
     m_baseListFont = m_list->font();
-}
-
-void TapeWindow::ReadLineOnFocus(int row)
-{
-    m_lineToRead = row;
-    if (m_list->hasFocus()) QTimer::singleShot(0, this, [this] { ReadLine(); });
-}
-
-void TapeWindow::ReadLine()
-{
-    if (m_lineToRead < 0 || m_lineToRead >= m_model.rowCount()) return;
-    const QModelIndex line = m_model.index(m_lineToRead);
-    m_lineToRead = -1;
-    QItemSelectionModel& selection = *m_list->selectionModel();
-    selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    selection.setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
-    m_list->scrollTo(line);
 }
 
 void TapeWindow::SetZoom(double factor)
@@ -219,9 +205,6 @@ void TapeWindow::closeEvent(QCloseEvent* event)
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // After the list's own focus event, which a screen reader hears first.
-    if (watched == m_list && event->type() == QEvent::FocusIn && m_lineToRead >= 0)
-        QTimer::singleShot(0, this, [this] { ReadLine(); });
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

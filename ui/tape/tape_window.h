@@ -34,10 +34,6 @@ public:
     // Asks for a file name and writes the tape as CSV or plain text.
     void SaveTape();
     void FillContextMenu(QMenu& menu);
-    // Once the list has the keyboard, makes `row` its current line anew, which
-    // a screen reader then reads (the list's focus alone says only how many
-    // lines it has).
-    void ReadLineOnFocus(int row);
     // Scales the tape's text as the calculator is zoomed (1.0: as designed).
     void SetZoom(double factor);
     // A line under the list saying why the tape's file could not be written; empty hides it.
@@ -54,12 +50,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ReadLine();
-
     TapeModel& m_model;
     QListView* m_list;
     QLabel* m_status;
-    int m_lineToRead = -1; // the line ReadLineOnFocus asked for, until the list has the focus
     QFont m_baseFont;     // the window's font at 100 %
     QFont m_baseListFont; // the lines' font at 100 %
 };
