@@ -175,7 +175,7 @@ void WindowCommands::OnKeyboardShortcuts()
     for (const KeyboardMap::KeyMeaning& key : KeyboardMap::Meanings()) {
         rows.push_back({QString::fromLatin1(key.keys), QString::fromLatin1(key.meaning)});
     }
-    rows.push_back({QStringLiteral("Arrow keys"), QStringLiteral("Move the focus")});
+    rows.push_back({QStringLiteral("Arrow keys"), QStringLiteral("Move the focus: Left and Right along the rows, Up and Down between them")});
     rows.push_back({QStringLiteral("Menu or Shift+F10"), QStringLiteral("Open the menu of the current register")});
     for (const QAction* command : m_commands) {
         if (command->shortcut().isEmpty()) continue;
