@@ -90,7 +90,7 @@ void RegisterDisplay::Explain()
     if (m_engine == nullptr) return;
     const RegisterProblem& problem = m_engine->Problem(m_index);
     const bool inError = problem.outcome != Outcome::kDone;
-    // The usual case, no error shown before or now, costs one comparison.
+    // The usual case, no error shown before or now, costs a few comparisons.
     if (!inError && m_explained.isEmpty() && !accessibleDescription().isEmpty()) return;
     const QString why = inError ? ProblemText(problem, m_engine->Format(m_index)) : QString();
     if (why == m_explained && !accessibleDescription().isEmpty()) return;

@@ -30,7 +30,8 @@ void CalculatorDialog::SelectFromKeyboard(int index)
 void CalculatorDialog::OnDisplayFocus(int index)
 {
     // Where the focus is, the digits go: a display that takes the focus (an
-    // arrow key, a click) becomes the current register.
+    // arrow key, the window coming back) becomes the current register, as a
+    // click on it makes it.
     if (engine.CurrentRegister() != index) DisplayClick(index);
 }
 
