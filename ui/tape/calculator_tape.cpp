@@ -57,6 +57,8 @@ void CalculatorTape::SetVisible(bool visible)
         // (which closes every window left): only then is the choice changed.
         connect(m_window.get(), &TapeWindow::closedByUser, this, [this] {
             if (m_shown && m_calculator.isVisible()) Show(false);
+            // The keys go back to the calculator (Escape on the tape).
+            if (m_calculator.isVisible()) m_calculator.activateWindow();
         });
         if (m_zoom != 1.0) m_window->SetZoom(m_zoom);
     }

@@ -218,7 +218,9 @@ void CalculatorDialog::SayCurrentRegister()
 void CalculatorDialog::ToggleTape()
 {
     const bool shown = !m_tape->Shown();
+    const bool hadKeyboard = m_tape->HasKeyboard();
     m_tape->Show(shown);
+    if (hadKeyboard) activateWindow(); // the keys come back with the tape gone
     Say(TapeWords(shown));
 }
 
