@@ -95,6 +95,9 @@ void TapeWindow::SetZoom(double factor)
     };
     setFont(scaled(m_baseFont));
     m_list->setFont(scaled(m_baseListFont));
+    // The buttons' new sizes count at once, for PlaceBy.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void TapeWindow::PlaceBy(const QRect& calculatorFrame)
