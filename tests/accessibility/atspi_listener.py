@@ -65,7 +65,12 @@ def step(name, key_names, expected):
 
 for kind in ["object:state-changed:focused", "object:state-changed:showing"]:
     pyatspi.Registry.registerEventListener(on_event, kind)
-pump(1.5)
+# Keys typed before the window has joined the accessibility bus would go unheard.
+deadline = time.time() + TIMEOUT
+while time.time() < deadline and not any(app is not None and app.name == "quillet"
+                                         for app in pyatspi.Registry.getDesktop(0)):
+    pump(0.2)
+pump(0.5)
 
 step("a result, then why a display shows E", ["1", "2", "plus", "3", "Return", "1", "slash", "0", "Return"],
      lambda f, n: says("15 frames, Drop Frame")(f, n) and says("error, Division by zero")(f, n))

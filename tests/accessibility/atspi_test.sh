@@ -21,23 +21,29 @@ done
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# A loaded machine may take its time: each wait is generous.
+for _ in $(seq 300); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 pids+=($!)
-sleep 0.5
+for _ in $(seq 300); do
+    dbus-send --session --dest=org.freedesktop.DBus --print-reply /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.1
+done
 
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 "$app" >"$work/app.log" 2>&1 &
 pids+=($!)
 window=
-for _ in $(seq 100); do
-    window=$(xdotool search --name 'Timecode Calculator' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
+# Shown (mapped), and then given the keyboard.
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name 'Timecode Calculator' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null && break
+    window=
     sleep 0.1
 done
-[ -n "$window" ] || { echo "the calculator window did not appear" >&2; exit 1; }
-xdotool windowfocus --sync "$window"
+[ -n "$window" ] || { echo "the calculator window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
 
 QUILLET_WINDOW=$window /usr/bin/python3 "$here/atspi_listener.py"
