@@ -2,6 +2,7 @@
 
 #include "cli/escaped_text.h"
 #include "cli/format_names.h"
+#include "engine/words.h"
 #include "engine/written_value.h"
 
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "engine/format_table.h"
 #include "engine/written_conversion.h"
+#include "engine/words.h"
 #include "engine/written_value.h"
 
 namespace quillet::cli {

@@ -55,6 +55,8 @@ public:
     // The text as a display shows it: "E" over the first character while in
     // error, then the pending operator or a blank. Valid until the next operation.
     std::string_view ShownText(int index) const { return At(index).text; }
+    // What ShownText shows, as a value with the digits and layout shown.
+    StepValue ShownValue(int index) const { return ShownStepValue(At(index)); }
     // Why ShownText has "E"; outcome kDone when it has none.
     const RegisterProblem& Problem(int index) const { return At(index).problem; }
     char PendingOperator(int index) const { return At(index).pendingOp; }
@@ -266,6 +268,8 @@ private:
     void Recompute();
 
     // Telling the listener (step_report.cpp); callers test m_stepListener first.
+    // The register's value as its display shows it.
+    static StepValue ShownStepValue(const TimecodeRegister& reg);
     static FinishedStep StepOf(const TimecodeRegister& reg, StepKind kind);
     void ReportStep(const TimecodeRegister& reg, StepKind kind);
     void ReportOperation(const TimecodeRegister& reg, char op, std::int64_t left, std::int64_t right);

@@ -1,6 +1,7 @@
 #include "list_line.h"
 
 #include "ascii_form.h"
+#include "words.h"
 #include "written_value.h"
 
 #include <vector>

@@ -6,28 +6,11 @@
 #include "convert_value.h"
 #include "list_line.h"
 #include "text_lines.h"
+#include "words.h"
 
 #include <algorithm>
 
 namespace quillet {
-
-namespace {
-
-// At most this much of a line is quoted in a message.
-constexpr std::size_t kQuotedLength = 60;
-
-std::string QuotedLine(std::string_view line)
-{
-    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) line.remove_suffix(1);
-    if (line.size() <= kQuotedLength) return "'" + std::string{line} + "'";
-    // Cut before a UTF-8 continuation byte, never through a character.
-    std::size_t cut = kQuotedLength;
-    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
-    return "'" + std::string{line.substr(0, cut)} + "...'";
-}
-
-} // namespace
 
 Outcome CalculatorEngine::AddUpLines(std::string_view text)
 {
@@ -102,7 +85,7 @@ void CalculatorEngine::TakeListTerm(const ListTerm& term, std::string_view line,
     case LineProblem::kNotAValue:
     case LineProblem::kCannotBeRead:
         if (m_list.leftOut++ == 0)
-            m_list.firstError = "line " + std::to_string(lineNumber) + " " + QuotedLine(line) + ": " + term.reason;
+            m_list.firstError = "line " + std::to_string(lineNumber) + " " + QuotedText(line) + ": " + term.reason;
         break;
     }
     if (m_stepListener != nullptr) ReportListTerm(Current(), term, line, lineNumber);

@@ -1,10 +1,12 @@
 #pragma once
 // What the engine tells whoever keeps a record of the calculation (the
-// window's tape, quillet-calc's messages): each finished step, with its texts
-// as the display showed them. Nobody listening costs one pointer test.
+// window's tape, quillet-calc's messages): each finished step, as values with
+// their formats. Words for a step are made in words.h. Nobody listening costs
+// one pointer test.
 
 #include "format_table.h"
 #include "timecode_register.h"
+#include "value_codec.h"
 
 #include <cstdint>
 #include <string_view>
@@ -28,26 +30,52 @@ enum class LineProblem : std::uint8_t {
     kCannotBeRead, // a value that cannot be read, or cannot be a term: an error (see FinishedStep::problem)
 };
 
+// The operator a step carried out.
+enum class StepOperator : std::uint8_t { kNone, kAdd, kSubtract, kMultiply, kDivide };
+
+// '+', '-', '*', '/' as the engine takes them; kNone for any other character.
+constexpr StepOperator OperatorOf(char op)
+{
+    return op == '+' ? StepOperator::kAdd
+         : op == '-' ? StepOperator::kSubtract
+         : op == '*' ? StepOperator::kMultiply
+         : op == '/' ? StepOperator::kDivide
+                     : StepOperator::kNone;
+}
+
+// An operand or the result of a step: a value with its format, and how the
+// display showed it.
+struct StepValue {
+    bool present = false;                   // the step has this part
+    std::int64_t value = 0;                 // in format's unit; what it stands for only when !inError
+    // Scalar for the plain number after '*' and '/'; nullptr for a list's line
+    // that is no value, shown as "E" alone.
+    const TimecodeFormat* format = nullptr;
+    bool inError = false;                   // shown with "E" over its first digit
+    // The digits shown: value written in format, but for an entry that could
+    // not be read (the digits typed) and a list's term (as written, which may
+    // carry into a higher field).
+    EntryDigits digits = kZeroDigits;
+};
+
 struct FinishedStep {
     StepKind kind = StepKind::kEntry;
     int registerIndex = 0;                  // 0 IN, 1 OUT, 2 DURATION
     const TimecodeFormat* format = nullptr; // the register's format
-    char op = 0;                            // '+', '-', '*', '/', or 0 when there is none
-    // Texts as shown, "E" first when in error, without the display's trailing
-    // blank; empty when the step has none. Valid during the call only.
-    std::string_view left;
-    std::string_view right;  // a plain number after '*' and '/'; a list term's value as typed
-    std::string_view result;
+    StepOperator op = StepOperator::kNone;
+    StepValue left;
+    StepValue right;         // a plain number after '*' and '/'; a list term's value
+    StepValue result;        // none for a list term
     RegisterProblem problem; // why result (a list term: right) shows "E"; kDone when it does not
-    // What result (a list term: right) stands for, in format's unit; only when it shows no "E".
-    std::int64_t value = 0;
     // The value the step stands for exactly, in exactFormat's unit: for a
     // register converted from the one that stepped, that register's value,
-    // which the converted result may round; otherwise value and format.
+    // which the converted result may round; otherwise result (a list term:
+    // right) in format.
     std::int64_t exactValue = 0;
     const TimecodeFormat* exactFormat = nullptr;
 
-    // A list term: its line number in the list (from 1), the whole line, and why it was left out.
+    // A list term: its line number in the list (from 1), the whole line (valid
+    // during the call only), and why it was left out.
     long long lineNumber = 0;
     std::string_view line;
     LineProblem lineProblem = LineProblem::kNone;
@@ -60,6 +88,12 @@ struct FinishedStep {
     // Subtotal rows) agree with what its lines add up to, in words; empty
     // when it states none.
     std::string_view listNote;
+
+    // Shown with "E": the result (a list term: its line) is no value to go on with.
+    bool InError() const
+    {
+        return kind == StepKind::kListTerm ? lineProblem != LineProblem::kNone : problem.outcome != Outcome::kDone;
+    }
 };
 
 class StepListener {

@@ -1,31 +1,36 @@
-// Telling the step listener what each finished step showed. Only runs when
-// someone listens; the texts are built on the stack, never allocated.
+// Telling the step listener what each finished step was, as values. Only
+// runs when someone listens; nothing is allocated.
 #include "calculator_engine.h"
 
 #include "list_line.h"
 
-#include <string>
-
 namespace quillet {
 namespace {
 
-struct WrittenText {
-    char text[kMaxDigitsTextLength];
-    int length = 0;
-    std::string_view View() const { return {text, static_cast<std::size_t>(length)}; }
-};
-
-// `value` written in `format` as a display shows it: "E" first when it cannot be shown.
-WrittenText ShownValue(const TimecodeFormat& format, std::int64_t value)
+// `value` as a step's operand in `format`: "E" when it cannot be shown.
+StepValue WrittenStepValue(const TimecodeFormat& format, std::int64_t value)
 {
-    WrittenText shown;
-    const FormattedValue written = FormatValue(format, value);
-    shown.length = WriteDigitsText(format, written.digits, shown.text);
-    if (written.cannotBeShown && shown.length > 0) shown.text[0] = 'E';
-    return shown;
+    StepValue written;
+    written.present = true;
+    written.value = value;
+    written.format = &format;
+    written.inError = FormatValue(format, value, written.digits);
+    return written;
 }
 
 } // namespace
+
+StepValue CalculatorEngine::ShownStepValue(const TimecodeRegister& reg)
+{
+    StepValue shown;
+    shown.present = true;
+    shown.value = reg.value;
+    // As RefreshRegister lays the digits out.
+    shown.format = reg.scalarEntry && !reg.freshEntry ? &ScalarFormat() : reg.format;
+    shown.inError = reg.problem.outcome != Outcome::kDone;
+    shown.digits = reg.entryDigits;
+    return shown;
+}
 
 FinishedStep CalculatorEngine::StepOf(const TimecodeRegister& reg, StepKind kind)
 {
@@ -33,10 +38,8 @@ FinishedStep CalculatorEngine::StepOf(const TimecodeRegister& reg, StepKind kind
     step.kind = kind;
     step.registerIndex = reg.index;
     step.format = reg.format;
-    // As shown, without the trailing blank or pending operator.
-    step.result = std::string_view(reg.text).substr(0, reg.text.empty() ? 0 : reg.text.size() - 1);
+    step.result = ShownStepValue(reg);
     step.problem = reg.problem;
-    step.value = reg.value;
     step.exactValue = reg.value;
     step.exactFormat = reg.format;
     return step;
@@ -50,12 +53,10 @@ void CalculatorEngine::ReportStep(const TimecodeRegister& reg, StepKind kind)
 void CalculatorEngine::ReportOperation(const TimecodeRegister& reg, char op, std::int64_t left, std::int64_t right)
 {
     FinishedStep step = StepOf(reg, StepKind::kOperation);
-    const WrittenText leftText = ShownValue(*reg.format, left);
-    // The operand of '*' and '/' is a plain number, shown as it was typed.
-    const WrittenText rightText = ShownValue(op == '*' || op == '/' ? ScalarFormat() : *reg.format, right);
-    step.op = op;
-    step.left = leftText.View();
-    step.right = rightText.View();
+    step.op = OperatorOf(op);
+    step.left = WrittenStepValue(*reg.format, left);
+    // The operand of '*' and '/' is a plain number.
+    step.right = WrittenStepValue(op == '*' || op == '/' ? ScalarFormat() : *reg.format, right);
     m_stepListener->StepFinished(step);
 }
 
@@ -66,22 +67,22 @@ void CalculatorEngine::ReportListTerm(const TimecodeRegister& reg, const ListTer
     step.kind = StepKind::kListTerm;
     step.registerIndex = reg.index;
     step.format = reg.format;
-    step.op = '+';
+    step.op = StepOperator::kAdd;
     step.lineNumber = lineNumber;
     step.line = line;
     step.lineProblem = term.problem;
-    WrittenText right;
+    step.right.present = true;
     if (term.problem == LineProblem::kNone) {
+        step.right.format = reg.format;
+        step.right.value = term.value;
         // As written or typed, which may carry into a higher field.
-        right.length = WriteDigitsText(*reg.format, term.digits, right.text);
+        step.right.digits = term.digits;
     } else {
-        // A line without a value still gets its "E", as the display would.
-        right.length = 1;
-        right.text[0] = 'E';
+        step.right.inError = true;
         step.problem = {Outcome::kCannotBeRead, -1, false, term.reason};
     }
-    step.right = right.View();
-    step.value = term.value;
+    step.exactValue = step.right.value;
+    step.exactFormat = reg.format;
     m_stepListener->StepFinished(step);
 }
 
@@ -92,14 +93,10 @@ void CalculatorEngine::ReportListTotal(const TimecodeRegister& reg)
     step.linesSkipped = m_list.skipped;
     step.linesLeftOut = m_list.leftOut;
     step.listNote = m_list.totalNotes;
-    WrittenText leftText;
-    WrittenText rightText;
     if (m_list.continuesChain) {
-        leftText = ShownValue(*reg.format, m_list.left);
-        rightText = ShownValue(*reg.format, m_list.total);
-        step.op = m_list.op;
-        step.left = leftText.View();
-        step.right = rightText.View();
+        step.op = OperatorOf(m_list.op);
+        step.left = WrittenStepValue(*reg.format, m_list.left);
+        step.right = WrittenStepValue(*reg.format, m_list.total);
     }
     m_stepListener->StepFinished(step);
 }
@@ -125,15 +122,10 @@ void CalculatorEngine::RecomputeAfterStep(const TimecodeRegister& stepped, bool 
             step.exactFormat = stepped.format;
         } else {
             // The relation that computed it: IN = OUT - DURATION, OUT = IN +
-            // DURATION, DURATION = OUT - IN, with the texts as shown.
-            const TimecodeRegister& left = m_registers[reg.index == kOut ? kIn : kOut];
-            const TimecodeRegister& right = m_registers[reg.index == kDuration ? kIn : kDuration];
-            auto shown = [](const TimecodeRegister& source) {
-                return std::string_view(source.text).substr(0, source.text.empty() ? 0 : source.text.size() - 1);
-            };
-            step.left = shown(left);
-            step.op = reg.index == kOut ? '+' : '-';
-            step.right = shown(right);
+            // DURATION, DURATION = OUT - IN, each operand as it is shown.
+            step.left = ShownStepValue(m_registers[reg.index == kOut ? kIn : kOut]);
+            step.op = reg.index == kOut ? StepOperator::kAdd : StepOperator::kSubtract;
+            step.right = ShownStepValue(m_registers[reg.index == kDuration ? kIn : kDuration]);
         }
         m_stepListener->StepFinished(step);
     }

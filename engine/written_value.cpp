@@ -124,18 +124,6 @@ bool ReadFullLayout(std::string_view text, const TimecodeFormat& format, EntryOp
     return true;
 }
 
-// "Drop Frame and 59.94 DF": the formats a ';' belongs to.
-std::string DropFrameNames()
-{
-    std::string names;
-    for (int position = 0; position < kListedFormatCount; ++position) {
-        if (!IsDropFrame(ListedFormat(position))) continue;
-        if (!names.empty()) names += " and ";
-        names += NameOf(ListedFormat(position));
-    }
-    return names;
-}
-
 } // namespace
 
 namespace {
@@ -307,61 +295,6 @@ std::string EditingForm(const TimecodeFormat& format, std::string text)
         text.erase(0, std::min(first, colon - 1));
     }
     return text;
-}
-
-std::string_view FieldName(const TimecodeFormat& format, int field)
-{
-    if (field < 0 || field >= format.fieldCount) return "value";
-    static constexpr std::pair<const char*, const char*> kWords[] = {
-        {"frm", "frames"},  {"frames", "frames"}, {"sec", "seconds"}, {"min", "minutes"},
-        {"hour", "hours"},  {"%", "hundredths"},  {"feet", "feet"},   {"keycode", "key-code number"},
-        {"oper", "number"},  {"ms", "milliseconds"},
-    };
-    const char* label = format.fields[field].label;
-    for (const auto& [prefix, word] : kWords)
-        if (std::strncmp(label, prefix, std::strlen(prefix)) == 0) return word;
-    return label;
-}
-
-std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& format)
-{
-    const std::string name{NameOf(format)};
-    const std::string fieldName{FieldName(format, written.field)};
-    auto quoted = [](char c) {
-        if (c >= 0x20 && c < 0x7F) return std::string{'\'', c, '\''};
-        static constexpr char kHex[] = "0123456789abcdef";
-        const auto byte = static_cast<unsigned char>(c);
-        return std::string{"byte 0x"} + kHex[byte >> 4] + kHex[byte & 0xF];
-    };
-    switch (written.fault) {
-    case WrittenFault::kNone: return {};
-    case WrittenFault::kNoDigits: return "no digits";
-    case WrittenFault::kBadCharacter:
-        return "unexpected character " + quoted(written.mark) + " (only digits and the separators : ; . + , are allowed)";
-    case WrittenFault::kWrongMark:
-        if (written.mark == ';') return "';' marks drop-frame time code, which " + name + " is not (" + DropFrameNames() + " read it)";
-        if (IsFrameCount(format)) return name + " is a plain number (commas only between groups of three digits)";
-        return quoted(written.mark) + " is not a separator of " + name;
-    case WrittenFault::kTooManyDigits:
-        return format.totalDigits == 8 ? "more than eight digits" : "more than " + std::to_string(format.totalDigits) + " digits";
-    case WrittenFault::kTooManyFields:
-        return "more fields than " + name + " has (" + std::to_string(format.fieldCount) + ")";
-    case WrittenFault::kEmptyField: return fieldName + " is empty";
-    case WrittenFault::kFinerThanHundredths:
-        return IsSeconds(format) ? "a fraction of a second finer than milliseconds" : "a fraction of a second finer than hundredths";
-    case WrittenFault::kFieldTooLong:
-        return fieldName + " has " + std::to_string(written.fieldValue) + " digits, more than " +
-               std::to_string(format.fields[written.field].digits);
-    case WrittenFault::kFieldOutOfRange:
-        return fieldName + " " + std::to_string(written.fieldValue) + " is more than " + name + "'s " +
-               std::to_string(format.fields[written.field].modulus - 1);
-    case WrittenFault::kDroppedLabel:
-        return IsNtsc5994(format) ? "drop-frame time code skips this label (frames 00 to 03 of every minute but each tenth)"
-                                  : "drop-frame time code skips this label (frames 00 and 01 of every minute but each tenth)";
-    case WrittenFault::kOverflow:
-        return fieldName + " must be below " + std::to_string(format.fields[written.field].modulus);
-    }
-    return {};
 }
 
 } // namespace quillet

@@ -57,9 +57,6 @@ struct WrittenValue {
 // Reads `text` (blanks around it allowed) in `format`.
 WrittenValue ReadWrittenValue(std::string_view text, const TimecodeFormat& format, EntryOptions options);
 
-// Why `written` was refused, in words: "frames 29 is more than PAL's 24".
-std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& format);
-
 // `value` written as editing applications and spreadsheets write it, so that
 // ReadWrittenValue reads it back: ';' before drop-frame frames, ':' in other
 // time codes, '.' before hundredths, "366+12" for feet and frames, the plain
@@ -69,8 +66,5 @@ std::string EditingText(const TimecodeFormat& format, std::int64_t value);
 // blank or operator): its separators and leading zeros as editing
 // applications write them.
 std::string EditingForm(const TimecodeFormat& format, std::string text);
-
-// The word for field `field` of `format`: "frames", "seconds", "feet", ...
-std::string_view FieldName(const TimecodeFormat& format, int field);
 
 } // namespace quillet

@@ -2,6 +2,7 @@
 // parsers and checks that whatever they accept is well formed. Words are the
 // input split at NUL bytes and newlines.
 #include "cli/command_line.h"
+#include "engine/words.h"
 #include "engine/written_value.h"
 #include "cli/format_names.h"
 #include "cli/value_text.h"

@@ -12,6 +12,7 @@
 // step the engine reports is checked too.
 #include "engine/calculator_engine.h"
 #include "engine/value_codec.h"
+#include "engine/words.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -52,20 +53,21 @@ struct CheckingListener final : StepListener {
     void StepFinished(const FinishedStep& step) override
     {
         const int reg = step.registerIndex;
-        const std::string_view shown = step.kind == StepKind::kListTerm ? step.right : step.result;
-        if (shown.empty() || (shown[0] == 'E') != (step.problem.outcome != Outcome::kDone))
-            Breach("a step's E and its problem disagree", reg, std::string{shown});
+        const StepValue& shown = step.kind == StepKind::kListTerm ? step.right : step.result;
+        const std::string text = StepValueText(shown);
+        if (!shown.present || shown.inError != (step.problem.outcome != Outcome::kDone))
+            Breach("a step's E and its problem disagree", reg, text);
         // A list term is shown as typed, which may carry into a higher field.
         if (step.problem.outcome == Outcome::kDone && step.kind != StepKind::kListTerm
-            && DigitsToText(*step.format, FormatValue(*step.format, step.value).digits) != shown)
-            Breach("a step's text is not its value", reg, std::string{shown});
+            && FormatValue(*step.format, step.result.value).digits != shown.digits)
+            Breach("a step's text is not its value", reg, text);
         if (step.kind == StepKind::kListTerm) {
-            if (step.lineNumber <= lastLine) Breach("list line numbers", reg, std::string{shown});
+            if (step.lineNumber <= lastLine) Breach("list line numbers", reg, text);
             lastLine = step.lineNumber;
             ++terms;
         }
         if (step.kind == StepKind::kListTotal && step.linesAdded + step.linesSkipped + step.linesLeftOut != terms)
-            Breach("list counts", reg, std::string{shown});
+            Breach("list counts", reg, text);
     }
     long long lastLine = 0; // of the list being added up
     long long terms = 0;    // reported of it

@@ -2,6 +2,7 @@
 #include "engine_test_support.h"
 
 #include "engine/written_value.h"
+#include "engine/words.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,21 @@ struct RecordedStep {
     long long lineNumber, added, skipped, leftOut;
 };
 
+// "left op right = result" as far as the step has them, each as shown.
+std::string StepText(const FinishedStep& s)
+{
+    std::string text = StepValueText(s.left);
+    if (s.op != StepOperator::kNone) text += (text.empty() ? "" : " ") + std::string(1, "?+-*/"[static_cast<int>(s.op)]) + " ";
+    text += StepValueText(s.right);
+    if (s.result.present) text += (text.empty() ? "= " : " = ") + StepValueText(s.result);
+    return text;
+}
+
 struct StepLog final : StepListener {
     std::vector<RecordedStep> steps;
     void StepFinished(const FinishedStep& s) override
     {
-        std::string text{s.left};
-        if (s.op != 0) text += (text.empty() ? "" : " ") + std::string(1, s.op) + " ";
-        text += s.right;
-        if (!s.result.empty()) text += (text.empty() ? "= " : " = ") + std::string{s.result};
+        const std::string text = StepText(s);
         steps.push_back({s.kind, s.registerIndex, text, s.problem.outcome, s.lineProblem, s.lineNumber,
                          s.linesAdded, s.linesSkipped, s.linesLeftOut});
     }
@@ -197,8 +205,7 @@ TEST(StepReport, DerivedLinesKeepTheirOriginAndEditingResultsTheirRelation)
         void StepFinished(const FinishedStep& s) override
         {
             steps.push_back(s);
-            texts.push_back(std::string{s.left} + " " + (s.op != 0 ? std::string(1, s.op) : "") + " " +
-                            std::string{s.right} + " = " + std::string{s.result});
+            texts.push_back(StepText(s));
         }
     } log;
     Calculator calc;
@@ -207,7 +214,7 @@ TEST(StepReport, DerivedLinesKeepTheirOriginAndEditingResultsTheirRelation)
     calc.engine.AttachStepListener(&log);
     calc.Type("7336=");
     ASSERT_EQ(log.steps.size(), 3u);
-    EXPECT_EQ(log.steps[1].value, 5868) << "35mm holds the film frames, rounded";
+    EXPECT_EQ(log.steps[1].result.value, 5868) << "35mm holds the film frames, rounded";
     EXPECT_EQ(log.steps[1].exactValue, 7336) << "given back, the NTSC frames it came from";
     EXPECT_EQ(log.steps[1].exactFormat, &ListedFormat(kNtscFrames));
 

@@ -4,6 +4,7 @@
 
 #include "engine/drop_frame.h"
 #include "engine/list_line.h"
+#include "engine/words.h"
 #include "engine/written_value.h"
 
 #include <gtest/gtest.h>

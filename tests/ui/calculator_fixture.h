@@ -6,7 +6,7 @@
 #include "controls/lcd_display.h"
 #include "resources/control_ids.h"
 #include "ui/window/calculator_dialog.h"
-#include "ui/tape/tape_store.h"
+#include "store/tape_store.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -2,7 +2,7 @@
 // line's result given back with Enter, pasted lists added up, the tape saved.
 
 #include "calculator_fixture.h"
-#include "engine/written_value.h"
+#include "engine/words.h"
 
 #include "calc_runner.h"
 #include "ui/tape/tape_file.h"
@@ -25,7 +25,7 @@ using TapeTest = CalculatorFixture;
 QStringList Lines(CalculatorDialog& dialog)
 {
     QStringList lines;
-    for (int row = 0; row < dialog.Tape().Model().rowCount(); ++row) lines << LineText(dialog.Tape().Model().Line(row));
+    for (int row = 0; row < dialog.Tape().Model().rowCount(); ++row) lines << QString::fromStdString(TapeLineText(dialog.Tape().Model().Line(row)));
     return lines;
 }
 
@@ -156,7 +156,7 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
     EXPECT_EQ(Text(kIn), "00:00:30:05 ");
     const QStringList lines = Lines(Dialog());
     ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0], QStringLiteral("IN  + 00:00:10:00  NTSC-ND  Line 2 \"00:00:10:00\""));
+    EXPECT_EQ(lines[0], QStringLiteral("IN  + 00:00:10:00  NTSC-ND  Line 2 '00:00:10:00'"));
     EXPECT_EQ(lines[2], QStringLiteral("IN  00:00:20:00 + 00:00:10:05 = 00:00:30:05  NTSC-ND  2 lines added, "
                                        "1 line without a value skipped"));
     EXPECT_EQ(Dialog().Tape().Model().data(Dialog().Tape().Model().index(2), Qt::AccessibleTextRole).toString(),
@@ -266,13 +266,13 @@ TEST_F(TapeTest, TheTapeSavesAsCsvASpreadsheetReadsAndKeepsTheLastThousandSteps)
     Dialog().OnEditPaste();
     const QList<QByteArray> rows = TapeFileText(Dialog().Tape().Model(), TapeFileKind::kCsv).split('\n');
     EXPECT_EQ(rows[0], "Register,Format,Left,Left count,Operator,Right,Right count,Result,Result count,Note\r");
-    EXPECT_EQ(rows[2], "IN,Drop Frame,,,+,01:00:10;12,108204,,,\"Line 3 \"\"01:00:10;12\"\"\"\r")
+    EXPECT_EQ(rows[2], "IN,Drop Frame,,,+,01:00:10;12,108204,,,Line 3 '01:00:10;12'\r")
         << "drop frame written with ';', never taken for a clock time, beside its exact count";
     EXPECT_EQ(rows[3], "IN,Drop Frame,,,,,,01:00:10;13,108205,\"2 lines added, 1 line without a value skipped\"\r");
 
     for (int i = 0; i < 600; ++i) Type("1+1=");
     EXPECT_EQ(Dialog().Tape().Model().rowCount(), TapeModel::kMaxLines);
-    EXPECT_EQ(LineText(Dialog().Tape().Model().Line(0)), QStringLiteral("Earlier steps removed"));
+    EXPECT_EQ(Lines(Dialog()).first(), QStringLiteral("Earlier steps removed"));
     EXPECT_EQ(TapeFileText(Dialog().Tape().Model(), TapeFileKind::kText).count('\n'), TapeModel::kMaxLines);
     QString error;
     EXPECT_FALSE(WriteTapeFile(Dialog().Tape().Model(), TapeFileKind::kCsv, m_folder.path() + "/no/such/folder/t.csv", error));

@@ -1,7 +1,7 @@
 #pragma once
 // What the window says to a screen reader about its own actions (a mode
 // switched, the tape shown, a value copied, a key refused), in one place.
-// Words about values come from format_words.h.
+// Words about values and steps come from engine/words.h.
 
 #include <QString>
 

@@ -19,7 +19,7 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
     m_shown = m_profile.Get(Preference::kTapeShown) == 1;
     m_calculator.installEventFilter(this);
     bool cut = false;
-    std::vector<TapeLine> lines = m_store.Load(TapeModel::kMaxLines, cut);
+    std::vector<StepRecord> lines = m_store.Load(TapeModel::kMaxLines, cut);
     m_model.Load(std::move(lines), cut);
     connect(&m_model, &TapeModel::linesAdded, this, &CalculatorTape::Store);
     connect(&m_model, &TapeModel::linesReplaced, this, [this] { Store(-1); });
@@ -96,11 +96,11 @@ bool CalculatorTape::HasKeyboard() const
 
 void CalculatorTape::Store(int added)
 {
-    const std::deque<TapeLine>& all = m_model.Lines();
+    const std::deque<StepRecord>& all = m_model.Lines();
     if (added < 0) {
         m_store.Rewrite(all);
     } else {
-        const std::vector<TapeLine> lines(all.end() - added, all.end());
+        const std::vector<StepRecord> lines(all.end() - added, all.end());
         // The file is replaced by the tape once it holds twice as many lines.
         m_store.Append(lines, all, 2 * TapeModel::kMaxLines);
     }
@@ -110,10 +110,10 @@ void CalculatorTape::Store(int added)
 void CalculatorTape::OnLineChosen(int row)
 {
     if (row < 0 || row >= m_model.rowCount()) return;
-    const TapeLine& line = m_model.Line(row);
+    const StepRecord& line = m_model.Line(row);
     // A value shown with "E" is not the true result; entering it would carry the mistake on.
-    if (line.hasValue && beforeStep) beforeStep();
-    if (!line.hasValue || !m_engine.PasteValue(line.exactValue, *line.exactFormat)) {
+    if (line.HasValue() && beforeStep) beforeStep();
+    if (!line.HasValue() || !m_engine.PasteValue(line.step.exactValue, *line.step.exactFormat)) {
         QApplication::beep();
         return;
     }

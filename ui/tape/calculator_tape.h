@@ -4,8 +4,9 @@
 // listens to the engine for the steps, and follows the window when it moves.
 
 #include "ui/tape/tape_model.h"
-#include "ui/tape/tape_store.h"
 #include "ui/tape/tape_window.h"
+
+#include "store/tape_store.h"
 
 #include <QObject>
 #include <functional>
@@ -43,8 +44,8 @@ public:
     TapeModel& Model() { return m_model; }
     // The tape window, or nullptr until the tape is first shown.
     TapeWindow* WindowIfAny() const { return m_window.get(); }
-    // Enter on line `row`: its result becomes a new entry of the current
-    // register; a beep, and nothing else, when the line shows "E".
+    // Enter on line `row`: the exact value of its step becomes a new entry of
+    // the current register; a beep, and nothing else, when the line shows "E".
     void OnLineChosen(int row);
 
     // Runs before a line's result is given back, to remember what the step starts from (undo).

@@ -2,6 +2,8 @@
 
 #include "store/whole_file.h"
 
+#include "engine/words.h"
+
 namespace quillet {
 namespace {
 
@@ -15,10 +17,11 @@ QString CsvField(const QString& field)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString CsvRow(const QStringList& fields)
+template <typename Fields>
+QString CsvRow(const Fields& fields)
 {
     QStringList row;
-    for (const QString& field : fields) row << CsvField(field);
+    for (const auto& field : fields) row << CsvField(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
     return row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
@@ -27,10 +30,11 @@ QString CsvRow(const QStringList& fields)
 QByteArray TapeFileText(const TapeModel& tape, TapeFileKind kind)
 {
     QString text;
-    if (kind == TapeFileKind::kCsv) text += CsvRow(CsvHeader());
+    if (kind == TapeFileKind::kCsv) text += CsvRow(CsvColumns());
     for (int row = 0; row < tape.rowCount(); ++row) {
-        const TapeLine& line = tape.Line(row);
-        text += kind == TapeFileKind::kCsv ? CsvRow(CsvFields(line)) : LineText(line) + QLatin1Char('\n');
+        const StepRecord& line = tape.Line(row);
+        text += kind == TapeFileKind::kCsv ? CsvRow(CsvFields(line))
+                                           : QString::fromStdString(TapeLineText(line)) + QLatin1Char('\n');
     }
     return text.toUtf8();
 }

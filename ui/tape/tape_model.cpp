@@ -2,11 +2,23 @@
 
 #include "ui/window/colours.h"
 
+#include "engine/words.h"
+
 #include <QColor>
 #include <algorithm>
 #include <iterator>
 
 namespace quillet {
+namespace {
+
+StepRecord EarlierStepsRemoved()
+{
+    StepRecord marker;
+    marker.earlierStepsRemoved = true;
+    return marker;
+}
+
+} // namespace
 
 int TapeModel::rowCount(const QModelIndex& parent) const
 {
@@ -16,13 +28,17 @@ int TapeModel::rowCount(const QModelIndex& parent) const
 QVariant TapeModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const TapeLine& line = Line(index.row());
+    const StepRecord& line = Line(index.row());
     switch (role) {
-    case Qt::DisplayRole: return LineText(line);
-    case Qt::AccessibleTextRole: return SpokenText(line);
-    case Qt::ToolTipRole: return line.note.isEmpty() ? QVariant() : QVariant(line.note);
+    case Qt::DisplayRole: return QString::fromStdString(TapeLineText(line));
+    case Qt::AccessibleTextRole: return QString::fromStdString(SpokenTapeLine(line));
+    case Qt::ToolTipRole: {
+        const std::string note = StepNote(line);
+        return note.empty() ? QVariant() : QVariant(QString::fromStdString(note));
+    }
     // Red as the "E" of a display.
-    case Qt::ForegroundRole: return line.inError ? QVariant(ToQColor(ClearKeyColour)) : QVariant();
+    case Qt::ForegroundRole:
+        return !line.earlierStepsRemoved && line.step.InError() ? QVariant(ToQColor(ClearKeyColour)) : QVariant();
     default: return {};
     }
 }
@@ -34,25 +50,17 @@ void TapeModel::StepFinished(const FinishedStep& step)
     // reports before the paste returns. Lines without a value are counted
     // there, not listed.
     if (step.kind == StepKind::kListTerm && step.lineProblem == LineProblem::kNoValue) return;
-    m_pending.push_back(TapeLineFrom(step));
+    m_pending.push_back(StepRecord::Of(step));
     if (m_pending.size() > kMaxLines) {
         m_pending.pop_front();
         ++m_termsNotShown;
     }
     if (step.kind == StepKind::kListTotal && m_termsNotShown > 0) {
         // The total counts lines the tape no longer holds: it says so.
-        m_pending.back().note += QStringLiteral("; the first %1 of them are not on the tape").arg(m_termsNotShown);
+        m_pending.back().termsNotKept = m_termsNotShown;
         m_termsNotShown = 0;
     }
     if (step.kind != StepKind::kListTerm) Publish();
-}
-
-TapeLine TapeModel::EarlierStepsRemoved()
-{
-    TapeLine line;
-    line.marker = true;
-    line.note = QStringLiteral("Earlier steps removed");
-    return line;
 }
 
 void TapeModel::Publish()
@@ -60,7 +68,7 @@ void TapeModel::Publish()
     // Beyond kMaxLines the oldest steps go, and a first line says so.
     if (m_lines.size() + m_pending.size() > kMaxLines) {
         const std::size_t keep = kMaxLines - 1 - std::min<std::size_t>(m_pending.size(), kMaxLines - 1);
-        const bool marked = !m_lines.empty() && m_lines.front().marker;
+        const bool marked = !m_lines.empty() && m_lines.front().earlierStepsRemoved;
         const std::size_t steps = m_lines.size() - (marked ? 1 : 0);
         if (steps > keep || !marked) {
             beginResetModel();
@@ -80,7 +88,7 @@ void TapeModel::Publish()
     emit linesAdded(count);
 }
 
-void TapeModel::Load(std::vector<TapeLine> lines, bool earlierRemoved)
+void TapeModel::Load(std::vector<StepRecord> lines, bool earlierRemoved)
 {
     beginResetModel();
     m_lines.assign(std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));

@@ -1,10 +1,11 @@
 #pragma once
 // The tape's lines: the last 1,000 steps, heard from the engine as they
-// finish. Kept while the tape is hidden, so showing it shows the history;
-// kept across runs by the tape's file (tape_store.h).
+// finish and kept as values, worded by engine/words.h. Kept while the tape is
+// hidden, so showing it shows the history; kept across runs by the tape's
+// file (store/tape_store.h).
 
 #include "engine/step_listener.h"
-#include "ui/tape/tape_line.h"
+#include "engine/step_record.h"
 
 #include <QAbstractListModel>
 #include <deque>
@@ -28,11 +29,11 @@ public:
     void StepFinished(const FinishedStep& step) override;
 
     // Callers pass 0 <= row < rowCount().
-    const TapeLine& Line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
-    const std::deque<TapeLine>& Lines() const { return m_lines; }
+    const StepRecord& Line(int row) const { return m_lines[static_cast<std::size_t>(row)]; }
+    const std::deque<StepRecord>& Lines() const { return m_lines; }
     // The lines of an earlier run, before any step of this one; with
     // earlierRemoved, older steps of that run did not fit.
-    void Load(std::vector<TapeLine> lines, bool earlierRemoved);
+    void Load(std::vector<StepRecord> lines, bool earlierRemoved);
     // Empties the tape; UndoClear brings its lines back until the next step.
     void Clear();
     bool CanUndoClear() const { return !m_cleared.empty(); }
@@ -48,11 +49,10 @@ private:
     // Moves the pending lines onto the tape, dropping the oldest beyond kMaxLines.
     void Publish();
     // The first line of a tape that lost its oldest steps.
-    static TapeLine EarlierStepsRemoved();
 
-    std::deque<TapeLine> m_lines;
-    std::deque<TapeLine> m_pending; // terms of a list whose total has not come yet
-    std::deque<TapeLine> m_cleared; // what "Clear tape" took away, until the next step
+    std::deque<StepRecord> m_lines;
+    std::deque<StepRecord> m_pending; // terms of a list whose total has not come yet
+    std::deque<StepRecord> m_cleared; // what "Clear tape" took away, until the next step
     long long m_termsNotShown = 0;  // of the list being added up, terms dropped before its total
 };
 

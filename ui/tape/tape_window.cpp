@@ -3,6 +3,7 @@
 #include "ui/tape/tape_file.h"
 
 #include "ui/accessibility/current_item_reader.h"
+#include "engine/words.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -150,7 +151,7 @@ QString TapeWindow::SelectedText() const
     QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
     std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     QStringList lines;
-    for (const QModelIndex& index : selected) lines << LineText(m_model.Line(index.row()));
+    for (const QModelIndex& index : selected) lines << QString::fromStdString(TapeLineText(m_model.Line(index.row())));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,6 +1,6 @@
 #include "ui/window/flat_combo_box.h"
 
-#include "ui/accessibility/format_words.h"
+#include "engine/words.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -21,7 +21,7 @@ void FlatComboBox::AddString(const char* name)
     // FillFormatList adds the names in list order, from the first.
     const int position = count();
     addItem(QString::fromLatin1(name), position);
-    setItemData(position, FormatDescription(position), Qt::ToolTipRole);
+    setItemData(position, QString::fromStdString(FormatDescription(position)), Qt::ToolTipRole);
 }
 
 void FlatComboBox::ShowFormats(bool moreRates, int keep)
@@ -31,7 +31,7 @@ void FlatComboBox::ShowFormats(bool moreRates, int keep)
     FillFormatList(*this, moreRates);
     if (known && findData(keep) < 0) {
         addItem(QString::fromLatin1(ListedFormat(keep).name), keep);
-        setItemData(count() - 1, FormatDescription(keep), Qt::ToolTipRole);
+        setItemData(count() - 1, QString::fromStdString(FormatDescription(keep)), Qt::ToolTipRole);
     }
     setCurrentIndex(known ? findData(keep) : -1);
 }

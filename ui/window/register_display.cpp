@@ -2,7 +2,7 @@
 
 #include "ui/accessibility/announcer.h"
 #include "controls/flat_button.h"
-#include "ui/accessibility/format_words.h"
+#include "engine/words.h"
 #include "ui/accessibility/spoken_words.h"
 
 #include <QAccessible>
@@ -63,19 +63,8 @@ bool RegisterDisplay::IsWorkedOn() const
 QString RegisterDisplay::ValueReadOut() const
 {
     if (m_engine == nullptr) return LcdDisplay::SpokenValue();
-    const TimecodeFormat& format = m_engine->Format(m_index);
-    const std::string_view shown = m_engine->ShownText(m_index);
-    const RegisterProblem& problem = m_engine->Problem(m_index);
-    if (problem.outcome != Outcome::kDone) return QStringLiteral("error, ") + ProblemText(problem, format);
-    QString text = QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size())).trimmed();
-    const QChar op = text.isEmpty() ? QChar() : text.back();
-    const bool pending = op == u'+' || op == u'-' || op == u'*' || op == u'/';
-    if (pending) text.chop(1);
-    const std::string_view name = NameOf(format);
-    QString words = ValueInWords(format, text) + QStringLiteral(", ") +
-                    QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    if (pending) words += QStringLiteral(", ") + QString(op == u'*' ? QChar(u'x') : op);
-    return words;
+    return QString::fromStdString(ShownInWords(m_engine->ShownValue(m_index), m_engine->Format(m_index),
+                                               m_engine->Problem(m_index), m_engine->PendingOperator(m_index)));
 }
 
 void RegisterDisplay::focusInEvent(QFocusEvent* event)
@@ -92,7 +81,7 @@ void RegisterDisplay::Explain()
     const bool inError = problem.outcome != Outcome::kDone;
     // The usual case, no error shown before or now, costs a few comparisons.
     if (!inError && m_explained.isEmpty() && !accessibleDescription().isEmpty()) return;
-    const QString why = inError ? ProblemText(problem, m_engine->Format(m_index)) : QString();
+    const QString why = inError ? QString::fromStdString(ProblemText(problem, m_engine->Format(m_index))) : QString();
     if (why == m_explained && !accessibleDescription().isEmpty()) return;
     m_explained = why;
     setToolTip(why);

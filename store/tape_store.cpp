@@ -1,9 +1,10 @@
-#include "ui/tape/tape_store.h"
+#include "store/tape_store.h"
 
 #include "store/whole_file.h"
 
 #include "engine/format_table.h"
 #include "engine/timecode_register.h"
+#include "engine/words.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,34 +62,71 @@ std::optional<long long> Number(QByteArrayView field, long long lowest, long lon
 
 } // namespace
 
-QByteArray TapeRecord(const TapeLine& line)
+QByteArray TapeRecord(const StepRecord& record)
 {
     // A line about the tape itself is no step to keep.
-    if (line.marker) return {};
-    const int format = line.valueFormat != nullptr ? line.valueFormat->listIndex : 0;
+    if (record.earlierStepsRemoved) return {};
+    const FinishedStep& step = record.step;
+    const std::array<std::string, kCsvColumnCount> columns = CsvFields(record);
+    const auto text = [](const std::string& words) { return Escaped(QString::fromStdString(words)); };
+    const StepValue& shown = step.kind == StepKind::kListTerm ? step.right : step.result;
     QByteArrayList fields{kTag.toByteArray(),
-                          QByteArray::number(static_cast<int>(line.kind)),
-                          QByteArray::number(line.registerIndex),
-                          QByteArray::number(format),
-                          line.inError ? "1" : "0",
-                          line.hasValue ? "1" : "0",
-                          QByteArray::number(static_cast<qlonglong>(line.value)),
-                          Escaped(line.left),
-                          Escaped(line.op),
-                          Escaped(line.right),
-                          Escaped(line.result),
-                          Escaped(line.note),
-                          Escaped(line.leftCount),
-                          Escaped(line.rightCount),
-                          Escaped(line.resultCount),
-                          QByteArray::number(line.exactFormat != nullptr ? line.exactFormat->listIndex : format),
-                          QByteArray::number(static_cast<qlonglong>(line.exactValue))};
+                          QByteArray::number(static_cast<int>(step.kind)),
+                          QByteArray::number(step.registerIndex),
+                          QByteArray::number(step.format->listIndex),
+                          step.InError() ? "1" : "0",
+                          record.HasValue() ? "1" : "0",
+                          QByteArray::number(static_cast<qlonglong>(shown.value)),
+                          text(StepValueText(step.left)),
+                          text(columns[4]),
+                          text(StepValueText(step.right)),
+                          text(StepValueText(step.result)),
+                          text(columns[9]),
+                          text(columns[3]),
+                          text(columns[6]),
+                          text(columns[8]),
+                          QByteArray::number(step.exactFormat->listIndex),
+                          QByteArray::number(static_cast<qlonglong>(step.exactValue))};
     return fields.join('\t') + '\n';
 }
 
-std::optional<TapeLine> TapeLineFromRecord(QByteArrayView record)
+namespace {
+
+// An operand or result as the file wrote it: its text as shown, and its count
+// (empty when it showed "E"), or `value` for the result.
+std::optional<StepValue> PartFrom(const QString& text, const QString& count, std::int64_t value,
+                                  const TimecodeFormat* format)
 {
-    const QByteArrayList parts = record.toByteArray().split('\t');
+    StepValue part;
+    if (text.isEmpty()) return part;
+    part.present = true;
+    part.inError = text.startsWith(QLatin1Char('E'));
+    // A list's line that was no value showed its "E" alone.
+    part.format = text == QLatin1String("E") ? nullptr : format;
+    part.digits = DigitsOfText(text.toStdString());
+    part.value = value;
+    if (!count.isEmpty()) {
+        const std::optional<long long> counted = Number(count.toLatin1(), -kValueLimit, kValueLimit);
+        if (!counted) return std::nullopt;
+        part.value = *counted;
+    }
+    return part;
+}
+
+std::optional<StepOperator> OperatorFrom(const QString& text)
+{
+    if (text.isEmpty()) return StepOperator::kNone;
+    if (text.size() != 1 || text == QLatin1String("*")) return std::nullopt;
+    const StepOperator op = OperatorOf(text == QLatin1String("x") ? '*' : text[0].toLatin1());
+    if (op == StepOperator::kNone) return std::nullopt;
+    return op;
+}
+
+} // namespace
+
+std::optional<StepRecord> StepRecordFromRecord(QByteArrayView line)
+{
+    const QByteArrayList parts = line.toByteArray().split('\t');
     if (parts.size() != kFieldCount || parts[0] != kTag) return std::nullopt;
     const auto kind = Number(parts[1], 0, static_cast<int>(StepKind::kListTotal));
     const auto reg = Number(parts[2], 0, 2);
@@ -104,26 +142,32 @@ std::optional<TapeLine> TapeLineFromRecord(QByteArrayView record)
         texts[i] = Unescaped(parts[7 + i]);
         if (!texts[i]) return std::nullopt;
     }
-    TapeLine line;
-    line.kind = static_cast<StepKind>(*kind);
-    line.registerIndex = static_cast<int>(*reg);
-    line.valueFormat = &ListedFormat(static_cast<int>(*format));
-    const std::string_view name = NameOf(*line.valueFormat);
-    line.format = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    line.inError = *inError == 1;
-    line.hasValue = *hasValue == 1;
-    line.value = *value;
-    line.left = *texts[0];
-    line.op = *texts[1];
-    line.right = *texts[2];
-    line.result = *texts[3];
-    line.note = *texts[4];
-    line.leftCount = *texts[5];
-    line.rightCount = *texts[6];
-    line.resultCount = *texts[7];
-    line.exactFormat = &ListedFormat(static_cast<int>(*exactFormat));
-    line.exactValue = *exactValue;
-    return line;
+    const auto& [left, op, right, result, note, leftCount, rightCount, resultCount] = texts;
+    StepRecord record;
+    FinishedStep& step = record.step;
+    step.kind = static_cast<StepKind>(*kind);
+    step.registerIndex = static_cast<int>(*reg);
+    step.format = &ListedFormat(static_cast<int>(*format));
+    const std::optional<StepOperator> stepOp = OperatorFrom(*op);
+    const bool scalar = stepOp == StepOperator::kMultiply || stepOp == StepOperator::kDivide;
+    const std::optional<StepValue> leftPart = PartFrom(*left, *leftCount, 0, step.format);
+    const std::optional<StepValue> rightPart = PartFrom(*right, *rightCount, *value, scalar ? &ScalarFormat() : step.format);
+    const std::optional<StepValue> resultPart = PartFrom(*result, *resultCount, *value, step.format);
+    if (!stepOp || !leftPart || !rightPart || !resultPart) return std::nullopt;
+    step.op = *stepOp;
+    step.left = *leftPart;
+    step.right = *rightPart;
+    step.result = *resultPart;
+    // The file kept the words of the problem, not the problem: the note says
+    // it as it was, and the line stays one in error.
+    if (*inError == 1 || *hasValue == 0) {
+        if (step.kind == StepKind::kListTerm) step.lineProblem = LineProblem::kCannotBeRead;
+        step.problem.outcome = Outcome::kCannotBeRead;
+    }
+    record.keptNote = note->toStdString();
+    step.exactFormat = &ListedFormat(static_cast<int>(*exactFormat));
+    step.exactValue = *exactValue;
+    return record;
 }
 
 TapeStore::TapeStore()
@@ -131,10 +175,10 @@ TapeStore::TapeStore()
 {
 }
 
-std::vector<TapeLine> TapeStore::Load(std::size_t most, bool& cut)
+std::vector<StepRecord> TapeStore::Load(std::size_t most, bool& cut)
 {
     cut = false;
-    std::vector<TapeLine> lines;
+    std::vector<StepRecord> lines;
     QFile file(m_path);
     // Only a regular file of a sane size: opening a FIFO would block the start.
     const QFileInfo info(m_path);
@@ -144,7 +188,7 @@ std::vector<TapeLine> TapeStore::Load(std::size_t most, bool& cut)
     while (start < text.size()) {
         const qsizetype end = text.indexOf('\n', start);
         if (end < 0) break; // unfinished: a write the program did not live to end
-        if (std::optional<TapeLine> line = TapeLineFromRecord(QByteArrayView(text).sliced(start, end - start)))
+        if (std::optional<StepRecord> line = StepRecordFromRecord(QByteArrayView(text).sliced(start, end - start)))
             lines.push_back(std::move(*line));
         start = end + 1;
     }
@@ -160,11 +204,11 @@ bool TapeStore::Failed(const QString& reason)
     return false;
 }
 
-bool TapeStore::Append(const std::vector<TapeLine>& lines, const std::deque<TapeLine>& all, std::size_t rewriteAfter)
+bool TapeStore::Append(const std::vector<StepRecord>& lines, const std::deque<StepRecord>& all, std::size_t rewriteAfter)
 {
     if (m_linesInFile + lines.size() > rewriteAfter) return Rewrite(all);
     QByteArray text;
-    for (const TapeLine& line : lines) text += TapeRecord(line);
+    for (const StepRecord& line : lines) text += TapeRecord(line);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return Failed(QStringLiteral("its folder cannot be made"));
     QFile file(m_path);
     // One unbuffered write: whole lines reach the file, or the failure is seen at once.
@@ -181,10 +225,10 @@ bool TapeStore::Append(const std::vector<TapeLine>& lines, const std::deque<Tape
     return true;
 }
 
-bool TapeStore::Rewrite(const std::deque<TapeLine>& all)
+bool TapeStore::Rewrite(const std::deque<StepRecord>& all)
 {
     QByteArray text;
-    for (const TapeLine& line : all) text += TapeRecord(line);
+    for (const StepRecord& line : all) text += TapeRecord(line);
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return Failed(QStringLiteral("its folder cannot be made"));
     QString error;
     if (!WriteWholeFile(m_path, text, error)) return Failed(error);

@@ -6,7 +6,7 @@
 // to twice the tape. Reading it skips every line that is damaged or
 // unfinished; a file that cannot be read at all gives an empty tape.
 
-#include "ui/tape/tape_line.h"
+#include "engine/step_record.h"
 
 #include <QString>
 
@@ -24,13 +24,13 @@ public:
 
     // The last `most` readable lines of the file, oldest first; `cut` tells
     // whether the file held more.
-    std::vector<TapeLine> Load(std::size_t most, bool& cut);
+    std::vector<StepRecord> Load(std::size_t most, bool& cut);
     // Adds `lines` at the end; false, with Problem() saying why, when they did
     // not reach the disk. Every `rewriteAfter` lines the file is replaced by
     // `all`, which holds them.
-    bool Append(const std::vector<TapeLine>& lines, const std::deque<TapeLine>& all, std::size_t rewriteAfter);
+    bool Append(const std::vector<StepRecord>& lines, const std::deque<StepRecord>& all, std::size_t rewriteAfter);
     // Replaces the file with `all`, or leaves it as it was and says why.
-    bool Rewrite(const std::deque<TapeLine>& all);
+    bool Rewrite(const std::deque<StepRecord>& all);
 
     const QString& Path() const { return m_path; }
     // Why the last write failed, naming the file; empty after one that did not.
@@ -45,7 +45,10 @@ private:
 };
 
 // One tape line as a line of the file, and back; nullopt for a damaged line.
-QByteArray TapeRecord(const TapeLine& line);
-std::optional<TapeLine> TapeLineFromRecord(QByteArrayView record);
+// The file keeps each line's words and counts as the tape showed them (the
+// layout earlier versions wrote and read); read back, a line has its values
+// again, and its note as it was written.
+QByteArray TapeRecord(const StepRecord& line);
+std::optional<StepRecord> StepRecordFromRecord(QByteArrayView record);
 
 } // namespace quillet

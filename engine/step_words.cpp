@@ -1,0 +1,156 @@
+// Steps in words: the tape's lines as text, as a screen reader says them and
+// as CSV columns.
+#include "words.h"
+
+#include "calculator_engine.h"
+
+namespace quillet {
+namespace {
+
+// The tape is read in columns: every name takes the width of "OUT".
+constexpr const char* kShortNames[3] = {"IN ", "OUT", "DUR"};
+
+// As the keypad labels it.
+std::string_view OperatorText(StepOperator op)
+{
+    switch (op) {
+    case StepOperator::kNone: return {};
+    case StepOperator::kAdd: return "+";
+    case StepOperator::kSubtract: return "-";
+    case StepOperator::kMultiply: return "x";
+    case StepOperator::kDivide: return "/";
+    }
+    return {};
+}
+
+std::string_view SpokenOperator(StepOperator op)
+{
+    switch (op) {
+    case StepOperator::kNone: return {};
+    case StepOperator::kAdd: return "plus";
+    case StepOperator::kSubtract: return "minus";
+    case StepOperator::kMultiply: return "times";
+    case StepOperator::kDivide: return "divided by";
+    }
+    return {};
+}
+
+std::string Lines(long long count) { return std::to_string(count) + (count == 1 ? " line" : " lines"); }
+
+// The step in words: who, left, operator, right, the equals word and the
+// result, each written as the caller says.
+std::string StepWords(const StepRecord& record, std::string_view who, std::string_view op, std::string_view equals)
+{
+    const FinishedStep& step = record.step;
+    std::string words{who};
+    const auto add = [&](std::string_view word) {
+        if (word.empty()) return;
+        words += ' ';
+        words += word;
+    };
+    add(StepValueText(step.left));
+    add(op);
+    add(StepValueText(step.right));
+    if (step.result.present) {
+        if (step.op != StepOperator::kNone || step.kind == StepKind::kListTotal) add(equals);
+        add(StepValueText(step.result));
+    }
+    return words;
+}
+
+// Written as editing applications and spreadsheets read it ("01:00:10;12",
+// "135+00"); as shown when in error, and the plain number after '*' and '/'.
+std::string EditingPart(const StepValue& part)
+{
+    if (!part.present || part.inError || part.format == &ScalarFormat()) return StepValueText(part);
+    std::string text;
+    AppendDigitsText(*part.format, part.digits, text);
+    return EditingForm(*part.format, std::move(text));
+}
+
+std::string Count(const StepValue& part)
+{
+    return part.present && !part.inError ? std::to_string(part.value) : std::string{};
+}
+
+} // namespace
+
+std::string StepValueText(const StepValue& value)
+{
+    if (!value.present) return {};
+    if (value.format == nullptr) return "E";
+    std::string text;
+    AppendDigitsText(*value.format, value.digits, text);
+    if (value.inError && !text.empty()) text[0] = 'E';
+    return text;
+}
+
+std::string StepNote(const StepRecord& record)
+{
+    if (record.earlierStepsRemoved) return "Earlier steps removed";
+    if (!record.keptNote.empty()) return record.keptNote;
+    const FinishedStep& step = record.step;
+    if (step.kind == StepKind::kListTerm) {
+        const std::string where = "Line " + std::to_string(step.lineNumber) + " " + QuotedText(record.line);
+        if (step.lineProblem == LineProblem::kNone) return where;
+        return where + (step.lineProblem == LineProblem::kNotAValue ? " is not a value: " : " cannot be read: ") +
+               step.problem.reason;
+    }
+    if (step.kind == StepKind::kListTotal) {
+        std::string counts = Lines(step.linesAdded) + " added";
+        if (step.linesSkipped > 0) counts += ", " + Lines(step.linesSkipped) + " without a value skipped";
+        if (step.linesLeftOut > 0) counts += ", " + Lines(step.linesLeftOut) + " in error";
+        // Whether the totals the list states agree with what its lines add up to.
+        if (!record.listNote.empty()) counts += "; " + record.listNote;
+        if (step.problem.outcome != Outcome::kDone) counts += "; " + ProblemText(step.problem, *step.format);
+        // The total counts lines the tape no longer holds.
+        if (record.termsNotKept > 0)
+            counts += "; the first " + std::to_string(record.termsNotKept) + " of them are not on the tape";
+        return counts;
+    }
+    return ProblemText(step.problem, *step.format);
+}
+
+std::string TapeLineText(const StepRecord& record)
+{
+    if (record.earlierStepsRemoved) return StepNote(record);
+    const FinishedStep& step = record.step;
+    std::string text = StepWords(record, kShortNames[step.registerIndex], OperatorText(step.op), "=") + "  " +
+                       std::string{NameOf(*step.format)};
+    const std::string note = StepNote(record);
+    if (!note.empty()) text += "  " + note;
+    return text;
+}
+
+std::string SpokenTapeLine(const StepRecord& record)
+{
+    if (record.earlierStepsRemoved) return StepNote(record);
+    const FinishedStep& step = record.step;
+    std::string spoken = StepWords(record, std::string{kRegisterNames[step.registerIndex]} + ':',
+                                   SpokenOperator(step.op), "equals") +
+                         ", " + std::string{NameOf(*step.format)};
+    const std::string note = StepNote(record);
+    if (!note.empty()) spoken += ". " + note;
+    return spoken;
+}
+
+const std::array<std::string_view, kCsvColumnCount>& CsvColumns()
+{
+    static constexpr std::array<std::string_view, kCsvColumnCount> kColumns{
+        "Register", "Format", "Left", "Left count", "Operator", "Right", "Right count", "Result", "Result count", "Note"};
+    return kColumns;
+}
+
+std::array<std::string, kCsvColumnCount> CsvFields(const StepRecord& record)
+{
+    if (record.earlierStepsRemoved) return {{{}, {}, {}, {}, {}, {}, {}, {}, {}, StepNote(record)}};
+    const FinishedStep& step = record.step;
+    // Each value beside its exact count; the plain number after '*' and '/'
+    // is its own count.
+    return {{std::string{kRegisterNames[step.registerIndex]}, std::string{NameOf(*step.format)},
+             EditingPart(step.left), Count(step.left), std::string{OperatorText(step.op)},
+             EditingPart(step.right), Count(step.right), EditingPart(step.result),
+             step.kind == StepKind::kListTerm ? std::string{} : Count(step.result), StepNote(record)}};
+}
+
+} // namespace quillet
