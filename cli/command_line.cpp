@@ -1,6 +1,5 @@
 #include "cli/command_line.h"
 
-#include "cli/escaped_text.h"
 #include "cli/format_names.h"
 #include "engine/words.h"
 #include "engine/written_value.h"
@@ -9,13 +8,6 @@
 
 namespace quillet::cli {
 namespace {
-
-std::string Quoted(std::string_view text)
-{
-    std::string quoted = Escaped(text);
-    quoted.insert(quoted.begin(), '\'');
-    return quoted + '\'';
-}
 
 ParsedCommandLine Fail(std::string message)
 {
@@ -34,7 +26,7 @@ ParsedCommandLine Succeed(Command command)
 
 std::string MultiplierError(std::string_view text, const ValueParse& parse)
 {
-    return Quoted(text) + " is not a multiplier or divisor: " + DescribeProblem(parse);
+    return QuotedText(text) + " is not a multiplier or divisor: " + DescribeProblem(parse);
 }
 
 // Why `text` is no value at all in the command's FROM format (no digit, or
@@ -79,15 +71,15 @@ ParsedCommandLine ParseEval(Command command, const std::vector<std::string_view>
         if (operatorExpected) {
             op = OperatorFromText(words[i]);
             if (op == 0)
-                return Fail("expected an operator (+ - * / or x) but found " + Quoted(words[i]));
+                return Fail("expected an operator (+ - * / or x) but found " + QuotedText(words[i]));
             if (i + 1 == words.size())
-                return Fail(Quoted(words[i]) + " needs a value after it");
+                return Fail(QuotedText(words[i]) + " needs a value after it");
             continue;
         }
         const bool multiplier = op == '*' || op == '/';
         if (!multiplier) {
             const std::string why = NotAValue(words[i], command);
-            if (!why.empty()) return Fail(Quoted(words[i]) + " is not a value: " + why);
+            if (!why.empty()) return Fail(QuotedText(words[i]) + " is not a value: " + why);
             command.steps.push_back({op, words[i], {}});
             continue;
         }
@@ -166,7 +158,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
             command.toText = separate ? (i + 1 < args.size() ? args[++i] : std::string_view{}) : word.substr(kToOption.size() + 1);
             if (command.toText.empty()) return Fail("--to needs a format");
         } else if (word.size() > 1 && word[0] == '-' && (word[1] == '-' || word[1] < '0' || word[1] > '9')) {
-            return Fail("unknown option " + Quoted(word));
+            return Fail("unknown option " + QuotedText(word));
         } else {
             words.push_back(word);
         }
@@ -187,11 +179,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args)
         return ParseSum(std::move(command), words);
     }
     if (args[0] == kFormatsWord) {
-        if (!words.empty()) return Fail("formats takes no arguments, found " + Quoted(words[0]));
+        if (!words.empty()) return Fail("formats takes no arguments, found " + QuotedText(words[0]));
         command.kind = CommandKind::kFormats;
         return Succeed(std::move(command));
     }
-    return Fail("unknown command " + Quoted(args[0]));
+    return Fail("unknown command " + QuotedText(args[0]));
 }
 
 } // namespace quillet::cli

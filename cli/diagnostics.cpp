@@ -1,36 +1,18 @@
 #include "cli/diagnostics.h"
 
-#include "cli/escaped_text.h"
+#include "engine/words.h"
 
 #include <cstdio>
 
 namespace quillet::cli {
 namespace {
 
-constexpr std::size_t kQuotedLength = 60;
-
-// The input in single quotes, escaped, and cut after 60 or so characters.
-std::string QuotedInput(std::string_view input)
-{
-    std::string text = "'";
-    if (input.size() <= kQuotedLength) {
-        text += Escaped(input);
-    } else {
-        // Cut before a UTF-8 continuation byte, never through a character.
-        std::size_t cut = kQuotedLength;
-        while (cut > 0 && (static_cast<unsigned char>(input[cut]) & 0xC0) == 0x80) --cut;
-        text += Escaped(input.substr(0, cut));
-        text += "...";
-    }
-    return text + "'";
-}
-
-std::string Prefix(long long lineNumber, std::string_view input)
+std::string Prefix(long long lineNumber, std::string_view input, bool cutShort = false)
 {
     std::string text{kProgramName};
     text += ": ";
     if (lineNumber > 0) text += "line " + std::to_string(lineNumber) + ": ";
-    return text + QuotedInput(input) + ": ";
+    return text + QuotedText(input, cutShort) + ": ";
 }
 
 } // namespace
@@ -38,15 +20,9 @@ std::string Prefix(long long lineNumber, std::string_view input)
 std::string ProblemMessage(long long lineNumber, std::string_view input, Outcome outcome,
                            std::string_view formatName, std::string_view why)
 {
-    std::string text = Prefix(lineNumber, input);
-    switch (outcome) {
-    case Outcome::kDone: return {};
-    case Outcome::kCannotBeRead: text += "cannot be read in "; break;
-    case Outcome::kCannotBeShown: text += "cannot be shown in "; break;
-    case Outcome::kDivisionByZero: return text + "division by zero\n";
-    }
-    text += formatName;
-    if (!why.empty()) {
+    if (outcome == Outcome::kDone) return {};
+    std::string text = Prefix(lineNumber, input) + OutcomeText(outcome, formatName);
+    if (!why.empty() && outcome != Outcome::kDivisionByZero) {
         text += ": ";
         text += why;
     }
@@ -69,13 +45,13 @@ std::string ConversionMessage(long long lineNumber, std::string_view input,
 
 std::string NegativeResultMessage(std::string_view chain, std::string_view formatName)
 {
-    return std::string{kProgramName} + ": the result is negative: " + QuotedInput(chain) + " (cannot be shown in " +
+    return std::string{kProgramName} + ": the result is negative: " + QuotedText(chain) + " (cannot be shown in " +
            std::string{formatName} + ")\n";
 }
 
-std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why)
+std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why, bool cutShort)
 {
-    return Prefix(lineNumber, input) + "not a value: " + std::string{why} + "\n";
+    return Prefix(lineNumber, input, cutShort) + "not a value: " + std::string{why} + "\n";
 }
 
 std::string UsageMessage(std::string_view what)

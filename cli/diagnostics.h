@@ -27,8 +27,10 @@ std::string ConversionMessage(long long lineNumber, std::string_view input,
 // (cannot be shown in NTSC frames)".
 std::string NegativeResultMessage(std::string_view chain, std::string_view formatName);
 
-// A line of standard input that is not a value at all.
-std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why);
+// A line of standard input that is not a value at all; with cutShort,
+// `input` is only the start of the line.
+std::string NotAValueMessage(long long lineNumber, std::string_view input, std::string_view why,
+                             bool cutShort = false);
 
 // The usage error and the hint to --help, two lines.
 std::string UsageMessage(std::string_view what);

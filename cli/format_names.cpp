@@ -1,7 +1,7 @@
 #include "cli/format_names.h"
 
-#include "cli/escaped_text.h"
 #include "engine/format_table.h"
+#include "engine/words.h"
 
 #include <algorithm>
 #include <vector>
@@ -85,7 +85,8 @@ std::string FormatNameProblem(std::string_view text)
     const std::string folded = Folded(text);
     for (const AmbiguousName& ambiguous : kAmbiguousNames) {
         if (folded != Folded(ambiguous.name)) continue;
-        std::string problem = Escaped(text) + ": say ";
+        // One of the names above, which needs no escaping.
+        std::string problem = std::string{text} + ": say ";
         for (std::size_t i = 0; i < ambiguous.choices.size(); ++i) {
             const std::string_view choice = ambiguous.choices[i];
             if (i > 0) problem += " or ";
@@ -93,7 +94,7 @@ std::string FormatNameProblem(std::string_view text)
         }
         return problem;
     }
-    std::string problem = "unknown format '" + Escaped(text) + "'";
+    std::string problem = "unknown format " + QuotedText(text);
     // A word of a hundred characters is no misspelt name.
     const std::string nearest = text.size() <= 40 ? NearestName(text) : std::string{};
     if (!nearest.empty()) problem += " (did you mean " + nearest + "?)";

@@ -13,7 +13,7 @@ void LineConverter::ConvertBlock(std::string_view block, long long firstLineNumb
 
 void LineConverter::RefuseLongLine(std::string_view start, long long lineNumber)
 {
-    Refuse(LongLineName(start), "line too long", lineNumber);
+    Refuse(start, "line too long", lineNumber, true);
 }
 
 void LineConverter::ConvertLine(std::string_view rawLine, long long lineNumber)
@@ -41,10 +41,10 @@ void LineConverter::ConvertLine(std::string_view rawLine, long long lineNumber)
     }
 }
 
-void LineConverter::Refuse(std::string_view line, std::string_view why, long long lineNumber)
+void LineConverter::Refuse(std::string_view line, std::string_view why, long long lineNumber, bool cutShort)
 {
     output += '\n';
-    messages += NotAValueMessage(lineNumber, line, why);
+    messages += NotAValueMessage(lineNumber, line, why, cutShort);
     anyValueInError = true;
 }
 

@@ -35,7 +35,7 @@ public:
     bool anyValueInError = false;
 
 private:
-    void Refuse(std::string_view line, std::string_view why, long long lineNumber);
+    void Refuse(std::string_view line, std::string_view why, long long lineNumber, bool cutShort = false);
 
     ConversionSession& m_session;
 };

@@ -90,8 +90,6 @@ std::string_view WithoutTrailingBlanks(std::string_view line)
 
 std::string_view TrimmedLine(std::string_view line) { return WithoutTrailingBlanks(WithoutLeadingBlanks(line)); }
 
-std::string LongLineName(std::string_view start) { return std::string{TrimmedLine(start.substr(0, 40))} + "..."; }
-
 int ReadLines(int fd, std::size_t longestLine, LineSink& sink)
 {
     const std::unique_ptr<char[]> buffer(new char[kReadSize + longestLine]);

@@ -17,8 +17,6 @@ constexpr bool IsLineBlank(char c) { return c == ' ' || c == '\t'; }
 std::string_view WithoutLeadingBlanks(std::string_view line);
 std::string_view WithoutTrailingBlanks(std::string_view line);
 std::string_view TrimmedLine(std::string_view line);
-// How a line too long to quote is named: its first characters and "...".
-std::string LongLineName(std::string_view start);
 
 class LineSink {
 public:

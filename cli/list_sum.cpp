@@ -36,7 +36,7 @@ void SumSession::TakeLongLine(std::string_view start, long long lineNumber)
     // A blank line keeps the engine's line numbers in step and adds nothing.
     m_engine.AddListLines("\n");
     anyLeftOut = true;
-    messages += NotAValueMessage(lineNumber, LongLineName(start), "line too long");
+    messages += NotAValueMessage(lineNumber, start, "line too long", true);
 }
 
 void SumSession::WriteMessages()

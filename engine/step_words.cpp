@@ -10,30 +10,13 @@ namespace {
 // The tape is read in columns: every name takes the width of "OUT".
 constexpr const char* kShortNames[3] = {"IN ", "OUT", "DUR"};
 
-// As the keypad labels it.
-std::string_view OperatorText(StepOperator op)
-{
-    switch (op) {
-    case StepOperator::kNone: return {};
-    case StepOperator::kAdd: return "+";
-    case StepOperator::kSubtract: return "-";
-    case StepOperator::kMultiply: return "x";
-    case StepOperator::kDivide: return "/";
-    }
-    return {};
-}
-
-std::string_view SpokenOperator(StepOperator op)
-{
-    switch (op) {
-    case StepOperator::kNone: return {};
-    case StepOperator::kAdd: return "plus";
-    case StepOperator::kSubtract: return "minus";
-    case StepOperator::kMultiply: return "times";
-    case StepOperator::kDivide: return "divided by";
-    }
-    return {};
-}
+// Each operator as the keypad labels it and as a screen reader says it, in
+// StepOperator's order.
+constexpr std::pair<std::string_view, std::string_view> kOperatorWords[] = {
+    {"", ""}, {"+", "plus"}, {"-", "minus"}, {"x", "times"}, {"/", "divided by"},
+};
+std::string_view OperatorText(StepOperator op) { return kOperatorWords[static_cast<int>(op)].first; }
+std::string_view SpokenOperator(StepOperator op) { return kOperatorWords[static_cast<int>(op)].second; }
 
 std::string Lines(long long count) { return std::to_string(count) + (count == 1 ? " line" : " lines"); }
 
@@ -58,15 +41,17 @@ std::string StepWords(const StepRecord& record, std::string_view who, std::strin
     return words;
 }
 
-// Written as editing applications and spreadsheets read it ("01:00:10;12",
-// "135+00"); as shown when in error, and the plain number after '*' and '/'.
-std::string EditingPart(const StepValue& part)
+} // namespace
+
+std::string EditingText(const StepValue& part)
 {
     if (!part.present || part.inError || part.format == &ScalarFormat()) return StepValueText(part);
     std::string text;
     AppendDigitsText(*part.format, part.digits, text);
     return EditingForm(*part.format, std::move(text));
 }
+
+namespace {
 
 std::string Count(const StepValue& part)
 {
@@ -148,8 +133,8 @@ std::array<std::string, kCsvColumnCount> CsvFields(const StepRecord& record)
     // Each value beside its exact count; the plain number after '*' and '/'
     // is its own count.
     return {{std::string{kRegisterNames[step.registerIndex]}, std::string{NameOf(*step.format)},
-             EditingPart(step.left), Count(step.left), std::string{OperatorText(step.op)},
-             EditingPart(step.right), Count(step.right), EditingPart(step.result),
+             EditingText(step.left), Count(step.left), std::string{OperatorText(step.op)},
+             EditingText(step.right), Count(step.right), EditingText(step.result),
              step.kind == StepKind::kListTerm ? std::string{} : Count(step.result), StepNote(record)}};
 }
 

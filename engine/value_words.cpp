@@ -2,6 +2,7 @@
 // says it, and the quoting of a text in a message.
 #include "words.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillet {
@@ -65,6 +66,12 @@ std::string DropFrameNames()
         names += NameOf(ListedFormat(position));
     }
     return names;
+}
+
+// An overflowed field: "seconds must be below 60".
+std::string MustBeBelowText(const TimecodeFormat& format, int field)
+{
+    return std::string{FieldName(format, field)} + " must be below " + std::to_string(format.fields[field].modulus);
 }
 
 // The length of the UTF-8 character at the start of `text`, or 0 when its
@@ -148,21 +155,33 @@ std::string ShownInWords(const StepValue& shown, const TimecodeFormat& format, c
     return words;
 }
 
+std::string OutcomeText(Outcome outcome, std::string_view formatName)
+{
+    switch (outcome) {
+    case Outcome::kDone: return {};
+    case Outcome::kCannotBeRead: return "cannot be read in " + std::string{formatName};
+    case Outcome::kCannotBeShown: return "cannot be shown in " + std::string{formatName};
+    case Outcome::kDivisionByZero: return "division by zero";
+    }
+    return {};
+}
+
 std::string ProblemText(const RegisterProblem& problem, const TimecodeFormat& format)
 {
-    const std::string name{NameOf(format)};
+    std::string start = OutcomeText(problem.outcome, NameOf(format));
+    if (start.empty()) return start;
+    start[0] = static_cast<char>(start[0] - 'a' + 'A');
     switch (problem.outcome) {
     case Outcome::kDone: return {};
-    case Outcome::kDivisionByZero: return "Division by zero";
+    case Outcome::kDivisionByZero: return start;
     case Outcome::kCannotBeRead: {
-        const std::string start = "Cannot be read in " + name + ": ";
+        start += ": ";
         if (!problem.reason.empty()) return start + problem.reason;
         if (problem.field < 0 || problem.field >= format.fieldCount) return start + DroppedLabelText(format);
-        return start + std::string{FieldName(format, problem.field)} + " must be below " +
-               std::to_string(format.fields[problem.field].modulus);
+        return start + MustBeBelowText(format, problem.field);
     }
     case Outcome::kCannotBeShown: {
-        const std::string start = "Cannot be shown in " + name + ": ";
+        start += ": ";
         if (problem.negative) return start + "the result is negative";
         if (HasHours(format)) return start + "the result is 24 hours or more";
         return start + "the result is too large";
@@ -200,49 +219,46 @@ std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& 
                std::to_string(format.fields[written.field].modulus - 1);
     case WrittenFault::kDroppedLabel: return DroppedLabelText(format);
     case WrittenFault::kOverflow:
-        return fieldName + " must be below " + std::to_string(format.fields[written.field].modulus);
+        return MustBeBelowText(format, written.field);
     }
     return {};
 }
 
-std::string QuotedText(std::string_view text)
+std::string QuotedText(std::string_view text, bool moreFollows)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    // Cut after kQuotedCharacters characters; a byte that is no character counts as one.
+    std::size_t cut = 0;
+    for (std::size_t characters = 0; cut < text.size() && characters < kQuotedCharacters; ++characters)
+        cut += std::max<std::size_t>(Utf8Length(text.substr(cut)), 1);
+    const bool shortened = moreFollows || cut < text.size();
+    text = text.substr(0, cut);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+
     static constexpr char kHex[] = "0123456789abcdef";
     std::string quoted{'\''};
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < text.size(); ++characters) {
-        if (characters == kQuotedCharacters) {
-            quoted += "...";
-            break;
-        }
+    for (std::size_t at = 0; at < text.size();) {
         const auto byte = static_cast<unsigned char>(text[at]);
         const std::size_t length = Utf8Length(text.substr(at));
         // U+0080..U+009F are controls too.
         const bool control = byte == 0xC2 && length == 2 && static_cast<unsigned char>(text[at + 1]) < 0xA0;
-        if (byte == '\\') {
-            quoted += "\\\\";
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            quoted += text[at];
+        if (byte >= 0x20 && byte < 0x7F) {
+            if (byte == '\\') quoted += '\\';
+            quoted += text[at++];
         } else if (length > 0 && !control) {
             quoted += text.substr(at, length);
             at += length;
-            continue;
         } else {
-            // A control is escaped byte by byte, but counts as one character.
-            for (std::size_t i = 0; i < (control ? 2u : 1u); ++i) {
-                const auto escaped = static_cast<unsigned char>(text[at + i]);
+            for (const std::size_t end = at + (control ? 2 : 1); at < end; ++at) {
+                const auto escaped = static_cast<unsigned char>(text[at]);
                 quoted += "\\x";
                 quoted += kHex[escaped >> 4];
                 quoted += kHex[escaped & 0xF];
             }
-            at += control ? 2 : 1;
-            continue;
         }
-        ++at;
     }
+    if (shortened) quoted += "...";
     return quoted + '\'';
 }
 

@@ -33,20 +33,28 @@ std::string DigitsInWords(const TimecodeFormat& format, const EntryDigits& digit
 // pending operator, or "error, " and why.
 std::string ShownInWords(const StepValue& shown, const TimecodeFormat& format, const RegisterProblem& problem,
                          char pendingOp);
+// What became of a value, as a message begins to say it: "cannot be read in
+// PAL", "cannot be shown in NTSC frames", "division by zero"; empty for kDone.
+std::string OutcomeText(Outcome outcome, std::string_view formatName);
 // Why a register in `format` shows "E", in one sentence; empty for kDone.
 std::string ProblemText(const RegisterProblem& problem, const TimecodeFormat& format);
 // Why `written` was refused: "frames 29 is more than PAL's 24".
 std::string WrittenFaultText(const WrittenValue& written, const TimecodeFormat& format);
 // `text` quoted for a message: in single quotes, blanks around it dropped,
-// cut after 60 characters (never through one) with "...", and every byte that
-// a terminal could take for a command (controls, a backslash, what is not
+// cut after 60 characters (never through one) with "..." (also when
+// moreFollows: the text is the start of a longer one), and every byte that a
+// terminal could take for a command (controls, a backslash, what is not
 // UTF-8) written as \xNN or \\.
-std::string QuotedText(std::string_view text);
+std::string QuotedText(std::string_view text, bool moreFollows = false);
 
 // --- Steps (step_words.cpp) --------------------------------------------------
 // A step's operand or result as the display showed it: "E" over its first
 // digit when in error; empty when the step has no such part.
 std::string StepValueText(const StepValue& value);
+// The same written as editing applications and spreadsheets read it
+// ("01:00:10;12", "135+00"); as shown when in error, and the plain number
+// after '*' and '/' as shown.
+std::string EditingText(const StepValue& value);
 // What the tape says beside a step: why it shows "E", the list line it
 // read, what a list total added; empty when there is nothing to say.
 std::string StepNote(const StepRecord& record);

@@ -4,7 +4,7 @@
 
 #include "ui/accessibility/spoken_words.h"
 
-#include "engine/written_value.h"
+#include "engine/words.h"
 
 #include <QApplication>
 
@@ -53,18 +53,16 @@ void CalculatorDialog::OnEditPaste()
 void CalculatorDialog::CopyRegister(int index)
 {
     if (index < 0 || index > 2) return;
-    const std::string_view shown = engine.ShownText(index);
     // A value in error is no value: nothing worth pasting anywhere.
-    if (shown.empty() || engine.Problem(index).outcome != Outcome::kDone) {
+    if (engine.Problem(index).outcome != Outcome::kDone) {
         QApplication::beep();
         return;
     }
-    // Every text ends in a blank or the pending operator; neither is part of
-    // the value. Written as editing applications write it: ';' before
-    // drop-frame frames, 366+12 for feet and frames, plain frame counts.
-    const std::string text = EditingForm(engine.Format(index), std::string{shown.substr(0, shown.size() - 1)});
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-    Say(CopiedWords(QString::fromStdString(text)));
+    // Written as editing applications write it: ';' before drop-frame
+    // frames, 366+12 for feet and frames, plain frame counts.
+    const QString text = QString::fromStdString(EditingText(engine.ShownValue(index)));
+    QGuiApplication::clipboard()->setText(text);
+    Say(CopiedWords(text));
 }
 
 void CalculatorDialog::PasteIntoRegister(int index)
