@@ -103,12 +103,13 @@ public:
     // One key into the current register: '0'..'9' shift in from the right, 8 removes
     // the last digit; any other key is ignored.
     void KeyIn(char key);
-    // Reads the first line of `text` that is not blank as a line of a list
-    // (list_line.h: one value, or a clip's OUT - IN, in the current register's
-    // format) and takes its value as a new entry, as if typed right after a
+    // Reads the first line of `text` that is not blank as one value written in
+    // the current register's format (written_value.h, the rule every written
+    // value follows) and takes it as a new entry, as if typed right after a
     // commit: a pending operator stays pending. A line without digits changes
-    // nothing. A line in error leaves the register showing its digits with "E"
-    // and why (kCannotBeRead), blocked until "C", as an unreadable typed entry does.
+    // nothing. A line that is no value leaves the register showing its digits
+    // with "E" and why (kCannotBeRead), blocked until "C", as an unreadable
+    // typed entry does.
     Outcome PasteWrittenValue(std::string_view text);
     // Clears the current register with its memory, as "C" does, then reads
     // `text` as PasteWrittenValue does and commits it: in Conversion mode the
@@ -243,8 +244,9 @@ private:
     Outcome CommitRegister(TimecodeRegister& reg);
     // A new entry of `digits`, as if typed right after a commit.
     void EnterTyped(TimecodeRegister& reg, const EntryDigits& digits);
-    // The register blocked by text that cannot be read: its digits shown with "E" and why.
-    void RefuseWritten(TimecodeRegister& reg, std::string_view text, std::string reason);
+    // False when `written` (read from `text`) is a value. Otherwise the register
+    // is blocked: the text's digits shown with "E" and why, the others derived.
+    bool RefusedWritten(TimecodeRegister& reg, std::string_view text, const WrittenValue& written);
     // A list's line, once it is known not to be a header's preamble (list_total.cpp).
     void TakeListTerm(const ListTerm& term, std::string_view line, long long lineNumber);
     // The lines held while they may be a preamble: skipped when a header

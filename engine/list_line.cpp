@@ -303,7 +303,7 @@ ListTerm ListReader::ReadPlain(std::string_view line, std::string_view trimmed)
         if (written.fault == WrittenFault::kNone) return {};
         // Among other words, say which value is meant.
         const std::string why = WrittenFaultText(written, *m_format);
-        return token.Text(line) == trimmed ? why : "'" + std::string{token.Text(line)} + "': " + why;
+        return token.Text(line) == trimmed ? why : QuotedText(token.Text(line)) + ": " + why;
     };
     // OUT - IN of two time codes.
     auto span = [&](const Token& inToken, const Token& outToken) {

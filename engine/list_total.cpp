@@ -159,21 +159,16 @@ bool CalculatorEngine::PasteValue(std::int64_t value, const TimecodeFormat& form
 Outcome CalculatorEngine::PasteWrittenValue(std::string_view text)
 {
     TimecodeRegister& reg = Current();
-    // The first line that is not blank, read by the rule of a list's lines.
+    // The first line that is not blank.
     std::string_view line;
     while (!text.empty() && line.find_first_not_of(" \t") == std::string_view::npos) line = TakeLine(text);
-    ListReader reader(*reg.format, m_options);
-    const ListTerm term = reader.Read(line);
-    switch (term.problem) {
-    case LineProblem::kBlank:
-    case LineProblem::kNoValue: return Outcome::kDone; // nothing to paste
-    case LineProblem::kNone: EnterTyped(reg, term.digits); return Outcome::kDone;
-    case LineProblem::kNotAValue:
-    case LineProblem::kCannotBeRead: break;
-    }
-    RefuseWritten(reg, line, term.reason);
-    Recompute(); // the registers derived from it show its "E" too
-    return Outcome::kCannotBeRead;
+    // Text without a digit (a word, a header) is nothing to paste.
+    std::string ascii;
+    if (AsciiForm(line, ascii).find_first_of("0123456789") == std::string_view::npos) return Outcome::kDone;
+    const WrittenValue written = ReadWrittenValue(line, *reg.format, m_options);
+    if (RefusedWritten(reg, line, written)) return Outcome::kCannotBeRead;
+    EnterTyped(reg, written.digits);
+    return Outcome::kDone;
 }
 
 Outcome CalculatorEngine::EnterWrittenValue(std::string_view text)
@@ -181,11 +176,7 @@ Outcome CalculatorEngine::EnterWrittenValue(std::string_view text)
     TimecodeRegister& reg = Current();
     ResetRegister(reg);
     const WrittenValue written = ReadWrittenValue(text, *reg.format, m_options);
-    if (written.fault != WrittenFault::kNone) {
-        RefuseWritten(reg, text, WrittenFaultText(written, *reg.format));
-        Recompute(); // the registers derived from it show its "E" too
-        return Outcome::kCannotBeRead;
-    }
+    if (RefusedWritten(reg, text, written)) return Outcome::kCannotBeRead;
     reg.entryDigits = written.digits;
     return CommitRegister(reg);
 }
@@ -202,8 +193,9 @@ void CalculatorEngine::EnterTyped(TimecodeRegister& reg, const EntryDigits& digi
     RefreshRegister(reg);
 }
 
-void CalculatorEngine::RefuseWritten(TimecodeRegister& reg, std::string_view text, std::string reason)
+bool CalculatorEngine::RefusedWritten(TimecodeRegister& reg, std::string_view text, const WrittenValue& written)
 {
+    if (written.fault == WrittenFault::kNone) return false;
     // The digits as the keypad would have taken them, shown with "E".
     std::string ascii;
     text = AsciiForm(text, ascii);
@@ -213,8 +205,10 @@ void CalculatorEngine::RefuseWritten(TimecodeRegister& reg, std::string_view tex
         if (*c >= '0' && *c <= '9') digits[--free] = *c;
     reg.freshEntry = false;
     reg.entryDigits = digits;
-    reg.error.cause = {Outcome::kCannotBeRead, -1, false, std::move(reason)};
+    reg.error.cause = {Outcome::kCannotBeRead, -1, false, WrittenFaultText(written, *reg.format)};
     RefreshRegister(reg);
+    Recompute(); // the registers derived from it show its "E" too
+    return true;
 }
 
 } // namespace quillet

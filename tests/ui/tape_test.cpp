@@ -145,9 +145,9 @@ TEST_F(TapeTest, APastedListIsAddedUpAndASingleLineIsStillOneEntry)
 {
     Open();
     ChooseFormat(kIn, 1); // NTSC-ND
-    QGuiApplication::clipboard()->setText(QStringLiteral("Clip 3, 00:00:20:00\r\n"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 00:00:20:00\r\n"));
     Press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Text(kIn), "00:00:20:00 ") << "one cell, line break and all, is one value";
+    EXPECT_EQ(Text(kIn), "00:00:20:00 ") << "one value, line break and all";
     EXPECT_EQ(Dialog().Tape().Model().rowCount(), 0) << "an entry is not a step yet";
 
     Type("+");
