@@ -234,13 +234,20 @@ private:
     // entry's state and the error. Does not refresh.
     static void ResetRegister(TimecodeRegister& reg);
     // Builds the register's text (Scalar layout while its '*'/'/' operand is typed),
-    // the pending operator or a blank after it, and shows it: "E" over the first
-    // character while in error, `problem` saying why.
+    // the pending operator or a blank after it, `problem` saying why it is in
+    // error, and shows it (ShowText).
     void RefreshRegister(TimecodeRegister& reg);
-    // Reads the digits into value (Scalar while scalarEntry). False, with the error
-    // set and value kept, when they cannot be read; on success the digits are
-    // normalised and the register refreshed.
-    bool ReadEntry(TimecodeRegister& reg);
+    // "E" over the first character of the text while in error; the text goes to
+    // the display, if there is one, which is asked to repaint.
+    static void ShowText(TimecodeRegister& reg);
+    // Reads the digits into value (Scalar while scalarEntry). True when they
+    // cannot be read: the error is set, value kept, nothing refreshed. On
+    // success the digits are rewritten from the value (normalised) and the
+    // register refreshed.
+    bool ParseEntry(TimecodeRegister& reg);
+    // The digits written from value in the register's own format; sets the
+    // error when the value cannot be shown, never clears it.
+    static void ValueToDigits(TimecodeRegister& reg);
     Outcome CommitRegister(TimecodeRegister& reg);
     // A new entry of `digits`, as if typed right after a commit.
     void EnterTyped(TimecodeRegister& reg, const EntryDigits& digits);
@@ -253,9 +260,9 @@ private:
     // follows them, else taken as they were read.
     void SettleHeldLines(bool preamble);
     void NoteStatedTotal(const ListTerm& term, long long lineNumber);
-    // Stores a result: value keeps it (within +-kValueLimit), the digits show it, and
-    // the error is set when it cannot be shown. A result beyond the limit marks the
-    // register beyondRange, which only a new chain clears.
+    // Stores a result: value keeps it (within +-kValueLimit), ValueToDigits shows
+    // it. A result beyond the limit marks the register beyondRange, which only a
+    // new chain clears.
     static void StoreResult(TimecodeRegister& reg, std::int64_t result);
     // The result in `format` wrapped into the day when the option asks for it
     // (time_of_day.h); a result beyond the exact range stays there.

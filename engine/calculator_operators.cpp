@@ -22,7 +22,7 @@ Outcome CalculatorEngine::CommitRegister(TimecodeRegister& reg)
         reg.pendingOp = 0;
         reg.scalarEntry = false;
         reg.operand = reg.value;
-        StoreResult(reg, reg.value);
+        ValueToDigits(reg);
         RefreshRegister(reg);
         // As after an operator, a value that cannot be shown keeps its "E" on
         // the display without blocking the register.
@@ -30,7 +30,7 @@ Outcome CalculatorEngine::CommitRegister(TimecodeRegister& reg)
         return reg.problem.outcome;
     }
     const std::int64_t before = reg.value;
-    if (!ReadEntry(reg)) {
+    if (ParseEntry(reg)) {
         RefreshRegister(reg);
         if (m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
         Recompute(); // the registers derived from it show its "E" too
@@ -40,7 +40,7 @@ Outcome CalculatorEngine::CommitRegister(TimecodeRegister& reg)
     reg.scalarEntry = false;
     reg.freshEntry = true;
     reg.operand = reg.value;
-    StoreResult(reg, reg.value);
+    ValueToDigits(reg);
     RefreshRegister(reg);
     const Outcome outcome = reg.problem.outcome;
     // Committing the value the register already held (a cleared register
@@ -76,7 +76,7 @@ Outcome CalculatorEngine::ApplyOperator(char op, bool suppressRepeat)
     const bool wasBlocked = reg.error.IsSet();
     const bool typed = !reg.freshEntry;
     const std::int64_t before = reg.value;
-    if (wasBlocked || !ReadEntry(reg)) {
+    if (wasBlocked || ParseEntry(reg)) {
         RefreshRegister(reg);
         if (!wasBlocked) {
             if (m_stepListener != nullptr) ReportStep(reg, StepKind::kEntry);
@@ -238,7 +238,7 @@ void CalculatorEngine::SetMode(CalculatorMode mode)
     case CalculatorMode::kEditingKeepFormats:
         break;
     case CalculatorMode::kConversion:
-        StoreResult(m_registers[kOut], m_registers[kOut].value);
+        ValueToDigits(m_registers[kOut]);
         RefreshRegister(m_registers[kOut]);
         break;
     }

@@ -86,32 +86,43 @@ void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
     if (reg.error.IsSet()) reg.problem = reg.error.cause;
     else if (reg.error.beyondRange) reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0, {}};
     else reg.problem = {};
+    ShowText(reg);
+}
+
+void CalculatorEngine::ShowText(TimecodeRegister& reg)
+{
     if (reg.problem.outcome != Outcome::kDone) reg.text[0] = 'E';
     if (reg.display == nullptr) return;
     reg.display->m_text = reg.text;
     reg.display->Invalidate();
 }
 
-bool CalculatorEngine::ReadEntry(TimecodeRegister& reg)
+bool CalculatorEngine::ParseEntry(TimecodeRegister& reg)
 {
     const TimecodeFormat& format = reg.scalarEntry ? ScalarFormat() : *reg.format;
     const std::optional<std::int32_t> read = ParseDigits(format, reg.entryDigits, m_options);
     if (!read) {
         reg.error.cause = {Outcome::kCannotBeRead, UnreadableField(format, reg.entryDigits, m_options), false, {}};
-        return false;
+        return true;
     }
     reg.error.Clear();
-    StoreResult(reg, *read);
+    reg.value = *read;
+    ValueToDigits(reg);
     RefreshRegister(reg);
-    return true;
+    return false;
+}
+
+void CalculatorEngine::ValueToDigits(TimecodeRegister& reg)
+{
+    if (FormatValue(*reg.format, reg.value, reg.entryDigits))
+        reg.error.cause = {Outcome::kCannotBeShown, -1, reg.value < 0, {}};
 }
 
 void CalculatorEngine::StoreResult(TimecodeRegister& reg, std::int64_t result)
 {
     if (result > kValueLimit || result < -kValueLimit) reg.error.beyondRange = true;
     reg.value = std::clamp(result, -kValueLimit, kValueLimit);
-    if (FormatValue(*reg.format, reg.value, reg.entryDigits))
-        reg.error.cause = {Outcome::kCannotBeShown, -1, reg.value < 0, {}};
+    ValueToDigits(reg);
 }
 
 } // namespace quillet
