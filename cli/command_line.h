@@ -65,7 +65,7 @@ struct ParsedCommandLine {
 // and stay valid as long as they do.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string_view>& args);
 
-// The words after "sum" (options taken out): FORMAT [VALUE...] (sum_command.cpp).
+// The words after "sum" (options taken out): FORMAT [VALUE...].
 ParsedCommandLine ParseSum(Command command, const std::vector<std::string_view>& words);
 
 // '+', '-', '*' (also written 'x' to spare the shell's quoting) or '/'; 0 otherwise.

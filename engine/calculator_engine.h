@@ -164,8 +164,6 @@ public:
     bool BeginList(bool skipBadLines);
     void AddListLines(std::string_view text);
     Outcome EndList();
-    // The number AddListLines gives the next line of the list (from 1).
-    long long NextListLine() const { return m_list.nextLine; }
     // Puts `value` (in `format`'s unit) into the current register as a new entry,
     // converted into the register's format, as a paste would. False, changing
     // nothing, when it cannot be shown in that format.

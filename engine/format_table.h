@@ -11,7 +11,7 @@
 namespace quillet {
 
 struct FormatField {
-    char label[20];        // descriptive only, never read by an operation
+    char label[20];        // the field's shorthand ("sec", "feet"); words.h makes a word of it
     std::int32_t digits;    // digit characters the field takes in the entry and on the display
     std::int32_t modulus;   // a field value is below this; the next field up is worth this many units
     std::int32_t separator; // character printed before the field's digits, 0 for none
