@@ -70,6 +70,26 @@ std::string StepValueText(const StepValue& value)
     return text;
 }
 
+std::optional<StepOperator> StepOperatorOfText(std::string_view text)
+{
+    for (std::size_t op = 0; op < std::size(kOperatorWords); ++op)
+        if (kOperatorWords[op].first == text) return static_cast<StepOperator>(op);
+    return std::nullopt;
+}
+
+StepValue StepValueOfText(std::string_view text, const TimecodeFormat& format)
+{
+    StepValue part;
+    if (text.empty()) return part;
+    part.present = true;
+    part.inError = text.front() == 'E';
+    part.format = text == "E" ? nullptr : &format;
+    int free = 8;
+    for (auto c = text.rbegin(); c != text.rend() && free > 0; ++c)
+        if ((*c >= '0' && *c <= '9') || *c == 'E') part.digits[--free] = *c == 'E' ? '0' : *c;
+    return part;
+}
+
 std::string StepNote(const StepRecord& record)
 {
     if (record.earlierStepsRemoved) return "Earlier steps removed";

@@ -232,13 +232,4 @@ void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, s
     text.append(buffer, static_cast<std::size_t>(WriteDigitsText(format, digits, buffer)));
 }
 
-EntryDigits DigitsOfText(std::string_view text)
-{
-    EntryDigits digits = kZeroDigits;
-    int free = 8;
-    for (auto c = text.rbegin(); c != text.rend() && free > 0; ++c)
-        if ((*c >= '0' && *c <= '9') || *c == 'E') digits[--free] = *c == 'E' ? '0' : *c;
-    return digits;
-}
-
 } // namespace quillet

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace quillet {
 
@@ -58,11 +57,6 @@ void AppendDigitsText(const TimecodeFormat& format, const EntryDigits& digits, s
 // (no terminator is written); returns its length.
 constexpr int kMaxDigitsTextLength = 12; // eight digits and a separator before each of four fields
 int WriteDigitsText(const TimecodeFormat& format, const EntryDigits& digits, char* out);
-
-// The digits of a text WriteDigitsText made, filled from the right (an "E"
-// over the first digit is taken for '0'). Only for texts an earlier version
-// of the tape kept instead of values.
-EntryDigits DigitsOfText(std::string_view text);
 
 constexpr EntryDigits kZeroDigits{'0', '0', '0', '0', '0', '0', '0', '0', '\0'};
 

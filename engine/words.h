@@ -12,6 +12,7 @@
 #include "written_value.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,13 @@ std::string QuotedText(std::string_view text, bool moreFollows = false);
 // A step's operand or result as the display showed it: "E" over its first
 // digit when in error; empty when the step has no such part.
 std::string StepValueText(const StepValue& value);
+// StepValueText's text in `format` taken back, for the tape's lines an
+// earlier version kept as text: present unless empty, in error with its "E",
+// the digits it shows. Its value is the caller's, who kept the count.
+StepValue StepValueOfText(std::string_view text, const TimecodeFormat& format);
+// The operator a tape line wrote ("+", "-", "x", "/"; kNone for ""), taken
+// back likewise; nullopt for any other text.
+std::optional<StepOperator> StepOperatorOfText(std::string_view text);
 // The same written as editing applications and spreadsheets read it
 // ("01:00:10;12", "135+00"); as shown when in error, and the plain number
 // after '*' and '/' as shown.

@@ -95,15 +95,9 @@ namespace {
 // An operand or result as the file wrote it: its text as shown, and its count
 // (empty when it showed "E"), or `value` for the result.
 std::optional<StepValue> PartFrom(const QString& text, const QString& count, std::int64_t value,
-                                  const TimecodeFormat* format)
+                                  const TimecodeFormat& format)
 {
-    StepValue part;
-    if (text.isEmpty()) return part;
-    part.present = true;
-    part.inError = text.startsWith(QLatin1Char('E'));
-    // A list's line that was no value showed its "E" alone.
-    part.format = text == QLatin1String("E") ? nullptr : format;
-    part.digits = DigitsOfText(text.toStdString());
+    StepValue part = StepValueOfText(text.toStdString(), format);
     part.value = value;
     if (!count.isEmpty()) {
         const std::optional<long long> counted = Number(count.toLatin1(), -kValueLimit, kValueLimit);
@@ -111,15 +105,6 @@ std::optional<StepValue> PartFrom(const QString& text, const QString& count, std
         part.value = *counted;
     }
     return part;
-}
-
-std::optional<StepOperator> OperatorFrom(const QString& text)
-{
-    if (text.isEmpty()) return StepOperator::kNone;
-    if (text.size() != 1 || text == QLatin1String("*")) return std::nullopt;
-    const StepOperator op = OperatorOf(text == QLatin1String("x") ? '*' : text[0].toLatin1());
-    if (op == StepOperator::kNone) return std::nullopt;
-    return op;
 }
 
 } // namespace
@@ -148,11 +133,11 @@ std::optional<StepRecord> StepRecordFromRecord(QByteArrayView line)
     step.kind = static_cast<StepKind>(*kind);
     step.registerIndex = static_cast<int>(*reg);
     step.format = &ListedFormat(static_cast<int>(*format));
-    const std::optional<StepOperator> stepOp = OperatorFrom(*op);
+    const std::optional<StepOperator> stepOp = StepOperatorOfText(op->toStdString());
     const bool scalar = stepOp == StepOperator::kMultiply || stepOp == StepOperator::kDivide;
-    const std::optional<StepValue> leftPart = PartFrom(*left, *leftCount, 0, step.format);
-    const std::optional<StepValue> rightPart = PartFrom(*right, *rightCount, *value, scalar ? &ScalarFormat() : step.format);
-    const std::optional<StepValue> resultPart = PartFrom(*result, *resultCount, *value, step.format);
+    const std::optional<StepValue> leftPart = PartFrom(*left, *leftCount, 0, *step.format);
+    const std::optional<StepValue> rightPart = PartFrom(*right, *rightCount, *value, scalar ? ScalarFormat() : *step.format);
+    const std::optional<StepValue> resultPart = PartFrom(*result, *resultCount, *value, *step.format);
     if (!stepOp || !leftPart || !rightPart || !resultPart) return std::nullopt;
     step.op = *stepOp;
     step.left = *leftPart;
