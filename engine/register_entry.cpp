@@ -75,6 +75,15 @@ void CalculatorEngine::ClearAllRegisters()
     }
 }
 
+// Only RefreshRegister calls it, on every key: inline keeps that call free.
+inline void CalculatorEngine::ShowText(TimecodeRegister& reg)
+{
+    if (reg.problem.outcome != Outcome::kDone) reg.text[0] = 'E';
+    if (reg.display == nullptr) return;
+    reg.display->m_text = reg.text;
+    reg.display->Invalidate();
+}
+
 void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
 {
     const bool typingScalar = reg.scalarEntry && !reg.freshEntry;
@@ -87,14 +96,6 @@ void CalculatorEngine::RefreshRegister(TimecodeRegister& reg)
     else if (reg.error.beyondRange) reg.problem = {Outcome::kCannotBeShown, -1, reg.value < 0, {}};
     else reg.problem = {};
     ShowText(reg);
-}
-
-void CalculatorEngine::ShowText(TimecodeRegister& reg)
-{
-    if (reg.problem.outcome != Outcome::kDone) reg.text[0] = 'E';
-    if (reg.display == nullptr) return;
-    reg.display->m_text = reg.text;
-    reg.display->Invalidate();
 }
 
 bool CalculatorEngine::ParseEntry(TimecodeRegister& reg)
