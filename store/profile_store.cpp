@@ -1,5 +1,6 @@
 #include "profile_store.h"
 
+#include "store/own_file.h"
 #include "store/tolerant_ini.h"
 
 #include <QDir>
@@ -7,9 +8,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <atomic>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -40,23 +39,16 @@ QString& UserFolder()
     return folder;
 }
 
-// Whether the file at `path` may be read and written as settings: absent, or
-// a regular file (perhaps through links) of a sane size. Looked at without
-// opening it, since opening a FIFO blocks and opening a device can act.
-bool IsSafeToOpen(const QString& path)
+// Why the file at `path` must not be read or written as settings (not ours,
+// or too large to be settings), or empty when it may.
+QString RefusalOf(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) return true; // a link to nothing included: writing creates its target
-    if (!info.isFile()) return false;
-    if (info.size() > kMaxSettingsFileSize) {
-        static std::atomic<bool> told{false};
-        if (!told.exchange(true))
-            std::fprintf(stderr, "quillet: %s is larger than %lld bytes, too large to be settings: the defaults "
-                                 "apply and the file is left alone\n",
-                         qPrintable(QDir::toNativeSeparators(path)), static_cast<long long>(kMaxSettingsFileSize));
-        return false;
-    }
-    return true;
+    const OwnFile file = ExamineOwnFile(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!file.ours) return QStringLiteral("%1 %2").arg(shown, file.reason);
+    if (file.exists && QFileInfo(file.path).size() > kMaxSettingsFileSize)
+        return QStringLiteral("%1 is larger than %2 bytes, too large to be settings").arg(shown).arg(kMaxSettingsFileSize);
+    return {};
 }
 
 } // namespace
@@ -81,9 +73,9 @@ std::unique_ptr<QSettings> ProfileStore::Open() const
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, m_company, m_application);
     // QSettings reads the company-wide file beside ours too.
     const QString folder = UserFolder() + QLatin1Char('/');
-    if (!IsSafeToOpen(folder + m_company + QLatin1Char('/') + m_application + QLatin1String(".conf"))
-        || !IsSafeToOpen(folder + m_company + QLatin1String(".conf")))
-        return nullptr;
+    m_refusal = RefusalOf(folder + m_company + QLatin1Char('/') + m_application + QLatin1String(".conf"));
+    if (m_refusal.isEmpty()) m_refusal = RefusalOf(folder + m_company + QLatin1String(".conf"));
+    if (!m_refusal.isEmpty()) return nullptr;
     return std::make_unique<QSettings>(TolerantIniFormat(), QSettings::UserScope, m_company, m_application);
 }
 
@@ -101,11 +93,24 @@ int ProfileStore::GetProfileInt(const QString& section, const QString& entry, in
 bool ProfileStore::WriteProfileInt(const QString& section, const QString& entry, int value)
 {
     const std::unique_ptr<QSettings> settings = Open();
-    // A store that was not read whole would be written back with less than it held.
-    if (!settings || settings->status() != QSettings::NoError) return false;
-    settings->setValue(section + QLatin1Char('/') + entry, value);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    if (settings && settings->status() == QSettings::NoError) {
+        settings->setValue(section + QLatin1Char('/') + entry, value);
+        settings->sync();
+        if (settings->status() == QSettings::NoError) {
+            m_toldOfFailure = false;
+            return true;
+        }
+    }
+    // A store that was not read whole would be written back with less than it
+    // held: it is not written either.
+    if (!m_toldOfFailure && onSaveFailed) {
+        const QString why = !m_refusal.isEmpty() ? m_refusal
+                            : settings           ? QDir::toNativeSeparators(settings->fileName()) + QStringLiteral(" cannot be written")
+                                                 : QString();
+        onSaveFailed(QStringLiteral("Settings are not saved: %1.").arg(why));
+    }
+    m_toldOfFailure = true;
+    return false;
 }
 
 int ProfileStore::Get(Preference preference) const

@@ -10,14 +10,15 @@
 // Reading never fails: each entry is checked on its own, and a missing,
 // unreadable or damaged entry, or one that is not a 32-bit whole number, reads
 // as its default. Every write goes to disk at once, replacing the file whole
-// or not at all; nothing is written at exit. An INI path that is not a regular
-// file (nor a link to one), such as a FIFO, a device or a folder, or a file
-// too large to be settings, reads as the defaults and is never written.
+// or not at all; nothing is written at exit. An INI path that is not ours
+// (store/own_file.h: a FIFO, a device, a folder, a link to another file), or
+// a file too large to be settings, reads as the defaults and is never written.
 
 #include "store/preferences.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -40,8 +41,13 @@ public:
     ~ProfileStore();
 
     int GetProfileInt(const QString& section, const QString& entry, int defaultValue) const;
-    // Returns false when the value did not reach the store; callers may ignore it.
+    // Returns false when the value did not reach the store; callers may ignore
+    // it: onSaveFailed hears of it.
     bool WriteProfileInt(const QString& section, const QString& entry, int value);
+
+    // Told, with a sentence naming the file and why, when a value does not
+    // reach the store; once, until a later value does.
+    std::function<void(const QString& problem)> onSaveFailed;
 
     // A preference from the table, its default when it is missing or out of range.
     int Get(Preference preference) const;
@@ -58,6 +64,8 @@ private:
     QString m_company;
     QString m_application;
     Backend m_backend;
+    mutable QString m_refusal; // why the last Open() refused the file
+    bool m_toldOfFailure = false;
 };
 
 } // namespace quillet

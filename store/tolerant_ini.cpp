@@ -1,5 +1,7 @@
 #include "store/tolerant_ini.h"
 
+#include "store/settings_value.h"
+
 #include <QStringList>
 
 namespace quillet {
@@ -185,16 +187,9 @@ QVariant UnescapedValue(QByteArrayView text)
     if (!quoted) ChopTrailingBlanks(current, chopLimit);
     if (isList) {
         list.append(current);
-        return list;
+        return SettingsValueOf(list);
     }
-    // '@' marks QSettings's typed values; "@@" is a text that starts with '@'.
-    if (current.startsWith(u'@')) {
-        if (current.startsWith(QLatin1String("@@"))) return current.mid(1);
-        if (current == QLatin1String("@Invalid()")) return QVariant();
-        if (current.startsWith(QLatin1String("@ByteArray(")) && current.endsWith(u')'))
-            return current.sliced(11, current.size() - 12).toLatin1();
-    }
-    return current;
+    return SettingsValueOf(current);
 }
 
 void AppendEscapedKey(QStringView key, QByteArray& out)
@@ -262,22 +257,15 @@ void AppendEscapedText(QStringView text, QByteArray& out)
     }
 }
 
+// Items of a list are written with ',' alone, not QSettings's ", ": a value
+// read from the file is written back no longer than it was.
 void AppendValue(const QVariant& value, QByteArray& out)
 {
-    if (!value.isValid()) {
-        out += "@Invalid()";
-    } else if (value.typeId() == QMetaType::QStringList) {
-        const QStringList list = value.toStringList();
-        if (list.isEmpty()) out += "@Invalid()";
-        for (qsizetype i = 0; i < list.size(); ++i) {
-            if (i > 0) out += ", ";
-            AppendEscapedText(list[i], out);
-        }
-    } else if (value.typeId() == QMetaType::QByteArray) {
-        out += "@ByteArray(" + value.toByteArray() + ')';
-    } else {
-        const QString text = value.toString();
-        AppendEscapedText(text.startsWith(u'@') ? u'@' + text : text, out);
+    bool isList = false;
+    const QStringList texts = SettingsTextsOf(value, isList);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (i > 0) out += ',';
+        AppendEscapedText(texts[i], out);
     }
 }
 
@@ -352,6 +340,9 @@ bool WriteTolerantIni(QIODevice& device, const QSettings::SettingsMap& map)
         if (!entry.key().contains(u'/')) write(entry.key(), entry.value());
     for (auto entry = map.cbegin(); entry != map.cend(); ++entry)
         if (entry.key().contains(u'/')) write(entry.key(), entry.value());
+    // Never more than reading takes: a file past the limit would read as
+    // nothing from then on.
+    if (text.size() > kMaxSettingsFileSize) return false;
     return device.write(text) == text.size();
 }
 

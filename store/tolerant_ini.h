@@ -10,8 +10,9 @@
 //   damaged: it is passed over instead of running on into the next lines.
 // Keys and values are unescaped as QSettings does (%XX and %UXXXX in keys,
 // '\' for '/'; quotes, backslash escapes, ',' lists and ';' comments in
-// values), a UTF-8 byte-order mark is skipped, and lines may end in LF,
-// CR LF or a lone CR.
+// values), typed '@' values are read as QSettings reads them
+// (store/settings_value.h), a UTF-8 byte-order mark is skipped, and lines may
+// end in LF, CR LF or a lone CR.
 
 #include <QByteArrayView>
 #include <QIODevice>
@@ -30,7 +31,11 @@ void ParseTolerantIni(QByteArrayView text, QSettings::SettingsMap& map);
 // kMaxSettingsFileSize or cannot be read.
 bool ReadTolerantIni(QIODevice& device, QSettings::SettingsMap& map);
 // For registerFormat: one "[group]" per group, "key=value" lines, written so
-// that QSettings's own INI reading gives back the same values.
+// that QSettings's own INI reading gives back the same values. Lists are
+// written "a,b" (QSettings writes "a, b"), so an entry we read and do not own
+// is written back no longer than it was. Writes nothing and returns false
+// when the text would be larger than kMaxSettingsFileSize, which reading
+// would refuse.
 bool WriteTolerantIni(QIODevice& device, const QSettings::SettingsMap& map);
 
 } // namespace quillet

@@ -5,6 +5,7 @@
 #include "store/tolerant_ini.h"
 
 #include <QBuffer>
+#include <QDebug>
 #include <QStorageInfo>
 
 #if !defined(_WIN32) && !defined(__APPLE__)
@@ -17,6 +18,21 @@ namespace {
 
 using ProfileStoreTest = CalculatorFixture;
 
+// A value as text: list items joined with '|', typed values as QDebug shows them.
+QString Shown(const QVariant& value)
+{
+    const int type = value.metaType().id();
+    if (type == QMetaType::QString || type == QMetaType::QByteArray) return value.toString();
+    if (type == QMetaType::QStringList || type == QMetaType::QVariantList) {
+        QStringList items;
+        for (const QVariant& item : value.toList()) items.append(Shown(item));
+        return items.join(u'|');
+    }
+    QString text;
+    QDebug(&text) << value;
+    return text;
+}
+
 // What QSettings's own INI code makes of `text`, each value as text.
 QMap<QString, QString> ReadByQt(const QByteArray& text, const QTemporaryDir& folder, int serial)
 {
@@ -27,7 +43,7 @@ QMap<QString, QString> ReadByQt(const QByteArray& text, const QTemporaryDir& fol
     file.close();
     const QSettings qt(path, QSettings::IniFormat);
     QMap<QString, QString> values;
-    for (const QString& key : qt.allKeys()) values.insert(key, qt.value(key).toStringList().join(u'|'));
+    for (const QString& key : qt.allKeys()) values.insert(key, Shown(qt.value(key)));
     return values;
 }
 
@@ -37,8 +53,28 @@ QMap<QString, QString> ReadByUs(const QByteArray& text)
     ParseTolerantIni(text, map);
     QMap<QString, QString> values;
     for (auto entry = map.cbegin(); entry != map.cend(); ++entry)
-        values.insert(entry.key(), entry.value().toStringList().join(u'|'));
+        values.insert(entry.key(), Shown(entry.value()));
     return values;
+}
+
+// Typed values as QSettings writes them.
+QByteArray WrittenByQt()
+{
+    const QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/typed.ini");
+    {
+        QSettings qt(path, QSettings::IniFormat);
+        qt.setValue("date", QDate(2024, 2, 29));
+        qt.setValue("time", QDateTime(QDate(2024, 2, 29), QTime(12, 30), Qt::UTC));
+        qt.setValue("size", QSize(640, -1));
+        qt.setValue("one", QVariantList{QPoint(1, 2)});
+        qt.setValue("mixed", QVariantList{QRect(1, 2, 3, 4), QStringLiteral("@at"), 5});
+        qt.setValue("nul", QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+        qt.setValue("bytes", QByteArray("\0\x01;,=\xff", 6));
+        qt.setValue("empty", QStringList());
+    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Odd files that QSettings reads without fault must read the same, and what we
@@ -61,6 +97,9 @@ TEST(TolerantIni, ReadsAndWritesEveryUndamagedFileAsQSettingsDoes)
         "[Default]\nutf=\xc3\xa9t\xc3\xa9\nkey with spaces = a value \n\t[Tabbed]\nk=1\n",
         "[Default]\nidx1==5\nidx2=a=b\n",
         "[ Spaced ]\nk=1\n[A/B]\nk=2\n",
+        "[Default]\ns=@String(x)\nsize=@Size(1 2)\npoint=@Point(-3 4)\nrect=@Rect(1 2 3 4)\nfew=@Size(1)\n"
+        "odd=@Size(1)2)\nother=@Other(1)\nlist=@Size(1 2), b\nescaped=@@Size(1 2), @@x\nopen=@String(a,b)\n",
+        WrittenByQt(),
     };
     const QTemporaryDir folder;
     int serial = 0;
@@ -78,14 +117,65 @@ TEST(TolerantIni, ReadsAndWritesEveryUndamagedFileAsQSettingsDoes)
     }
 }
 
-TEST_F(ProfileStoreTest, AFileTooLargeForSettingsReadsDefaultsAndIsLeftAlone)
+// Settings are never written past the size reading takes, nor into a file
+// that is not ours; a save that fails is told once, and the file stays as it was.
+TEST_F(ProfileStoreTest, SettingsNeverOutgrowTheLimitNorGoWhereTheyDoNotBelong)
 {
-    QByteArray huge("[Default]\nidx1=4\n");
-    huge.append(QByteArray(kMaxSettingsFileSize, '#'));
-    WriteSettingsFile(huge);
-    EXPECT_EQ(m_profile->Get(Preference::kInFormat), 0);
-    EXPECT_FALSE(m_profile->Set(Preference::kInFormat, 2));
-    EXPECT_EQ(ReadSettingsFile(), huge);
+    const auto filled = [](QByteArray head, const QByteArray& unit, qint64 size) {
+        while (head.size() + unit.size() < size) head += unit;
+        return head + '\n';
+    };
+    const QString elsewhere = m_folder.path() + QStringLiteral("/passwd");
+    struct Case {
+        const char* name;
+        QByteArray content;
+        bool throughLink; // the settings path is a link to `elsewhere`, which holds the content
+        bool saved;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"a list we do not own, near the limit, is written back as it was",
+         filled("[Default]\nidx1=2\n\n[Other]\npad=1", ",1", kMaxSettingsFileSize - 64), false, true, ""},
+        {"a write that would pass the limit is refused",
+         filled("[Other]\npad=a", "\ta", kMaxSettingsFileSize - 64), false, false, "cannot be written"},
+        {"a file too large to be settings", filled("[Default]\nidx1=4\n", "#", kMaxSettingsFileSize + 64), false,
+         false, "too large to be settings"},
+        {"a link to a file of another name", "root:x:0:0:root:/root:/bin/bash\n", true, false, "a link to another file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(SettingsFile());
+        if (c.throughLink) {
+            QFile file(elsewhere);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.content);
+            file.close();
+            ASSERT_TRUE(QFile::link(elsewhere, SettingsFile()));
+        } else {
+            WriteSettingsFile(c.content);
+        }
+        QStringList told;
+        ProfileStore store(QStringLiteral("QuilletC"), QString::fromLatin1(kTestApplication));
+        store.onSaveFailed = [&told](const QString& problem) { told.append(problem); };
+        EXPECT_EQ(store.Set(Preference::kOutFormat, 5), c.saved);
+        EXPECT_EQ(store.Set(Preference::kDurationFormat, 6), c.saved);
+
+        QFile file(c.throughLink ? elsewhere : SettingsFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        if (c.saved) {
+            EXPECT_TRUE(told.isEmpty());
+            EXPECT_LE(after.size(), kMaxSettingsFileSize);
+            EXPECT_TRUE(after.contains(c.content.sliced(c.content.indexOf("pad=")))) << "kept as it was written";
+            const QSettings qt(SettingsFile(), QSettings::IniFormat);
+            EXPECT_EQ(qt.value("Other/pad").toStringList().size(), c.content.count(',') + 1);
+            EXPECT_EQ(store.Get(Preference::kOutFormat), 5);
+        } else {
+            ASSERT_EQ(told.size(), 1) << "told once";
+            EXPECT_TRUE(told[0].contains(QLatin1String(c.problem))) << told[0].toStdString();
+            EXPECT_EQ(after, c.content);
+        }
+    }
 }
 
 TEST_F(ProfileStoreTest, TheNativeBackendReadsAndWritesEachEntryOnItsOwn)

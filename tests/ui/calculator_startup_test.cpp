@@ -112,28 +112,26 @@ TEST_F(CalculatorStartupTest, AccessibleNamesTellWhatControlsAre)
     EXPECT_EQ(display->text(QAccessible::Name), QStringLiteral("IN, error, Division by zero"));
 }
 
-TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
+TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListShowTheFormatTheRegisterUses)
 {
     struct Case {
         const char* name;
         const char* file;
-        int in, out, duration; // selector rows, -1 blank
+        int in, out, duration; // selector rows
     };
     const Case cases[] = {
-        {"idx1 past the table", "[Default]\nidx1=99\n", -1, 1, 3},
-        {"idx1 negative", "[Default]\nidx1=-1\n", -1, 1, 3},
+        {"idx1 past the table", "[Default]\nidx1=999\n", 0, 1, 3},
+        {"idx2 negative", "[Default]\nidx2=-1\n", 0, 0, 3},
         {"idx2 PAL", "[Default]\nidx2=2\n", 0, 2, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WriteSettingsFile(c.file);
         Restart();
-        EXPECT_EQ(Selector(kIn).currentIndex(), c.in);
-        EXPECT_EQ(Selector(kOut).currentIndex(), c.out);
-        EXPECT_EQ(Selector(kDuration).currentIndex(), c.duration);
-        // A blank selector's register works in "Drop Frame".
-        if (c.in == -1) {
-            EXPECT_EQ(Dialog().Engine().Format(kIn).name, std::string("Drop Frame"));
+        const int rows[3] = {c.in, c.out, c.duration};
+        for (int index : {kIn, kOut, kDuration}) {
+            EXPECT_EQ(Selector(index).currentIndex(), rows[index]);
+            EXPECT_EQ(Selector(index).currentText().toStdString(), Dialog().Engine().Format(index).name);
         }
         EXPECT_EQ(ReadSettingsFile(), QByteArray(c.file)) << "the stored value stays until the user picks";
         m_dialog.reset();
@@ -141,7 +139,7 @@ TEST_F(CalculatorStartupTest, StoredChoicesOutsideTheListLeaveTheSelectorBlank)
     }
 }
 
-TEST_F(CalculatorStartupTest, BlankInSelectorIsOverwrittenWhenTheUserPicks)
+TEST_F(CalculatorStartupTest, AChoiceOutsideTheListIsOverwrittenWhenTheUserPicks)
 {
     WriteSettingsFile("[Default]\nidx1=99\n");
     Open();

@@ -17,6 +17,11 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
     // Built once the window is set up: restoring the formats is no step.
     m_engine.AttachStepListener(&m_model);
     m_shown = m_profile.Get(Preference::kTapeShown) == 1;
+    // Said once under the tape, not per value: the window works on without its settings.
+    m_profile.onSaveFailed = [this](const QString& problem) {
+        m_settingsProblem = problem;
+        if (m_window) m_window->ShowProblem(Problems());
+    };
     m_calculator.installEventFilter(this);
     bool cut = false;
     std::vector<StepRecord> lines = m_store.Load(TapeModel::kMaxLines, cut);
@@ -25,7 +30,18 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
     connect(&m_model, &TapeModel::linesReplaced, this, [this] { Store(-1); });
 }
 
-CalculatorTape::~CalculatorTape() { m_engine.AttachStepListener(nullptr); }
+CalculatorTape::~CalculatorTape()
+{
+    m_profile.onSaveFailed = nullptr;
+    m_engine.AttachStepListener(nullptr);
+}
+
+QString CalculatorTape::Problems() const
+{
+    if (m_store.Problem().isEmpty()) return m_settingsProblem;
+    if (m_settingsProblem.isEmpty()) return m_store.Problem();
+    return m_store.Problem() + QLatin1Char('\n') + m_settingsProblem;
+}
 
 void CalculatorTape::AttachCommand(QAction& command)
 {
@@ -62,7 +78,7 @@ void CalculatorTape::SetVisible(bool visible)
         });
         if (m_zoom != 1.0) m_window->SetZoom(m_zoom);
     }
-    m_window->ShowProblem(m_store.Problem());
+    m_window->ShowProblem(Problems());
     if (m_window->isVisible()) return;
     m_window->PlaceBy(m_calculator.frameGeometry());
     m_window->show();
@@ -104,7 +120,7 @@ void CalculatorTape::Store(int added)
         // The file is replaced by the tape once it holds twice as many lines.
         m_store.Append(lines, all, 2 * TapeModel::kMaxLines);
     }
-    if (m_window) m_window->ShowProblem(m_store.Problem());
+    if (m_window) m_window->ShowProblem(Problems());
 }
 
 void CalculatorTape::OnLineChosen(int row)

@@ -59,6 +59,8 @@ private:
     void SetVisible(bool visible);
     // Keeps the tape's file up to date; a failure shows under the tape.
     void Store(int added);
+    // What is not kept, the tape's and the settings' problems, one a line.
+    QString Problems() const;
 
     CalculatorEngine& m_engine;
     ProfileStore& m_profile;
@@ -66,6 +68,7 @@ private:
     QAction* m_command = nullptr;
     TapeModel m_model;
     TapeStore m_store;
+    QString m_settingsProblem; // why the settings were last not saved
     bool m_shown = false;
     double m_zoom = 1.0;
     std::unique_ptr<TapeWindow> m_window; // destroyed before the model it shows

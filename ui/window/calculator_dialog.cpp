@@ -135,14 +135,18 @@ void CalculatorDialog::OnInitDialog()
 
     homeLink.SetTarget(QString::fromLatin1(kHomePageAddress));
 
-    // The lists, each with its stored choice; an index outside the table
-    // leaves the selector blank (-1). A stored frame rate beyond the eleven
-    // shows even while the longer list is off.
+    // The lists, each with its stored choice. A stored frame rate beyond the
+    // eleven shows even while the longer list is off; an index outside the
+    // table gives the register "Drop Frame", and its list shows so (the
+    // stored value stays until the user picks).
     m_showMoreRates = m_profile.Get(Preference::kMoreRates) == 1;
     engine.SetWrapAtMidnight(m_profile.Get(Preference::kWrapAtMidnight) == 1);
     constexpr Preference kStoredFormats[3] = {Preference::kInFormat, Preference::kOutFormat, Preference::kDurationFormat};
-    for (RegisterPanel& panel : m_panels) panel.selector.ShowFormats(m_showMoreRates, m_profile.Get(kStoredFormats[panel.Index()]));
-    for (RegisterPanel& panel : m_panels) engine.SetRegisterFormat(panel.Index(), panel.selector.CurrentFormat());
+    for (RegisterPanel& panel : m_panels) {
+        const int stored = m_profile.Get(kStoredFormats[panel.Index()]);
+        engine.SetRegisterFormat(panel.Index(), stored);
+        panel.selector.ShowFormats(m_showMoreRates, engine.Format(panel.Index()).listIndex);
+    }
 
     m_zoom->Restore();
 
