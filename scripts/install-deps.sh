@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev fonts-dejavu-core
-  libgtest-dev libbenchmark-dev libavutil-dev
+  libgtest-dev libbenchmark-dev libavutil-dev libsqlite3-dev
   clang libclang-rt-14-dev
   xdg-utils
   g++-mingw-w64-x86-64-posix wine64

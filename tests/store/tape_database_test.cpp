@@ -1,0 +1,188 @@
+// The tape's database: two programs at once, a program killed mid-step, a
+// full disk, damaged rows, and paths that are not ours.
+#include "store/tape_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <set>
+
+#if !defined(_WIN32)
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace quillet::testing {
+namespace {
+
+constexpr StepLimits kLimits{4, 23, 1000000000000LL, 5, 4};
+
+StoredStep Step(long long count, QString line = {})
+{
+    StoredStep step;
+    step.kind = 1;
+    step.result = {true, false, 0, count};
+    step.exactCount = count;
+    step.line = std::move(line);
+    return step;
+}
+
+std::set<long long> CountsIn(const QString& path, int* damaged = nullptr)
+{
+    TapeDatabase tape(path);
+    const TapeDatabase::Contents contents = tape.Load(kLimits);
+    if (damaged != nullptr) *damaged = contents.damaged;
+    std::set<long long> counts;
+    for (const StoredStep& step : contents.steps) counts.insert(step.exactCount);
+    return counts;
+}
+
+class TapeDatabaseTest : public ::testing::Test {
+protected:
+    QString Path() const { return m_folder.path() + QStringLiteral("/tape.sqlite"); }
+    QTemporaryDir m_folder;
+};
+
+TEST_F(TapeDatabaseTest, TwoProgramsWritingAtOnceBothKeepEveryStep)
+{
+    constexpr int kSteps = 100;
+    QProcess first;
+    QProcess second;
+    first.start(QStringLiteral(QUILLET_TAPE_DRIVER), {Path(), QStringLiteral("1"), QString::number(kSteps)});
+    second.start(QStringLiteral(QUILLET_TAPE_DRIVER), {Path(), QStringLiteral("2"), QString::number(kSteps)});
+    ASSERT_TRUE(first.waitForFinished(20000) && second.waitForFinished(20000));
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+
+    std::set<long long> expected;
+    for (long long n = 1; n <= kSteps; ++n) expected.insert({1000000 + n, 2000000 + n});
+    EXPECT_EQ(CountsIn(Path()), expected);
+}
+
+TEST_F(TapeDatabaseTest, AProgramKilledMidStepLosesNoFinishedStepAndLeavesNoDamage)
+{
+    long long finished = 0; // steps all runs reported kept
+    for (int run = 0; run < 50; ++run) {
+        QProcess writer;
+        writer.start(QStringLiteral(QUILLET_TAPE_DRIVER), {Path(), QString::number(run + 1), QStringLiteral("0")});
+        ASSERT_TRUE(writer.waitForStarted());
+        // Killed at a different moment each run: after 1 to 5 steps reported.
+        long long reported = 0;
+        while (reported < 1 + run % 5 && writer.waitForReadyRead(5000))
+            while (writer.canReadLine()) reported += writer.readLine().startsWith("kept ") ? 1 : 0;
+        writer.kill();
+        writer.waitForFinished();
+        while (writer.canReadLine()) reported += writer.readLine().startsWith("kept ") ? 1 : 0;
+        ASSERT_GT(reported, 0) << writer.readAllStandardError().toStdString();
+        finished += reported;
+
+        int damaged = -1;
+        const std::set<long long> counts = CountsIn(Path(), &damaged);
+        EXPECT_EQ(damaged, 0);
+        for (long long n = 1; n <= reported; ++n)
+            ASSERT_TRUE(counts.count((run + 1) * 1000000LL + n)) << "run " << run << " step " << n;
+    }
+    EXPECT_GE(CountsIn(Path()).size(), static_cast<std::size_t>(std::min<long long>(finished, TapeDatabase::kMaxSteps)));
+}
+
+TEST_F(TapeDatabaseTest, TrimsToTheLastStepsAndClearsWithUndo)
+{
+    TapeDatabase tape(Path());
+    std::vector<StoredStep> many;
+    for (int n = 1; n <= TapeDatabase::kMaxSteps + 5; ++n) many.push_back(Step(n));
+    ASSERT_TRUE(tape.Append(many));
+    TapeDatabase::Contents contents = tape.Load(kLimits);
+    ASSERT_EQ(contents.steps.size(), std::size_t{TapeDatabase::kMaxSteps});
+    EXPECT_EQ(contents.steps.front().exactCount, 6);
+    EXPECT_TRUE(contents.earlierRemoved);
+
+    ASSERT_TRUE(tape.Clear());
+    EXPECT_TRUE(CountsIn(Path()).empty()) << "another window opened now sees the tape cleared";
+    ASSERT_TRUE(tape.UndoClear());
+    EXPECT_EQ(CountsIn(Path()).size(), std::size_t{TapeDatabase::kMaxSteps});
+    ASSERT_TRUE(tape.Clear());
+    ASSERT_TRUE(tape.Append({Step(7)}));
+    EXPECT_FALSE(tape.UndoClear()) << "a new step ends the undo";
+    EXPECT_EQ(CountsIn(Path()), std::set<long long>{7});
+}
+
+// Rows a hand edit or another program left: each is skipped and counted, never shown.
+TEST_F(TapeDatabaseTest, DamagedRowsAreSkippedAndCounted)
+{
+    {
+        TapeDatabase tape(Path());
+        ASSERT_TRUE(tape.Append({Step(1), Step(2), Step(3)}));
+    }
+    const char* damages[] = {
+        "UPDATE step SET exact_count = 100000000000000",   // a value beyond any register
+        "UPDATE step SET result_count = 'NaN'",            // not a number
+        "UPDATE step SET result_count = 1.5",              // not a whole number
+        "UPDATE step SET format = 99",                     // no such format
+        "UPDATE step SET kind = -1",                       // no such kind of step
+        "UPDATE step SET line = 'ab' || char(8238) || 'c'", // a right-to-left override
+        "UPDATE step SET outcome_reason = 'a' || char(10) || 'b'", // a line break
+        "UPDATE step SET op = 120",                         // no such operator
+    };
+    for (const char* damage : damages) {
+        SCOPED_TRACE(damage);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(Path()).constData(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, (QByteArray(damage) + " WHERE id = 2").constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        int damaged = -1;
+        EXPECT_EQ(CountsIn(Path(), &damaged), (std::set<long long>{1, 3}));
+        EXPECT_EQ(damaged, 1);
+        ASSERT_EQ(sqlite3_exec(db, "DELETE FROM step WHERE id = 2; INSERT INTO step (id, time_ms, kind, register, format, op,"
+                                   " result_format, result_error, result_count, outcome, outcome_field, outcome_negative,"
+                                   " outcome_reason, exact_format, exact_count, line_number, line, line_problem, lines_added,"
+                                   " lines_skipped, lines_left_out) VALUES (2, 0, 1, 0, 0, 0, 0, 0, 2, 0, -1, 0, '', 0, 2, 0,"
+                                   " '', 0, 0, 0, 0)",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(db);
+    }
+}
+
+#if !defined(_WIN32)
+
+// A file system of a few hundred kilobytes, filled up: the step that does
+// not fit is the only one lost, and once there is room the next are whole.
+TEST_F(TapeDatabaseTest, AFullDiskCostsOnlyTheStepThatDidNotFit)
+{
+    const QString mountPoint = m_folder.path() + QStringLiteral("/small");
+    ASSERT_TRUE(QDir().mkpath(mountPoint));
+    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=512k") != 0)
+        GTEST_SKIP() << "mounting a small file system needs root (run as root, or in `unshare -rm`)";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(mountPoint)};
+
+    const QString path = mountPoint + QStringLiteral("/tape.sqlite");
+    TapeDatabase tape(path);
+    ASSERT_TRUE(tape.Append({Step(1)})) << tape.Problem().toStdString();
+    QFile filler(mountPoint + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {}
+    // Far more than any page left free inside the database's files.
+    EXPECT_FALSE(tape.Append({Step(2, QString(200000, u'a'))}));
+    EXPECT_TRUE(tape.Problem().contains(QLatin1String("not kept"))) << tape.Problem().toStdString();
+    filler.close();
+    ASSERT_TRUE(filler.remove());
+    ASSERT_TRUE(tape.Append({Step(3)})) << tape.Problem().toStdString();
+    ASSERT_TRUE(tape.Append({Step(4)}));
+
+    int damaged = -1;
+    EXPECT_EQ(CountsIn(path, &damaged), (std::set<long long>{1, 3, 4}));
+    EXPECT_EQ(damaged, 0);
+}
+
+#endif
+
+} // namespace
+} // namespace quillet::testing
