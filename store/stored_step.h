@@ -1,9 +1,10 @@
 #pragma once
-// One finished step as the tape keeps it on disk: values only, no texts to
-// parse back. Numbers are those of the engine (store/ knows nothing of its
-// types): formats are selector positions, kinds and outcomes the enums'
-// numbers. A step read back is checked against the engine's limits before it
-// is shown; one that fails is damaged (hand-edited, or from a newer program).
+// One finished step as the tape's database keeps it: values only, no texts
+// to parse back, in plain numbers (store/step_record_codec.h turns the
+// engine's step into one and back): formats are selector positions, kinds,
+// operators and outcomes the engine's enums' numbers. A step read back is
+// checked before it is shown; one that fails is damaged (hand-edited, or from
+// a newer program).
 
 #include <QString>
 
@@ -12,10 +13,15 @@
 namespace quillet {
 
 struct StoredOperand {
+    static constexpr int kScalar = -1;   // a plain number (after '*' and '/')
+    static constexpr int kNoFormat = -2; // a list's line that is no value, shown as "E" alone
     bool present = false;   // the step has this operand
-    bool inError = false;   // it shows "E"; count means nothing then
-    int format = 0;         // selector position, or -1 for a plain number (after '*' and '/')
+    bool inError = false;   // it shows "E"
+    int format = 0;         // selector position, kScalar or kNoFormat
     std::int64_t count = 0; // in the format's unit
+    QString digits;         // the eight digits shown, '0' to '9'
+
+    bool operator==(const StoredOperand&) const = default;
 };
 
 struct StoredStep {
@@ -23,7 +29,7 @@ struct StoredStep {
     int kind = 0;            // StepKind
     int registerIndex = 0;   // 0 IN, 1 OUT, 2 DURATION
     int format = 0;          // the register's format
-    char op = 0;             // '+', '-', '*', '/', or 0
+    int op = 0;              // StepOperator
     StoredOperand left;
     StoredOperand right;
     StoredOperand result;
@@ -42,6 +48,10 @@ struct StoredStep {
     std::int64_t linesAdded = 0;
     std::int64_t linesSkipped = 0;
     std::int64_t linesLeftOut = 0;
+    std::int64_t termsNotKept = 0; // a list total: terms the tape could not keep
+    // Said instead of the note made from the values: a line an earlier
+    // version kept as words.
+    QString keptNote;
 
     bool operator==(const StoredStep&) const = default;
 };
@@ -49,13 +59,15 @@ struct StoredStep {
 // The ranges a sound step stays within.
 struct StepLimits {
     int lastKind;
+    int lastOperator;
     int formatCount;          // formats are 0 .. formatCount-1
     std::int64_t valueLimit;  // counts within +-valueLimit
     int lastOutcome;
     int lastLineProblem;
 };
 
-// Whether `step` is within `limits` and its texts hold no control character
+// Whether `step` is within `limits`, its digits are eight digits, and its
+// texts hold no control character
 // nor any character that reorders text (bidirectional overrides, isolates
 // and marks), which could make a line say what it does not.
 bool IsSound(const StoredStep& step, const StepLimits& limits);

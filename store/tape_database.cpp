@@ -28,20 +28,20 @@ constexpr int kBusyTimeoutMs = 1000;
 // The step's columns, in the order they are bound and read.
 constexpr const char* kColumns =
     "time_ms, kind, register, format, op, "
-    "left_format, left_error, left_count, right_format, right_error, right_count, "
-    "result_format, result_error, result_count, "
+    "left_format, left_error, left_count, left_digits, right_format, right_error, right_count, right_digits, "
+    "result_format, result_error, result_count, result_digits, "
     "outcome, outcome_field, outcome_negative, outcome_reason, exact_format, exact_count, "
-    "line_number, line, line_problem, lines_added, lines_skipped, lines_left_out";
-constexpr int kColumnCount = 26;
+    "line_number, line, line_problem, lines_added, lines_skipped, lines_left_out, terms_not_kept, kept_note";
+constexpr int kColumnCount = 31;
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS step ("
     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " time_ms, kind, register, format, op,"
-    " left_format, left_error, left_count, right_format, right_error, right_count,"
-    " result_format, result_error, result_count,"
+    " left_format, left_error, left_count, left_digits, right_format, right_error, right_count, right_digits,"
+    " result_format, result_error, result_count, result_digits,"
     " outcome, outcome_field, outcome_negative, outcome_reason, exact_format, exact_count,"
-    " line_number, line, line_problem, lines_added, lines_skipped, lines_left_out,"
+    " line_number, line, line_problem, lines_added, lines_skipped, lines_left_out, terms_not_kept, kept_note,"
     " cleared INTEGER NOT NULL DEFAULT 0);" // 0, or the mark of the Clear that put it aside
     "CREATE INDEX IF NOT EXISTS step_cleared ON step (cleared, id);"
     "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value);";
@@ -71,12 +71,13 @@ void BindText(sqlite3_stmt* statement, int column, const QString& text)
 void BindOperand(sqlite3_stmt* statement, int& column, const StoredOperand& operand)
 {
     if (!operand.present) {
-        column += 3; // left NULL
+        column += 4; // left NULL
         return;
     }
     sqlite3_bind_int64(statement, column++, operand.format);
     sqlite3_bind_int64(statement, column++, operand.inError ? 1 : 0);
     sqlite3_bind_int64(statement, column++, operand.count);
+    BindText(statement, column++, operand.digits);
 }
 
 void Bind(sqlite3_stmt* statement, const StoredStep& step)
@@ -103,6 +104,8 @@ void Bind(sqlite3_stmt* statement, const StoredStep& step)
     number(step.linesAdded);
     number(step.linesSkipped);
     number(step.linesLeftOut);
+    number(step.termsNotKept);
+    BindText(statement, column++, step.keptNote);
 }
 
 // Reads the columns of a row; a column of the wrong type (text or a real
@@ -145,12 +148,13 @@ public:
     {
         operand.present = sqlite3_column_type(m_statement, m_column) != SQLITE_NULL;
         if (!operand.present) {
-            m_column += 3;
+            m_column += 4;
             return;
         }
         Number(operand.format, INT32_MIN, INT32_MAX);
         Flag(operand.inError);
         Number(operand.count, INT64_MIN, INT64_MAX);
+        Text(operand.digits);
     }
 
 private:
@@ -169,7 +173,7 @@ StoredStep Read(sqlite3_stmt* statement, bool& sound)
     row.Number(step.kind, kIntMin, kIntMax);
     row.Number(step.registerIndex, kIntMin, kIntMax);
     row.Number(step.format, kIntMin, kIntMax);
-    row.Number(step.op, 0, 127);
+    row.Number(step.op, kIntMin, kIntMax);
     row.Operand(step.left);
     row.Operand(step.right);
     row.Operand(step.result);
@@ -185,6 +189,8 @@ StoredStep Read(sqlite3_stmt* statement, bool& sound)
     row.Number(step.linesAdded, INT64_MIN, INT64_MAX);
     row.Number(step.linesSkipped, INT64_MIN, INT64_MAX);
     row.Number(step.linesLeftOut, INT64_MIN, INT64_MAX);
+    row.Number(step.termsNotKept, INT64_MIN, INT64_MAX);
+    row.Text(step.keptNote);
     sound = row.Sound();
     return step;
 }
@@ -274,10 +280,12 @@ bool TapeDatabase::Open()
         return Refuse(QStringLiteral("is not a tape database"));
     if (version > kSchemaVersion) return Refuse(QStringLiteral("is kept by a newer version of this program"));
 
-    // Writing ahead lets two windows read while one writes; each commit
-    // reaches the disk before the step counts as kept.
+    // Writing ahead lets two windows read while one writes. A commit is
+    // whole once SQLite returns, whatever becomes of the program; only a
+    // power loss may take the last steps back (never half of one), which
+    // spares a disk flush per step, as browsers keep their history.
     if (!WriteAhead()) return Refuse(QStringLiteral("cannot be opened: ") + QString::fromUtf8(sqlite3_errmsg(m_db)));
-    Execute("PRAGMA synchronous = FULL");
+    Execute("PRAGMA synchronous = NORMAL");
     const bool made = InTransaction([this] {
         // Another window may have made it meanwhile: that is the same schema.
         const QByteArray stamp = QByteArray("PRAGMA application_id = ") + QByteArray::number(kApplicationId)

@@ -1,225 +1,83 @@
 #include "store/tape_store.h"
 
-#include "store/whole_file.h"
+#include "store/own_file.h"
+#include "store/step_record_codec.h"
+#include "store/tape_text_record.h"
 
-#include "engine/format_table.h"
-#include "engine/timecode_register.h"
-#include "engine/words.h"
-
-#include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace quillet {
 namespace {
 
-constexpr QByteArrayView kTag = "T1"; // the record's layout; another is skipped as damaged
-constexpr int kFieldCount = 17;
-// Far more than a thousand lines take: a larger file is not the tape.
-constexpr qint64 kMaxFileSize = qint64{16} << 20;
-
-QByteArray Escaped(const QString& text)
-{
-    QByteArray out;
-    for (const char c : text.toUtf8()) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
-    }
-    return out;
-}
-
-std::optional<QString> Unescaped(QByteArrayView field)
-{
-    QByteArray out;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\') {
-            out += field[i];
-            continue;
-        }
-        if (++i == field.size()) return std::nullopt;
-        switch (field[i]) {
-        case '\\': out += '\\'; break;
-        case 't': out += '\t'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        default: return std::nullopt;
-        }
-    }
-    return QString::fromUtf8(out);
-}
-
-std::optional<long long> Number(QByteArrayView field, long long lowest, long long highest)
-{
-    bool ok = false;
-    const long long number = field.toLongLong(&ok);
-    if (!ok || number < lowest || number > highest) return std::nullopt;
-    return number;
-}
+// Far more than the earlier version's two thousand lines take: a larger file is not the tape.
+constexpr qint64 kMaxTextFileSize = qint64{16} << 20;
 
 } // namespace
 
-QByteArray TapeRecord(const StepRecord& record)
-{
-    // A line about the tape itself is no step to keep.
-    if (record.earlierStepsRemoved) return {};
-    const FinishedStep& step = record.step;
-    const std::array<std::string, kCsvColumnCount> columns = CsvFields(record);
-    const auto text = [](const std::string& words) { return Escaped(QString::fromStdString(words)); };
-    const StepValue& shown = step.kind == StepKind::kListTerm ? step.right : step.result;
-    QByteArrayList fields{kTag.toByteArray(),
-                          QByteArray::number(static_cast<int>(step.kind)),
-                          QByteArray::number(step.registerIndex),
-                          QByteArray::number(step.format->listIndex),
-                          step.InError() ? "1" : "0",
-                          record.HasValue() ? "1" : "0",
-                          QByteArray::number(static_cast<qlonglong>(shown.value)),
-                          text(StepValueText(step.left)),
-                          text(columns[4]),
-                          text(StepValueText(step.right)),
-                          text(StepValueText(step.result)),
-                          text(columns[9]),
-                          text(columns[3]),
-                          text(columns[6]),
-                          text(columns[8]),
-                          QByteArray::number(step.exactFormat->listIndex),
-                          QByteArray::number(static_cast<qlonglong>(step.exactValue))};
-    return fields.join('\t') + '\n';
-}
+TapeStore::TapeStore() : TapeStore(TapeDatabase::DefaultPath()) {}
 
-namespace {
+TapeStore::TapeStore(const QString& path) : m_database(path) { ImportTextFile(); }
 
-// An operand or result as the file wrote it: its text as shown, and its count
-// (empty when it showed "E"), or `value` for the result.
-std::optional<StepValue> PartFrom(const QString& text, const QString& count, std::int64_t value,
-                                  const TimecodeFormat& format)
+void TapeStore::ImportTextFile()
 {
-    StepValue part = StepValueOfText(text.toStdString(), format);
-    part.value = value;
-    if (!count.isEmpty()) {
-        const std::optional<long long> counted = Number(count.toLatin1(), -kValueLimit, kValueLimit);
-        if (!counted) return std::nullopt;
-        part.value = *counted;
+    if (!m_database.IsKept()) return;
+    const QString text = QFileInfo(m_database.Path()).absolutePath() + QStringLiteral("/tape.tsv");
+    const QString old = text + QStringLiteral(".old");
+    const OwnFile file = ExamineOwnFile(text);
+    // Renamed first: of two windows starting at once, one reads it in.
+    if (!file.ours || !file.exists || QFile::exists(old) || !QFile::rename(text, old)) return;
+    QFile kept(old);
+    if (QFileInfo(old).size() > kMaxTextFileSize || !kept.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = kept.readAll();
+    std::vector<StepRecord> records;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0) break; // unfinished: a write the program did not live to end
+        if (std::optional<StepRecord> record = StepRecordFromRecord(QByteArrayView(bytes).sliced(start, end - start)))
+            records.push_back(std::move(*record));
+        start = end + 1;
     }
-    return part;
-}
-
-} // namespace
-
-std::optional<StepRecord> StepRecordFromRecord(QByteArrayView line)
-{
-    const QByteArrayList parts = line.toByteArray().split('\t');
-    if (parts.size() != kFieldCount || parts[0] != kTag) return std::nullopt;
-    const auto kind = Number(parts[1], 0, static_cast<int>(StepKind::kListTotal));
-    const auto reg = Number(parts[2], 0, 2);
-    const auto format = Number(parts[3], 0, kListedFormatCount - 1);
-    const auto inError = Number(parts[4], 0, 1);
-    const auto hasValue = Number(parts[5], 0, 1);
-    const auto value = Number(parts[6], -kValueLimit, kValueLimit);
-    const auto exactFormat = Number(parts[15], 0, kListedFormatCount - 1);
-    const auto exactValue = Number(parts[16], -kValueLimit, kValueLimit);
-    if (!kind || !reg || !format || !inError || !hasValue || !value || !exactFormat || !exactValue) return std::nullopt;
-    std::optional<QString> texts[8];
-    for (int i = 0; i < 8; ++i) {
-        texts[i] = Unescaped(parts[7 + i]);
-        if (!texts[i]) return std::nullopt;
-    }
-    const auto& [left, op, right, result, note, leftCount, rightCount, resultCount] = texts;
-    StepRecord record;
-    FinishedStep& step = record.step;
-    step.kind = static_cast<StepKind>(*kind);
-    step.registerIndex = static_cast<int>(*reg);
-    step.format = &ListedFormat(static_cast<int>(*format));
-    const std::optional<StepOperator> stepOp = StepOperatorOfText(op->toStdString());
-    const bool scalar = stepOp == StepOperator::kMultiply || stepOp == StepOperator::kDivide;
-    const std::optional<StepValue> leftPart = PartFrom(*left, *leftCount, 0, *step.format);
-    const std::optional<StepValue> rightPart = PartFrom(*right, *rightCount, *value, scalar ? ScalarFormat() : *step.format);
-    const std::optional<StepValue> resultPart = PartFrom(*result, *resultCount, *value, *step.format);
-    if (!stepOp || !leftPart || !rightPart || !resultPart) return std::nullopt;
-    step.op = *stepOp;
-    step.left = *leftPart;
-    step.right = *rightPart;
-    step.result = *resultPart;
-    // The file kept the words of the problem, not the problem: the note says
-    // it as it was, and the line stays one in error.
-    if (*inError == 1 || *hasValue == 0) {
-        if (step.kind == StepKind::kListTerm) step.lineProblem = LineProblem::kCannotBeRead;
-        step.problem.outcome = Outcome::kCannotBeRead;
-    }
-    record.keptNote = note->toStdString();
-    step.exactFormat = &ListedFormat(static_cast<int>(*exactFormat));
-    step.exactValue = *exactValue;
-    return record;
-}
-
-TapeStore::TapeStore()
-    : m_path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/tape.tsv"))
-{
+    Append(records);
 }
 
 std::vector<StepRecord> TapeStore::Load(std::size_t most, bool& cut)
 {
-    cut = false;
-    std::vector<StepRecord> lines;
-    QFile file(m_path);
-    // Only a regular file of a sane size: opening a FIFO would block the start.
-    const QFileInfo info(m_path);
-    if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) return lines;
-    const QByteArray text = file.readAll();
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype end = text.indexOf('\n', start);
-        if (end < 0) break; // unfinished: a write the program did not live to end
-        if (std::optional<StepRecord> line = StepRecordFromRecord(QByteArrayView(text).sliced(start, end - start)))
-            lines.push_back(std::move(*line));
-        start = end + 1;
+    const TapeDatabase::Contents contents = m_database.Load(EngineStepLimits());
+    m_damaged = contents.damaged;
+    std::vector<StepRecord> records;
+    for (const StoredStep& stored : contents.steps) {
+        if (std::optional<StepRecord> record = StepRecordOf(stored)) records.push_back(std::move(*record));
+        else ++m_damaged;
     }
-    m_linesInFile = lines.size();
-    cut = lines.size() > most;
-    if (cut) lines.erase(lines.begin(), lines.end() - static_cast<std::ptrdiff_t>(most));
-    return lines;
+    cut = contents.earlierRemoved || records.size() > most;
+    if (records.size() > most) records.erase(records.begin(), records.end() - static_cast<std::ptrdiff_t>(most));
+    return records;
 }
 
-bool TapeStore::Failed(const QString& reason)
+bool TapeStore::Append(const std::vector<StepRecord>& lines)
 {
-    m_problem = QStringLiteral("The tape could not be saved to %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
-    return false;
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    std::vector<StoredStep> steps;
+    for (const StepRecord& line : lines)
+        if (!line.earlierStepsRemoved) steps.push_back(StoredStepOf(line, now));
+    return steps.empty() || m_database.Append(steps);
 }
 
-bool TapeStore::Append(const std::vector<StepRecord>& lines, const std::deque<StepRecord>& all, std::size_t rewriteAfter)
+bool TapeStore::Clear() { return m_database.Clear(); }
+
+bool TapeStore::UndoClear() { return m_database.UndoClear(); }
+
+QString TapeStore::Problem() const
 {
-    if (m_linesInFile + lines.size() > rewriteAfter) return Rewrite(all);
-    QByteArray text;
-    for (const StepRecord& line : lines) text += TapeRecord(line);
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return Failed(QStringLiteral("its folder cannot be made"));
-    QFile file(m_path);
-    // One unbuffered write: whole lines reach the file, or the failure is seen at once.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return Failed(file.errorString());
-    if (file.write(text) != text.size()) {
-        const QString reason = file.errorString();
-        // A write cut short leaves an unfinished line, which reading skips;
-        // the next whole line must not join it.
-        file.write("\n");
-        return Failed(reason);
+    QString problem = m_database.Problem();
+    if (m_damaged > 0) {
+        if (!problem.isEmpty()) problem += QLatin1Char('\n');
+        problem += m_damaged == 1 ? QStringLiteral("1 damaged step on the tape was skipped.")
+                                  : QStringLiteral("%1 damaged steps on the tape were skipped.").arg(m_damaged);
     }
-    m_linesInFile += lines.size();
-    m_problem.clear();
-    return true;
-}
-
-bool TapeStore::Rewrite(const std::deque<StepRecord>& all)
-{
-    QByteArray text;
-    for (const StepRecord& line : all) text += TapeRecord(line);
-    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) return Failed(QStringLiteral("its folder cannot be made"));
-    QString error;
-    if (!WriteWholeFile(m_path, text, error)) return Failed(error);
-    m_linesInFile = all.size();
-    m_problem.clear();
-    return true;
+    return problem;
 }
 
 } // namespace quillet

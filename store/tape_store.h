@@ -1,54 +1,45 @@
 #pragma once
-// The tape's own file, so that the last steps outlive the program: one line
-// per tape line, appended as each step finishes (one write of whole lines,
-// which a crash cannot leave half a line of but at the very end), and
-// replaced whole, never truncated in place, when it is cleared or has grown
-// to twice the tape. Reading it skips every line that is damaged or
-// unfinished; a file that cannot be read at all gives an empty tape.
+// The tape's steps on disk for the tape window: the database
+// (store/tape_database.h) in the user's data folder, holding the window's
+// step records. The first time it is made, a tape.tsv left by an earlier
+// version is read into it once and kept beside as tape.tsv.old.
 
 #include "engine/step_record.h"
+#include "store/tape_database.h"
 
 #include <QString>
 
-#include <deque>
-#include <optional>
 #include <vector>
 
 namespace quillet {
 
 class TapeStore {
 public:
-    // The file in the user's data folder.
+    // The database in the user's data folder.
     TapeStore();
-    explicit TapeStore(QString path) : m_path(std::move(path)) {}
+    // The database at `path`; a tape.tsv beside it is read in once.
+    explicit TapeStore(const QString& path);
 
-    // The last `most` readable lines of the file, oldest first; `cut` tells
-    // whether the file held more.
+    // The last `most` sound steps, oldest first; `cut` tells whether older
+    // steps were removed. Damaged ones are skipped, and Problem() counts them.
     std::vector<StepRecord> Load(std::size_t most, bool& cut);
-    // Adds `lines` at the end; false, with Problem() saying why, when they did
-    // not reach the disk. Every `rewriteAfter` lines the file is replaced by
-    // `all`, which holds them.
-    bool Append(const std::vector<StepRecord>& lines, const std::deque<StepRecord>& all, std::size_t rewriteAfter);
-    // Replaces the file with `all`, or leaves it as it was and says why.
-    bool Rewrite(const std::deque<StepRecord>& all);
+    // Keeps `lines` in one transaction; false, with Problem() saying so, when
+    // they did not reach the disk.
+    bool Append(const std::vector<StepRecord>& lines);
+    // "Clear tape" and its undo.
+    bool Clear();
+    bool UndoClear();
 
-    const QString& Path() const { return m_path; }
-    // Why the last write failed, naming the file; empty after one that did not.
-    const QString& Problem() const { return m_problem; }
+    const QString& Path() const { return m_database.Path(); }
+    // What the tape says under its lines: why it is not kept, a step that was
+    // lost, damaged steps that were skipped; empty while all is well.
+    QString Problem() const;
 
 private:
-    bool Failed(const QString& reason);
+    void ImportTextFile();
 
-    QString m_path;
-    QString m_problem;
-    std::size_t m_linesInFile = 0;
+    TapeDatabase m_database;
+    int m_damaged = 0;
 };
-
-// One tape line as a line of the file, and back; nullopt for a damaged line.
-// The file keeps each line's words and counts as the tape showed them (the
-// layout earlier versions wrote and read); read back, a line has its values
-// again, and its note as it was written.
-QByteArray TapeRecord(const StepRecord& line);
-std::optional<StepRecord> StepRecordFromRecord(QByteArrayView record);
 
 } // namespace quillet

@@ -1,5 +1,6 @@
 // The tape's database: two programs at once, a program killed mid-step, a
 // full disk, damaged rows, and paths that are not ours.
+#include "store/step_record_codec.h"
 #include "store/tape_database.h"
 
 #include <QDir>
@@ -20,13 +21,13 @@
 namespace quillet::testing {
 namespace {
 
-constexpr StepLimits kLimits{4, 23, 1000000000000LL, 5, 4};
+const StepLimits kLimits = EngineStepLimits();
 
 StoredStep Step(long long count, QString line = {})
 {
     StoredStep step;
     step.kind = 1;
-    step.result = {true, false, 0, count};
+    step.result = {true, false, 0, count, QStringLiteral("00000000")};
     step.exactCount = count;
     step.line = std::move(line);
     return step;
@@ -119,7 +120,7 @@ TEST_F(TapeDatabaseTest, DamagedRowsAreSkippedAndCounted)
         ASSERT_TRUE(tape.Append({Step(1), Step(2), Step(3)}));
     }
     const char* damages[] = {
-        "UPDATE step SET exact_count = 100000000000000",   // a value beyond any register
+        "UPDATE step SET exact_count = 100000000000001",   // a value beyond any register
         "UPDATE step SET result_count = 'NaN'",            // not a number
         "UPDATE step SET result_count = 1.5",              // not a whole number
         "UPDATE step SET format = 99",                     // no such format
@@ -127,6 +128,7 @@ TEST_F(TapeDatabaseTest, DamagedRowsAreSkippedAndCounted)
         "UPDATE step SET line = 'ab' || char(8238) || 'c'", // a right-to-left override
         "UPDATE step SET outcome_reason = 'a' || char(10) || 'b'", // a line break
         "UPDATE step SET op = 120",                         // no such operator
+        "UPDATE step SET result_digits = '0000000x'",       // digits that are not
     };
     for (const char* damage : damages) {
         SCOPED_TRACE(damage);
@@ -137,10 +139,10 @@ TEST_F(TapeDatabaseTest, DamagedRowsAreSkippedAndCounted)
         EXPECT_EQ(CountsIn(Path(), &damaged), (std::set<long long>{1, 3}));
         EXPECT_EQ(damaged, 1);
         ASSERT_EQ(sqlite3_exec(db, "DELETE FROM step WHERE id = 2; INSERT INTO step (id, time_ms, kind, register, format, op,"
-                                   " result_format, result_error, result_count, outcome, outcome_field, outcome_negative,"
+                                   " result_format, result_error, result_count, result_digits, outcome, outcome_field, outcome_negative,"
                                    " outcome_reason, exact_format, exact_count, line_number, line, line_problem, lines_added,"
-                                   " lines_skipped, lines_left_out) VALUES (2, 0, 1, 0, 0, 0, 0, 0, 2, 0, -1, 0, '', 0, 2, 0,"
-                                   " '', 0, 0, 0, 0)",
+                                   " lines_skipped, lines_left_out) VALUES (2, 0, 1, 0, 0, 0, 0, 0, 2, '00000000', 0, -1, 0, '', 0,"
+                                   " 2, 0, '', 0, 0, 0, 0)",
                                nullptr, nullptr, nullptr),
                   SQLITE_OK);
         sqlite3_close(db);

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
         quillet::StoredStep step;
         step.kind = 1;
         step.registerIndex = static_cast<int>(writer % 3);
-        step.result = {true, false, 0, writer * 1000000 + n};
+        step.result = {true, false, 0, writer * 1000000 + n, QStringLiteral("00000000")};
         step.exactCount = writer * 1000000 + n;
         if (!tape.Append({step})) {
             std::fprintf(stderr, "%s\n", qPrintable(tape.Problem()));

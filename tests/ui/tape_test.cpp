@@ -1,5 +1,6 @@
-// The tape: shown with Ctrl+T and remembered, a line per finished step, a
-// line's result given back with Enter, pasted lists added up, the tape saved.
+// The tape: shown with Ctrl+T and remembered, a line per finished step kept
+// in its database, a line's result given back with Enter, pasted lists added
+// up, the tape saved.
 
 #include "calculator_fixture.h"
 #include "engine/words.h"
@@ -7,14 +8,16 @@
 #include "calc_runner.h"
 #include "ui/tape/tape_file.h"
 #include "ui/tape/tape_window.h"
+#include "store/tape_store.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QListView>
 
+#include <sqlite3.h>
+
 #if !defined(_WIN32) && !defined(__APPLE__)
-#include <sys/mount.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #endif
 
 namespace quillet::testing {
@@ -55,68 +58,142 @@ TEST_F(TapeTest, CtrlTShowsTheTapeAndTheChoiceOutlivesTheWindow)
     EXPECT_TRUE(ReadSettingsFile().contains("tape=0"));
 }
 
-// The tape's file: a damaged line costs only itself, "Clear tape" can be
-// taken back, and a full disk leaves the file whole and says so.
-TEST_F(TapeTest, TheTapesFileKeepsWhatItCanAndSaysWhatItCannot)
+QString Status(CalculatorDialog& dialog)
 {
-    Open();
-    Type("5=7=");
+    auto* status = dialog.Tape().WindowIfAny()->findChild<QLabel*>();
+    return status != nullptr && !status->isHidden() ? status->text() : QString();
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The tape's database: an earlier version's text file read in once, "Clear
+// tape" taken back, steps that outlive the window, damaged ones skipped.
+TEST_F(TapeTest, TheTapeKeepsItsStepsAndReadsAnEarlierTextFileOnce)
+{
+    const QString text = QFileInfo(TapeFile()).absolutePath() + QStringLiteral("/tape.tsv");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(text).absolutePath()));
+    const QByteArray earlier = "T1\t0\t0\t1\t0\t1\t40\t00:00:01:00\t+\t00:00:00:10\t00:00:01:10\t\t30\t10\t40\t1\t40\n"
+                               "T1\tgarbage\n"
+                               "T1\t2\t1\t9\t0\t1\t5868\t\t\t\t000366:12\t\t\t\t5868\t3\t7336\n";
     {
-        QFile file(TapeFile());
-        ASSERT_TRUE(file.open(QIODevice::Append));
-        file.write("T1\tgarbage\n\xff\xfe\nT1\t0\t0\t0\t0\t1\t9"); // damaged, then unfinished
+        QFile file(text);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
     }
-    Restart();
-    EXPECT_EQ(Lines(Dialog()), (QStringList{QStringLiteral("IN  00:00:00.05  Drop Frame"),
-                                            QStringLiteral("OUT 00:00:00:05  NTSC-ND"),
-                                            QStringLiteral("DUR 00000005  NTSC frames"),
-                                            QStringLiteral("IN  00:00:00.07  Drop Frame"),
-                                            QStringLiteral("OUT 00:00:00:07  NTSC-ND"),
-                                            QStringLiteral("DUR 00000007  NTSC frames")}));
-    Type("1=");
+    const QStringList read{QStringLiteral("IN  00:00:01:00 + 00:00:00:10 = 00:00:01:10  NTSC-ND"),
+                           QStringLiteral("OUT 000366:12  35mm")};
+    Open();
+    EXPECT_EQ(Lines(Dialog()), read);
+    EXPECT_FALSE(QFile::exists(text));
+    EXPECT_EQ(Bytes(text + QStringLiteral(".old")), earlier) << "kept beside, as it was";
+    Type("5=");
     Press(Qt::Key_T, Qt::ControlModifier);
-    QListView& list = Dialog().Tape().WindowIfAny()->List();
     QApplication::setActiveWindow(Dialog().Tape().WindowIfAny());
     Dialog().Tape().Model().Clear();
-    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 0);
-    QTest::keyClick(&list, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 9) << "Ctrl+Z on the tape brings the lines back";
+    QTest::keyClick(&Dialog().Tape().WindowIfAny()->List(), Qt::Key_Z, Qt::ControlModifier);
+    Dialog().Tape().Model().Clear();
+    Type("7=");
     Restart();
-    EXPECT_EQ(Dialog().Tape().Model().rowCount(), 9);
+    EXPECT_EQ(Lines(Dialog()), (QStringList{QStringLiteral("IN  00:00:00.07  Drop Frame"),
+                                            QStringLiteral("OUT 00:00:00:07  NTSC-ND"),
+                                            QStringLiteral("DUR 00000007  NTSC frames")}))
+        << "cleared for good by the next step, and the text file not read again";
+
+    m_dialog.reset();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(TapeFile()).constData(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "UPDATE step SET result_count = 'NaN' WHERE register = 1", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    Open();
+    Press(Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(Lines(Dialog()).size(), 2);
+    EXPECT_EQ(Status(Dialog()), QStringLiteral("1 damaged step on the tape was skipped."));
+}
 
 #if !defined(_WIN32) && !defined(__APPLE__)
-    // A file system of a few kilobytes, filled up, with a tape file that
-    // fills its last block.
-    const QString folder = QFileInfo(TapeFile()).absolutePath();
-    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0)
-        GTEST_SKIP() << "mounting a small file system needs root";
-    struct Unmount {
-        QByteArray path;
-        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
-    } unmount{QFile::encodeName(folder)};
-    QByteArray before = "junk\n";
-    before += QByteArray(4096 - before.size() - 1, 'x') + '\n';
-    {
-        QFile tape(TapeFile());
-        ASSERT_TRUE(tape.open(QIODevice::WriteOnly));
-        ASSERT_EQ(tape.write(before), before.size());
-        ASSERT_TRUE(tape.flush());
-        QFile filler(folder + QStringLiteral("/filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        const QByteArray block(512, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {}
+
+// Whatever is in the tape's place that is not a tape of ours stays exactly
+// as it was, and the calculator works on with a tape that says why it is not kept.
+TEST_F(TapeTest, APathThatIsNotOursIsLeftAsItWasAndTheCalculatorWorksOn)
+{
+    const QString path = TapeFile();
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString elsewhere = m_folder.path() + QStringLiteral("/elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    // A tape of ours, with one step: what an unreadable or linked tape holds.
+    const auto makeTape = [](const QString& at) {
+        TapeStore store(at);
+        StepRecord record;
+        record.step.format = &ListedFormat(0);
+        record.step.exactFormat = &ListedFormat(0);
+        store.Append({record});
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        QString watched; // the file whose bytes must not change
+        const char* reason; // empty: the tape is kept
+    };
+    const Case cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); }, QString(), "is a FIFO"},
+        {"a folder", [&] { ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside"))); }, QString(), "is a folder"},
+        {"a file that is not a tape", [&] {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("root:x:0:0:root:/root:/bin/bash\n");
+         }, path, "is not a tape database"},
+        {"an unreadable tape", [&] {
+             makeTape(path);
+             ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0), 0);
+         }, path, "is not readable and writable by its owner"},
+        {"a link to a file of another name", [&] {
+             makeTape(elsewhere + QStringLiteral("/other.sqlite"));
+             ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/other.sqlite"), path));
+         }, elsewhere + QStringLiteral("/other.sqlite"), "is a link to another file"},
+        {"a link to a tape of the same name, as dotfile managers make", [&] {
+             makeTape(elsewhere + QStringLiteral("/tape.sqlite"));
+             ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/tape.sqlite"), path));
+         }, QString(), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_dialog.reset();
+        QDir(folder).removeRecursively();
+        QDir(elsewhere).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(elsewhere));
+        c.prepare();
+        const QByteArray before = c.watched.isEmpty() ? QByteArray() : Bytes(c.watched);
+        const QStringList beside = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+        Open();
+        Type("5=");
+        EXPECT_EQ(Text(kIn), "00:00:00.05 ");
+        Press(Qt::Key_T, Qt::ControlModifier);
+        EXPECT_EQ(Lines(Dialog()).size(), *c.reason ? 3 : 4);
+        if (*c.reason) {
+            EXPECT_TRUE(Status(Dialog()).startsWith(QStringLiteral("The tape is not kept: ")));
+            EXPECT_TRUE(Status(Dialog()).contains(QLatin1String(c.reason))) << Status(Dialog()).toStdString();
+            EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), beside)
+                << "nothing made beside it";
+            if (!c.watched.isEmpty()) {
+                EXPECT_EQ(Bytes(c.watched), before);
+            }
+        } else {
+            EXPECT_EQ(Status(Dialog()), QString());
+            EXPECT_TRUE(QFileInfo(path).isSymLink());
+        }
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_EQ(S_ISFIFO(info.st_mode), QByteArray(c.name) == "a FIFO");
+        EXPECT_EQ(S_ISDIR(info.st_mode), QByteArray(c.name) == "a folder");
     }
-    Restart();
-    Type("3=");
-    Press(Qt::Key_T, Qt::ControlModifier);
-    auto* status = Dialog().Tape().WindowIfAny()->findChild<QLabel*>();
-    ASSERT_NE(status, nullptr);
-    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The tape could not be saved to "))) << status->text().toStdString();
-    QFile after(TapeFile()); // the step that could not be added left the file as it was
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), before);
-#endif
 }
+
+#endif
 
 TEST_F(TapeTest, EnterOnALineGivesItsResultBackConverted)
 {

@@ -112,13 +112,13 @@ bool CalculatorTape::HasKeyboard() const
 
 void CalculatorTape::Store(int added)
 {
-    const std::deque<StepRecord>& all = m_model.Lines();
-    if (added < 0) {
-        m_store.Rewrite(all);
+    if (added >= 0) {
+        const std::deque<StepRecord>& all = m_model.Lines();
+        m_store.Append(std::vector<StepRecord>(all.end() - added, all.end()));
+    } else if (m_model.CanUndoClear()) {
+        m_store.Clear();
     } else {
-        const std::vector<StepRecord> lines(all.end() - added, all.end());
-        // The file is replaced by the tape once it holds twice as many lines.
-        m_store.Append(lines, all, 2 * TapeModel::kMaxLines);
+        m_store.UndoClear();
     }
     if (m_window) m_window->ShowProblem(Problems());
 }
