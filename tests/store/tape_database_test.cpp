@@ -2,6 +2,7 @@
 // full disk, damaged rows, and paths that are not ours.
 #include "store/step_record_codec.h"
 #include "store/tape_database.h"
+#include "store/tape_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,8 +55,8 @@ TEST_F(TapeDatabaseTest, TwoProgramsWritingAtOnceBothKeepEveryStep)
     constexpr int kSteps = 100;
     QProcess first;
     QProcess second;
-    first.start(QStringLiteral(QUILLET_TAPE_DRIVER), {Path(), QStringLiteral("1"), QString::number(kSteps)});
-    second.start(QStringLiteral(QUILLET_TAPE_DRIVER), {Path(), QStringLiteral("2"), QString::number(kSteps)});
+    first.start(QStringLiteral(QUILLET_TAPE_DRIVER), {QStringLiteral("steps"), Path(), QStringLiteral("1"), QString::number(kSteps)});
+    second.start(QStringLiteral(QUILLET_TAPE_DRIVER), {QStringLiteral("steps"), Path(), QStringLiteral("2"), QString::number(kSteps)});
     ASSERT_TRUE(first.waitForFinished(20000) && second.waitForFinished(20000));
     EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
@@ -65,12 +66,48 @@ TEST_F(TapeDatabaseTest, TwoProgramsWritingAtOnceBothKeepEveryStep)
     EXPECT_EQ(CountsIn(Path()), expected);
 }
 
+// Two calculator programs on one data folder, taking steps in turn: the tape
+// either opens next holds every step of both.
+TEST_F(TapeDatabaseTest, TwoCalculatorsTakingStepsInTurnBothKeepEveryStep)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_folder.path() + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_folder.path() + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess calculators[2];
+    for (QProcess& calculator : calculators) {
+        calculator.setProcessEnvironment(environment);
+        calculator.start(QStringLiteral(QUILLET_TAPE_DRIVER), {QStringLiteral("window"), QStringLiteral("quillet")});
+    }
+    constexpr int kSteps = 10;
+    for (int n = 1; n <= kSteps; ++n) {
+        QProcess& calculator = calculators[n % 2];
+        calculator.write(QByteArray::number(n) + "=\n");
+        while (!calculator.canReadLine()) ASSERT_TRUE(calculator.waitForReadyRead(10000)) << "step " << n;
+        calculator.readLine();
+    }
+    for (QProcess& calculator : calculators) {
+        calculator.closeWriteChannel();
+        ASSERT_TRUE(calculator.waitForFinished(10000));
+        EXPECT_EQ(calculator.exitCode(), 0) << calculator.readAllStandardError().toStdString();
+    }
+
+    TapeStore restarted(m_folder.path() + QStringLiteral("/data/quillet/tape.sqlite"));
+    bool cut = false;
+    const std::vector<StepRecord> lines = restarted.Load(TapeDatabase::kMaxSteps, cut);
+    EXPECT_EQ(lines.size(), std::size_t{3 * kSteps}) << "IN, and OUT and DURATION converted from it";
+    std::set<long long> entered;
+    for (const StepRecord& line : lines)
+        if (line.step.registerIndex == 0) entered.insert(line.step.exactValue);
+    EXPECT_EQ(entered, (std::set<long long>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
 TEST_F(TapeDatabaseTest, AProgramKilledMidStepLosesNoFinishedStepAndLeavesNoDamage)
 {
     long long finished = 0; // steps all runs reported kept
     for (int run = 0; run < 50; ++run) {
         QProcess writer;
-        writer.start(QStringLiteral(QUILLET_TAPE_DRIVER), {Path(), QString::number(run + 1), QStringLiteral("0")});
+        writer.start(QStringLiteral(QUILLET_TAPE_DRIVER), {QStringLiteral("steps"), Path(), QString::number(run + 1), QStringLiteral("0")});
         ASSERT_TRUE(writer.waitForStarted());
         // Killed at a different moment each run: after 1 to 5 steps reported.
         long long reported = 0;
