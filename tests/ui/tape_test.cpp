@@ -351,6 +351,9 @@ TEST_F(TapeTest, TheTapeSavesAsCsvASpreadsheetReadsAndKeepsTheLastThousandSteps)
     EXPECT_EQ(Dialog().Tape().Model().rowCount(), TapeModel::kMaxLines);
     EXPECT_EQ(Lines(Dialog()).first(), QStringLiteral("Earlier steps removed"));
     EXPECT_EQ(TapeFileText(Dialog().Tape().Model(), TapeFileKind::kText).count('\n'), TapeModel::kMaxLines);
+    const QStringList kept = Lines(Dialog());
+    Restart();
+    EXPECT_EQ(Lines(Dialog()), kept) << "trimmed on disk to the same last steps";
     QString error;
     EXPECT_FALSE(WriteTapeFile(Dialog().Tape().Model(), TapeFileKind::kCsv, m_folder.path() + "/no/such/folder/t.csv", error));
     EXPECT_FALSE(error.isEmpty());
