@@ -39,7 +39,7 @@ OwnFile ExamineOwnFile(const QString& path)
     file.path = path;
     struct stat info {};
     if (!Stat(path, info, false)) {
-        file.ours = errno == ENOENT;
+        file.ours = file.writable = errno == ENOENT;
         if (!file.ours) file.reason = QStringLiteral("cannot be looked at");
         return file;
     }
@@ -65,13 +65,16 @@ OwnFile ExamineOwnFile(const QString& path)
         file.reason = KindOf(info.st_mode);
         return file;
     }
-    // Checked on the mode, not with access(2): root may read anything, yet a
-    // file its owner made unreadable is not one to write into.
-    if ((info.st_mode & (S_IRUSR | S_IWUSR)) != (S_IRUSR | S_IWUSR)) {
-        file.reason = QStringLiteral("is not readable and writable by its owner");
+    // Checked on the mode, not with access(2): root may read and write
+    // anything, yet a file its owner made unreadable or read-only is not one
+    // to write into.
+    if ((info.st_mode & S_IRUSR) == 0) {
+        file.reason = QStringLiteral("is not readable by its owner");
         return file;
     }
     file.ours = true;
+    file.writable = (info.st_mode & S_IWUSR) != 0;
+    if (!file.writable) file.reason = QStringLiteral("is read-only");
     return file;
 }
 
@@ -83,7 +86,8 @@ OwnFile ExamineOwnFile(const QString& path)
     file.path = path;
     const QFileInfo info(path);
     file.exists = info.exists() || info.isSymLink();
-    file.ours = !file.exists || (info.isFile() && !info.isSymLink() && info.isReadable() && info.isWritable());
+    file.ours = !file.exists || (info.isFile() && !info.isSymLink() && info.isReadable());
+    file.writable = file.ours && (!file.exists || info.isWritable());
     if (!file.ours) file.reason = info.isDir() ? QStringLiteral("is a folder") : QStringLiteral("is not a regular file");
     return file;
 }

@@ -4,7 +4,8 @@
 // blocks, and opening a device can act.
 //
 // Ours are: a path with nothing at it (it is created), or a regular file
-// whose owner may read and write it. A symbolic link is followed only when it
+// whose owner may read it; it is written only when its owner may write it
+// too (judged by its mode, so that root honours it as well). A symbolic link is followed only when it
 // ends in a regular file of the same name owned by the user, as a dotfile
 // manager leaves it (~/.config/QuilletC/quillet.conf -> ~/dotfiles/.../quillet.conf);
 // a link to another file, to nothing, or to anything but a regular file is
@@ -17,6 +18,7 @@ namespace quillet {
 struct OwnFile {
     bool ours = false;
     bool exists = false;
+    bool writable = false; // ours, and its owner may write it (or it does not exist yet)
     QString path;   // where to open it: the link's target for a link followed
     QString reason; // why it is refused, as a sentence's end: "is a FIFO"
 };

@@ -39,13 +39,13 @@ QString& UserFolder()
     return folder;
 }
 
-// Why the file at `path` must not be read or written as settings (not ours,
-// or too large to be settings), or empty when it may.
-QString RefusalOf(const QString& path)
+// Why the file at `path` must not be read (or, `forWriting`, written) as
+// settings: not ours, or too large to be settings; empty when it may.
+QString RefusalOf(const QString& path, bool forWriting)
 {
     const OwnFile file = ExamineOwnFile(path);
     const QString shown = QDir::toNativeSeparators(path);
-    if (!file.ours) return QStringLiteral("%1 %2").arg(shown, file.reason);
+    if (!file.ours || (forWriting && !file.writable)) return QStringLiteral("%1 %2").arg(shown, file.reason);
     if (file.exists && QFileInfo(file.path).size() > kMaxSettingsFileSize)
         return QStringLiteral("%1 is larger than %2 bytes, too large to be settings").arg(shown).arg(kMaxSettingsFileSize);
     return {};
@@ -67,21 +67,22 @@ void ProfileStore::SetUserFolder(const QString& folder)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
 }
 
-std::unique_ptr<QSettings> ProfileStore::Open() const
+std::unique_ptr<QSettings> ProfileStore::Open(bool forWriting) const
 {
     if (m_backend == Backend::kNative)
         return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, m_company, m_application);
     // QSettings reads the company-wide file beside ours too.
     const QString folder = UserFolder() + QLatin1Char('/');
-    m_refusal = RefusalOf(folder + m_company + QLatin1Char('/') + m_application + QLatin1String(".conf"));
-    if (m_refusal.isEmpty()) m_refusal = RefusalOf(folder + m_company + QLatin1String(".conf"));
+    m_refusal = RefusalOf(folder + m_company + QLatin1Char('/') + m_application + QLatin1String(".conf"), forWriting);
+    // The company-wide file is only read.
+    if (m_refusal.isEmpty()) m_refusal = RefusalOf(folder + m_company + QLatin1String(".conf"), false);
     if (!m_refusal.isEmpty()) return nullptr;
     return std::make_unique<QSettings>(TolerantIniFormat(), QSettings::UserScope, m_company, m_application);
 }
 
 int ProfileStore::GetProfileInt(const QString& section, const QString& entry, int defaultValue) const
 {
-    const std::unique_ptr<QSettings> settings = Open();
+    const std::unique_ptr<QSettings> settings = Open(false);
     if (!settings) return defaultValue;
     // A damaged file still has entries worth reading: each one counts on its own.
     const QVariant stored = settings->value(section + QLatin1Char('/') + entry);
@@ -92,7 +93,7 @@ int ProfileStore::GetProfileInt(const QString& section, const QString& entry, in
 
 bool ProfileStore::WriteProfileInt(const QString& section, const QString& entry, int value)
 {
-    const std::unique_ptr<QSettings> settings = Open();
+    const std::unique_ptr<QSettings> settings = Open(true);
     if (settings && settings->status() == QSettings::NoError) {
         settings->setValue(section + QLatin1Char('/') + entry, value);
         settings->sync();

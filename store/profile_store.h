@@ -58,8 +58,8 @@ public:
     static void SetUserFolder(const QString& folder);
 
 private:
-    // The store, opened; nullptr when its file must not be touched.
-    std::unique_ptr<QSettings> Open() const;
+    // The store, opened; nullptr when its file must not be read (or, `forWriting`, written).
+    std::unique_ptr<QSettings> Open(bool forWriting) const;
 
     QString m_company;
     QString m_application;

@@ -251,11 +251,11 @@ bool TapeDatabase::Execute(const char* sql) { return sqlite3_exec(m_db, sql, nul
 bool TapeDatabase::Open()
 {
     const OwnFile file = ExamineOwnFile(m_path);
-    if (!file.ours) return Refuse(file.reason);
+    if (!file.writable) return Refuse(file.reason);
     // SQLite opens its journals beside the database: they must be ours too.
     for (const char* suffix : {"-wal", "-shm", "-journal"}) {
         const OwnFile journal = ExamineOwnFile(file.path + QLatin1String(suffix));
-        if (!journal.ours) return Refuse(QStringLiteral("has %1%2 beside it, which %3").arg(QFileInfo(file.path).fileName(), QLatin1String(suffix), journal.reason));
+        if (!journal.writable) return Refuse(QStringLiteral("has %1%2 beside it, which %3").arg(QFileInfo(file.path).fileName(), QLatin1String(suffix), journal.reason));
     }
     if (file.exists && QFileInfo(file.path).size() > 0 && !HasDatabaseHeader(file.path))
         return Refuse(QStringLiteral("is not a tape database"));

@@ -130,17 +130,19 @@ TEST_F(ProfileStoreTest, SettingsNeverOutgrowTheLimitNorGoWhereTheyDoNotBelong)
         const char* name;
         QByteArray content;
         bool throughLink; // the settings path is a link to `elsewhere`, which holds the content
+        bool readOnly;    // its owner may not write it
         bool saved;
         const char* problem;
     };
     const Case cases[] = {
         {"a list we do not own, near the limit, is written back as it was",
-         filled("[Default]\nidx1=2\n\n[Other]\npad=1", ",1", kMaxSettingsFileSize - 64), false, true, ""},
+         filled("[Default]\nidx1=2\n\n[Other]\npad=1", ",1", kMaxSettingsFileSize - 64), false, false, true, ""},
         {"a write that would pass the limit is refused",
-         filled("[Other]\npad=a", "\ta", kMaxSettingsFileSize - 64), false, false, "cannot be written"},
+         filled("[Other]\npad=a", "\ta", kMaxSettingsFileSize - 64), false, false, false, "cannot be written"},
         {"a file too large to be settings", filled("[Default]\nidx1=4\n", "#", kMaxSettingsFileSize + 64), false,
-         false, "too large to be settings"},
-        {"a link to a file of another name", "root:x:0:0:root:/root:/bin/bash\n", true, false, "a link to another file"},
+         false, false, "too large to be settings"},
+        {"a link to a file of another name", "root:x:0:0:root:/root:/bin/bash\n", true, false, false, "a link to another file"},
+        {"a read-only file is read, never written", "[Default]\nidx1=4\n", false, true, false, "is read-only"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -153,6 +155,7 @@ TEST_F(ProfileStoreTest, SettingsNeverOutgrowTheLimitNorGoWhereTheyDoNotBelong)
             ASSERT_TRUE(QFile::link(elsewhere, SettingsFile()));
         } else {
             WriteSettingsFile(c.content);
+            if (c.readOnly) QFile::setPermissions(SettingsFile(), QFile::ReadOwner);
         }
         QStringList told;
         ProfileStore store(QStringLiteral("QuilletC"), QString::fromLatin1(kTestApplication));
@@ -174,6 +177,7 @@ TEST_F(ProfileStoreTest, SettingsNeverOutgrowTheLimitNorGoWhereTheyDoNotBelong)
             ASSERT_EQ(told.size(), 1) << "told once";
             EXPECT_TRUE(told[0].contains(QLatin1String(c.problem))) << told[0].toStdString();
             EXPECT_EQ(after, c.content);
+            EXPECT_EQ(store.Get(Preference::kInFormat), c.readOnly ? 4 : 0);
         }
     }
 }
