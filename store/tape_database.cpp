@@ -1,6 +1,7 @@
 #include "store/tape_database.h"
 
 #include "store/own_file.h"
+#include "store/step_columns.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,27 +26,6 @@ constexpr int kApplicationId = 0x51544150; // "QTAP": marks the file as a tape o
 constexpr int kSchemaVersion = 1;
 constexpr int kBusyTimeoutMs = 1000;
 
-// The step's columns, in the order they are bound and read.
-constexpr const char* kColumns =
-    "time_ms, kind, register, format, op, "
-    "left_format, left_error, left_count, left_digits, right_format, right_error, right_count, right_digits, "
-    "result_format, result_error, result_count, result_digits, "
-    "outcome, outcome_field, outcome_negative, outcome_reason, exact_format, exact_count, "
-    "line_number, line, line_problem, lines_added, lines_skipped, lines_left_out, terms_not_kept, kept_note";
-constexpr int kColumnCount = 31;
-
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS step ("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " time_ms, kind, register, format, op,"
-    " left_format, left_error, left_count, left_digits, right_format, right_error, right_count, right_digits,"
-    " result_format, result_error, result_count, result_digits,"
-    " outcome, outcome_field, outcome_negative, outcome_reason, exact_format, exact_count,"
-    " line_number, line, line_problem, lines_added, lines_skipped, lines_left_out, terms_not_kept, kept_note,"
-    " cleared INTEGER NOT NULL DEFAULT 0);" // 0, or the mark of the Clear that put it aside
-    "CREATE INDEX IF NOT EXISTS step_cleared ON step (cleared, id);"
-    "CREATE TABLE IF NOT EXISTS meta (key TEXT PRIMARY KEY, value);";
-
 // A prepared statement, finalised when it goes.
 class Statement {
 public:
@@ -61,139 +41,6 @@ public:
 private:
     sqlite3_stmt* m_statement = nullptr;
 };
-
-void BindText(sqlite3_stmt* statement, int column, const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(statement, column, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
-
-void BindOperand(sqlite3_stmt* statement, int& column, const StoredOperand& operand)
-{
-    if (!operand.present) {
-        column += 4; // left NULL
-        return;
-    }
-    sqlite3_bind_int64(statement, column++, operand.format);
-    sqlite3_bind_int64(statement, column++, operand.inError ? 1 : 0);
-    sqlite3_bind_int64(statement, column++, operand.count);
-    BindText(statement, column++, operand.digits);
-}
-
-void Bind(sqlite3_stmt* statement, const StoredStep& step)
-{
-    int column = 1;
-    auto number = [&](long long value) { sqlite3_bind_int64(statement, column++, value); };
-    number(step.timeMs);
-    number(step.kind);
-    number(step.registerIndex);
-    number(step.format);
-    number(step.op);
-    BindOperand(statement, column, step.left);
-    BindOperand(statement, column, step.right);
-    BindOperand(statement, column, step.result);
-    number(step.outcome);
-    number(step.outcomeField);
-    number(step.outcomeNegative ? 1 : 0);
-    BindText(statement, column++, step.outcomeReason);
-    number(step.exactFormat);
-    number(step.exactCount);
-    number(step.lineNumber);
-    BindText(statement, column++, step.line);
-    number(step.lineProblem);
-    number(step.linesAdded);
-    number(step.linesSkipped);
-    number(step.linesLeftOut);
-    number(step.termsNotKept);
-    BindText(statement, column++, step.keptNote);
-}
-
-// Reads the columns of a row; a column of the wrong type (text or a real
-// number where a whole number belongs, as a hand edit leaves it) makes the
-// row damaged.
-class RowReader {
-public:
-    explicit RowReader(sqlite3_stmt* statement) : m_statement(statement) {}
-    bool Sound() const { return m_sound; }
-
-    template <typename T>
-    void Number(T& out, long long lowest, long long highest)
-    {
-        const int column = m_column++;
-        if (sqlite3_column_type(m_statement, column) != SQLITE_INTEGER) {
-            m_sound = false;
-            return;
-        }
-        const long long value = sqlite3_column_int64(m_statement, column);
-        if (value < lowest || value > highest) m_sound = false;
-        else out = static_cast<T>(value);
-    }
-    void Flag(bool& out)
-    {
-        long long value = 0;
-        Number(value, 0, 1);
-        out = value == 1;
-    }
-    void Text(QString& out)
-    {
-        const int column = m_column++;
-        if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT) {
-            m_sound = false;
-            return;
-        }
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-        out = QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
-    }
-    void Operand(StoredOperand& operand)
-    {
-        operand.present = sqlite3_column_type(m_statement, m_column) != SQLITE_NULL;
-        if (!operand.present) {
-            m_column += 4;
-            return;
-        }
-        Number(operand.format, INT32_MIN, INT32_MAX);
-        Flag(operand.inError);
-        Number(operand.count, INT64_MIN, INT64_MAX);
-        Text(operand.digits);
-    }
-
-private:
-    sqlite3_stmt* m_statement;
-    int m_column = 0;
-    bool m_sound = true;
-};
-
-StoredStep Read(sqlite3_stmt* statement, bool& sound)
-{
-    StoredStep step;
-    RowReader row(statement);
-    constexpr long long kIntMin = INT32_MIN;
-    constexpr long long kIntMax = INT32_MAX;
-    row.Number(step.timeMs, INT64_MIN, INT64_MAX);
-    row.Number(step.kind, kIntMin, kIntMax);
-    row.Number(step.registerIndex, kIntMin, kIntMax);
-    row.Number(step.format, kIntMin, kIntMax);
-    row.Number(step.op, kIntMin, kIntMax);
-    row.Operand(step.left);
-    row.Operand(step.right);
-    row.Operand(step.result);
-    row.Number(step.outcome, kIntMin, kIntMax);
-    row.Number(step.outcomeField, kIntMin, kIntMax);
-    row.Flag(step.outcomeNegative);
-    row.Text(step.outcomeReason);
-    row.Number(step.exactFormat, kIntMin, kIntMax);
-    row.Number(step.exactCount, INT64_MIN, INT64_MAX);
-    row.Number(step.lineNumber, INT64_MIN, INT64_MAX);
-    row.Text(step.line);
-    row.Number(step.lineProblem, kIntMin, kIntMax);
-    row.Number(step.linesAdded, INT64_MIN, INT64_MAX);
-    row.Number(step.linesSkipped, INT64_MIN, INT64_MAX);
-    row.Number(step.linesLeftOut, INT64_MIN, INT64_MAX);
-    row.Number(step.termsNotKept, INT64_MIN, INT64_MAX);
-    row.Text(step.keptNote);
-    sound = row.Sound();
-    return step;
-}
 
 // Whether the file begins as every SQLite database does. Read without
 // blocking and without following a link: the path was found to be a regular
@@ -290,7 +137,7 @@ bool TapeDatabase::Open()
         // Another window may have made it meanwhile: that is the same schema.
         const QByteArray stamp = QByteArray("PRAGMA application_id = ") + QByteArray::number(kApplicationId)
                                  + "; PRAGMA user_version = " + QByteArray::number(kSchemaVersion) + ";";
-        return Execute(kSchema) && Execute(stamp.constData());
+        return Execute(kTapeSchema) && Execute(stamp.constData());
     });
     if (!made) return Refuse(QStringLiteral("cannot be made: ") + m_lastError);
     return true;
@@ -327,11 +174,11 @@ TapeDatabase::Contents TapeDatabase::Load(const StepLimits& limits)
     // Read in one transaction, so that another window's trimming cannot come between.
     if (!Execute("BEGIN")) return contents;
     {
-        Statement query(m_db, QByteArray("SELECT ") + kColumns + " FROM step WHERE cleared = 0 ORDER BY id DESC LIMIT "
+        Statement query(m_db, QByteArray("SELECT ") + kStepColumns + " FROM step WHERE cleared = 0 ORDER BY id DESC LIMIT "
                                   + QByteArray::number(kMaxSteps));
         while (query.Row()) {
             bool sound = false;
-            StoredStep step = Read(query.get(), sound);
+            StoredStep step = ReadStep(query.get(), sound);
             if (sound && IsSound(step, limits)) contents.steps.push_back(std::move(step));
             else ++contents.damaged;
         }
@@ -354,9 +201,9 @@ bool TapeDatabase::Append(const std::vector<StoredStep>& steps)
 {
     if (!m_db) return false;
     const bool kept = InTransaction([&] {
-        Statement insert(m_db, QByteArray("INSERT INTO step (") + kColumns + ") VALUES (?" + QByteArray(",?").repeated(kColumnCount - 1) + ")");
+        Statement insert(m_db, QByteArray("INSERT INTO step (") + kStepColumns + ") VALUES (?" + QByteArray(",?").repeated(kStepColumnCount - 1) + ")");
         for (const StoredStep& step : steps) {
-            Bind(insert.get(), step);
+            BindStep(insert.get(), step);
             if (!insert.Done()) return false;
             sqlite3_reset(insert.get());
             sqlite3_clear_bindings(insert.get());
