@@ -1,5 +1,5 @@
-// The tape's database: two programs at once, a program killed mid-step, a
-// full disk, damaged rows, and paths that are not ours.
+// The tape's database: two calculators at once, a program killed mid-step,
+// damaged rows, a full disk.
 #include "store/step_record_codec.h"
 #include "store/tape_database.h"
 #include "store/tape_store.h"
@@ -13,11 +13,8 @@
 
 #include <set>
 
-#if !defined(_WIN32)
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace quillet::testing {
 namespace {
@@ -88,7 +85,6 @@ TEST_F(TapeDatabaseTest, TwoCalculatorsTakingStepsInTurnBothKeepEveryStep)
 
 TEST_F(TapeDatabaseTest, AProgramKilledMidStepLosesNoFinishedStepAndLeavesNoDamage)
 {
-    long long finished = 0; // steps all runs reported kept
     for (int run = 0; run < 50; ++run) {
         QProcess writer;
         writer.start(QStringLiteral(QUILLET_TAPE_WRITER), {Path(), QString::number(run + 1), QStringLiteral("0")});
@@ -101,7 +97,6 @@ TEST_F(TapeDatabaseTest, AProgramKilledMidStepLosesNoFinishedStepAndLeavesNoDama
         writer.waitForFinished();
         while (writer.canReadLine()) reported += writer.readLine().startsWith("kept ") ? 1 : 0;
         ASSERT_GT(reported, 0) << writer.readAllStandardError().toStdString();
-        finished += reported;
 
         int damaged = -1;
         const std::set<long long> counts = CountsIn(Path(), &damaged);
@@ -109,7 +104,6 @@ TEST_F(TapeDatabaseTest, AProgramKilledMidStepLosesNoFinishedStepAndLeavesNoDama
         for (long long n = 1; n <= reported; ++n)
             ASSERT_TRUE(counts.count((run + 1) * 1000000LL + n)) << "run " << run << " step " << n;
     }
-    EXPECT_GE(CountsIn(Path()).size(), static_cast<std::size_t>(std::min<long long>(finished, TapeDatabase::kMaxSteps)));
 }
 
 // Rows a hand edit or another program left: each is skipped and counted, never shown.
@@ -139,8 +133,6 @@ TEST_F(TapeDatabaseTest, DamagedRowsAreSkippedAndCounted)
         EXPECT_EQ(damaged, 1);
     }
 }
-
-#if !defined(_WIN32)
 
 // A file system of a few hundred kilobytes, filled up: the step that does
 // not fit is the only one lost, and once there is room the next are whole.
@@ -174,8 +166,6 @@ TEST_F(TapeDatabaseTest, AFullDiskCostsOnlyTheStepThatDidNotFit)
     EXPECT_EQ(CountsIn(path, &damaged), (std::set<long long>{1, 3, 4}));
     EXPECT_EQ(damaged, 0);
 }
-
-#endif
 
 } // namespace
 } // namespace quillet::testing

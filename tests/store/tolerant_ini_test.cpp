@@ -21,16 +21,14 @@ using ProfileStoreTest = CalculatorFixture;
 // A value as text: list items joined with '|', typed values as QDebug shows them.
 QString Shown(const QVariant& value)
 {
-    const int type = value.metaType().id();
-    if (type == QMetaType::QString || type == QMetaType::QByteArray) return value.toString();
-    if (type == QMetaType::QStringList || type == QMetaType::QVariantList) {
-        QStringList items;
+    QStringList items;
+    if (value.metaType().id() == QMetaType::QStringList || value.metaType().id() == QMetaType::QVariantList)
         for (const QVariant& item : value.toList()) items.append(Shown(item));
-        return items.join(u'|');
-    }
-    QString text;
-    QDebug(&text) << value;
-    return text;
+    else if (value.metaType().id() == QMetaType::QString || value.metaType().id() == QMetaType::QByteArray)
+        items.append(value.toString());
+    else
+        QDebug(&items.emplace_back()) << value;
+    return items.join(u'|');
 }
 
 // What QSettings's own INI code makes of `text`, each value as text.
