@@ -77,7 +77,16 @@ QString TapeDatabase::DefaultPath()
 
 TapeDatabase::TapeDatabase(QString path) : m_path(std::move(path)) { Open(); }
 
-TapeDatabase::~TapeDatabase() { sqlite3_close(m_db); }
+TapeDatabase::~TapeDatabase()
+{
+    // A clear this window can no longer take back is gone for good.
+    if (m_db && m_clearMark != 0) {
+        Statement forget(m_db, "DELETE FROM step WHERE cleared = ?");
+        forget.Bind(1, m_clearMark);
+        forget.Done();
+    }
+    sqlite3_close(m_db);
+}
 
 bool TapeDatabase::Refuse(const QString& reason)
 {
@@ -102,11 +111,14 @@ bool TapeDatabase::Open()
     // SQLite opens its journals beside the database: they must be ours too.
     for (const char* suffix : {"-wal", "-shm", "-journal"}) {
         const OwnFile journal = ExamineOwnFile(file.path + QLatin1String(suffix));
-        if (!journal.writable) return Refuse(QStringLiteral("has %1%2 beside it, which %3").arg(QFileInfo(file.path).fileName(), QLatin1String(suffix), journal.reason));
+        if (!journal.writable)
+            return Refuse(QStringLiteral("has %1%2 beside it, which %3")
+                              .arg(QFileInfo(file.path).fileName(), QLatin1String(suffix), journal.reason));
     }
     if (file.exists && QFileInfo(file.path).size() > 0 && !HasDatabaseHeader(file.path))
         return Refuse(QStringLiteral("is not a tape database"));
-    if (!QDir().mkpath(QFileInfo(file.path).absolutePath())) return Refuse(QStringLiteral("cannot be made: its folder cannot be made"));
+    if (!QDir().mkpath(QFileInfo(file.path).absolutePath()))
+        return Refuse(QStringLiteral("cannot be made: its folder cannot be made"));
 
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_FULLMUTEX;
     if (sqlite3_open_v2(QFile::encodeName(file.path).constData(), &m_db, flags, nullptr) != SQLITE_OK)
@@ -201,7 +213,8 @@ bool TapeDatabase::Append(const std::vector<StoredStep>& steps)
 {
     if (!m_db) return false;
     const bool kept = InTransaction([&] {
-        Statement insert(m_db, QByteArray("INSERT INTO step (") + kStepColumns + ") VALUES (?" + QByteArray(",?").repeated(kStepColumnCount - 1) + ")");
+        Statement insert(m_db, QByteArray("INSERT INTO step (") + kStepColumns + ") VALUES (?"
+                                   + QByteArray(",?").repeated(kStepColumnCount - 1) + ")");
         for (const StoredStep& step : steps) {
             BindStep(insert.get(), step);
             if (!insert.Done()) return false;
@@ -213,7 +226,9 @@ bool TapeDatabase::Append(const std::vector<StoredStep>& steps)
         forget.Bind(1, m_clearMark);
         return (m_clearMark == 0 || forget.Done()) && Trim();
     });
-    if (!kept) return Failed(steps.size() == 1 ? QStringLiteral("A step was not kept") : QStringLiteral("%1 steps were not kept").arg(steps.size()));
+    if (!kept)
+        return Failed(steps.size() == 1 ? QStringLiteral("A step was not kept")
+                                        : QStringLiteral("%1 steps were not kept").arg(steps.size()));
     m_clearMark = 0;
     return true;
 }
@@ -222,14 +237,18 @@ bool TapeDatabase::Clear()
 {
     if (!m_db) return false;
     long long mark = 0;
+    bool earlierRemoved = false;
     const bool cleared = InTransaction([&] {
         mark = QueryNumber(m_db, "SELECT coalesce(max(cleared), 0) + 1 FROM step", -1);
+        earlierRemoved = QueryNumber(m_db, "SELECT value FROM meta WHERE key = 'earlier_removed'", 0) == 1;
         Statement clear(m_db, "UPDATE step SET cleared = ? WHERE cleared = 0");
         clear.Bind(1, mark);
-        return mark > 0 && clear.Done();
+        // The steps after a clear start a tape that lost nothing.
+        return mark > 0 && clear.Done() && Execute("DELETE FROM meta WHERE key = 'earlier_removed'");
     });
     if (!cleared) return Failed(QStringLiteral("The tape was not cleared on disk"));
     m_clearMark = mark;
+    m_clearedEarlierRemoved = earlierRemoved;
     return true;
 }
 
@@ -239,7 +258,8 @@ bool TapeDatabase::UndoClear()
     const bool undone = InTransaction([&] {
         Statement undo(m_db, "UPDATE step SET cleared = 0 WHERE cleared = ?");
         undo.Bind(1, m_clearMark);
-        return undo.Done() && Trim();
+        return undo.Done() && Trim()
+               && (!m_clearedEarlierRemoved || Execute("INSERT OR REPLACE INTO meta VALUES ('earlier_removed', 1)"));
     });
     if (!undone) return Failed(QStringLiteral("The cleared steps did not come back on disk"));
     m_clearMark = 0;

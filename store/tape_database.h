@@ -49,7 +49,7 @@ public:
     // so, when they were not kept (nothing of them is).
     bool Append(const std::vector<StoredStep>& steps);
     // Puts every step aside; UndoClear brings back those this object put
-    // aside, until its next Append.
+    // aside, until its next Append or its end.
     bool Clear();
     bool UndoClear();
 
@@ -72,6 +72,7 @@ private:
     QString m_lastError; // SQLite's words for the last failed transaction
     sqlite3* m_db = nullptr;
     long long m_clearMark = 0; // the mark of this object's last Clear, until its next Append
+    bool m_clearedEarlierRemoved = false; // the cleared tape had lost older steps
 };
 
 } // namespace quillet
