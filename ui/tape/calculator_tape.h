@@ -57,7 +57,8 @@ protected:
 
 private:
     void SetVisible(bool visible);
-    // Keeps the tape's file up to date; a failure shows under the tape.
+    // Keeps the tape's database up to date: `added` new lines, or -1 when the
+    // tape was cleared or its lines came back. A failure shows under the tape.
     void Store(int added);
     // What is not kept, the tape's and the settings' problems, one a line.
     QString Problems() const;

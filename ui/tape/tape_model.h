@@ -2,7 +2,7 @@
 // The tape's lines: the last 1,000 steps, heard from the engine as they
 // finish and kept as values, worded by engine/words.h. Kept while the tape is
 // hidden, so showing it shows the history; kept across runs by the tape's
-// file (store/tape_store.h).
+// database (store/tape_store.h).
 
 #include "engine/step_listener.h"
 #include "engine/step_record.h"

@@ -36,7 +36,7 @@ public:
     void FillContextMenu(QMenu& menu);
     // Scales the tape's text as the calculator is zoomed (1.0: as designed).
     void SetZoom(double factor);
-    // A line under the list saying why the tape's file could not be written; empty hides it.
+    // Lines under the list saying what is not kept on disk, and why; empty hides them.
     void ShowProblem(const QString& problem);
 
 signals:
