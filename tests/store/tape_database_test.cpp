@@ -87,7 +87,7 @@ TEST_F(TapeDatabaseTest, AProgramKilledMidStepLosesNoFinishedStepAndLeavesNoDama
 {
     for (int run = 0; run < 50; ++run) {
         QProcess writer;
-        writer.start(QStringLiteral(QUILLET_TAPE_WRITER), {Path(), QString::number(run + 1), QStringLiteral("0")});
+        writer.start(QStringLiteral(QUILLET_TAPE_WRITER), {Path(), QString::number(run + 1)});
         ASSERT_TRUE(writer.waitForStarted());
         // Killed at a different moment each run: after 1 to 5 steps reported.
         long long reported = 0;
