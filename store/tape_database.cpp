@@ -143,8 +143,10 @@ bool TapeDatabase::Open()
     // whole once SQLite returns, whatever becomes of the program; only a
     // power loss may take the last steps back (never half of one), which
     // spares a disk flush per step, as browsers keep their history.
-    if (!WriteAhead()) return Refuse(QStringLiteral("cannot be opened: ") + QString::fromUtf8(sqlite3_errmsg(m_db)));
     Execute("PRAGMA synchronous = NORMAL");
+    if (!WriteAhead()) return Refuse(QStringLiteral("cannot be opened: ") + QString::fromUtf8(sqlite3_errmsg(m_db)));
+    // A tape of ours is opened without writing anything.
+    if (applicationId == kApplicationId && version == kSchemaVersion) return true;
     const bool made = InTransaction([this] {
         // Another window may have made it meanwhile: that is the same schema.
         const QByteArray stamp = QByteArray("PRAGMA application_id = ") + QByteArray::number(kApplicationId)

@@ -15,7 +15,7 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
     : m_engine(engine), m_profile(profile), m_calculator(calculator)
 {
     // Built once the window is set up: restoring the formats is no step.
-    m_engine.AttachStepListener(&m_model);
+    m_engine.AttachStepListener(this);
     m_shown = m_profile.Get(Preference::kTapeShown) == 1;
     // Said once under the tape, not per value: the window works on without its settings.
     m_profile.onSaveFailed = [this](const QString& problem) {
@@ -23,11 +23,25 @@ CalculatorTape::CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, 
         if (m_window) m_window->ShowProblem(Problems());
     };
     m_calculator.installEventFilter(this);
-    bool cut = false;
-    std::vector<StepRecord> lines = m_store.Load(TapeModel::kMaxLines, cut);
-    m_model.Load(std::move(lines), cut);
     connect(&m_model, &TapeModel::linesAdded, this, &CalculatorTape::Store);
     connect(&m_model, &TapeModel::linesReplaced, this, [this] { Store(-1); });
+}
+
+void CalculatorTape::LoadStored()
+{
+    if (m_store) return;
+    // Opening, let alone making, the database costs more than the whole
+    // window takes to start: it waits until a step or the tape needs it.
+    m_store = std::make_unique<TapeStore>();
+    bool cut = false;
+    std::vector<StepRecord> lines = m_store->Load(TapeModel::kMaxLines, cut);
+    m_model.Load(std::move(lines), cut);
+}
+
+void CalculatorTape::StepFinished(const FinishedStep& step)
+{
+    LoadStored();
+    m_model.StepFinished(step);
 }
 
 CalculatorTape::~CalculatorTape()
@@ -38,9 +52,10 @@ CalculatorTape::~CalculatorTape()
 
 QString CalculatorTape::Problems() const
 {
-    if (m_store.Problem().isEmpty()) return m_settingsProblem;
-    if (m_settingsProblem.isEmpty()) return m_store.Problem();
-    return m_store.Problem() + QLatin1Char('\n') + m_settingsProblem;
+    const QString tape = m_store ? m_store->Problem() : QString();
+    if (tape.isEmpty()) return m_settingsProblem;
+    if (m_settingsProblem.isEmpty()) return tape;
+    return tape + QLatin1Char('\n') + m_settingsProblem;
 }
 
 void CalculatorTape::AttachCommand(QAction& command)
@@ -66,6 +81,7 @@ void CalculatorTape::SetVisible(bool visible)
     }
     // Built the first time it is needed, so a calculator without its tape
     // starts as fast as ever.
+    LoadStored();
     if (!m_window) {
         m_window = std::make_unique<TapeWindow>(m_model, &m_calculator);
         connect(m_window.get(), &TapeWindow::lineChosen, this, &CalculatorTape::OnLineChosen);
@@ -112,13 +128,14 @@ bool CalculatorTape::HasKeyboard() const
 
 void CalculatorTape::Store(int added)
 {
+    LoadStored();
     if (added >= 0) {
         const std::deque<StepRecord>& all = m_model.Lines();
-        m_store.Append(std::vector<StepRecord>(all.end() - added, all.end()));
+        m_store->Append(std::vector<StepRecord>(all.end() - added, all.end()));
     } else if (m_model.CanUndoClear()) {
-        m_store.Clear();
+        m_store->Clear();
     } else {
-        m_store.UndoClear();
+        m_store->UndoClear();
     }
     if (m_window) m_window->ShowProblem(Problems());
 }

@@ -2,6 +2,8 @@
 // The tape beside the calculator: a record of every finished step, shown and
 // hidden with Ctrl+T, its shown state stored with the format choices. It
 // listens to the engine for the steps, and follows the window when it moves.
+// Its database is opened when first needed (the first step, the tape shown),
+// not while the window starts.
 
 #include "ui/tape/tape_model.h"
 #include "ui/tape/tape_window.h"
@@ -20,11 +22,10 @@ namespace quillet {
 class CalculatorEngine;
 class ProfileStore;
 
-class CalculatorTape : public QObject {
+class CalculatorTape : public QObject, private StepListener {
     Q_OBJECT
 public:
-    // Listens to `engine` from now on, reads whether the tape was shown last
-    // time and the lines it held.
+    // Listens to `engine` from now on, reads whether the tape was shown last time.
     CalculatorTape(CalculatorEngine& engine, ProfileStore& profile, QDialog& calculator);
     ~CalculatorTape() override;
 
@@ -40,8 +41,12 @@ public:
     bool HasKeyboard() const;
     // The calculator's zoom (1.0: as designed): the tape's text follows it.
     void SetZoom(double factor);
-    const TapeModel& Model() const { return m_model; }
-    TapeModel& Model() { return m_model; }
+    // The lines, the earlier runs' read in first.
+    TapeModel& Model()
+    {
+        LoadStored();
+        return m_model;
+    }
     // The tape window, or nullptr until the tape is first shown.
     TapeWindow* WindowIfAny() const { return m_window.get(); }
     // Enter on line `row`: the exact value of its step becomes a new entry of
@@ -56,6 +61,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Each step reaches the model after the earlier runs' lines.
+    void StepFinished(const FinishedStep& step) override;
+    // Opens the database and reads its lines into the model, once.
+    void LoadStored();
     void SetVisible(bool visible);
     // Keeps the tape's database up to date: `added` new lines, or -1 when the
     // tape was cleared or its lines came back. A failure shows under the tape.
@@ -68,7 +77,7 @@ private:
     QDialog& m_calculator;
     QAction* m_command = nullptr;
     TapeModel m_model;
-    TapeStore m_store;
+    std::unique_ptr<TapeStore> m_store; // nullptr until LoadStored
     QString m_settingsProblem; // why the settings were last not saved
     bool m_shown = false;
     double m_zoom = 1.0;
