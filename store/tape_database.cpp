@@ -25,6 +25,8 @@ namespace {
 constexpr int kApplicationId = 0x51544150; // "QTAP": marks the file as a tape of ours
 constexpr int kSchemaVersion = 1;
 constexpr int kBusyTimeoutMs = 1000;
+// How many steps beyond kMaxSteps wait before they are trimmed (Load never shows them).
+constexpr int kTrimSlack = 100;
 
 // A prepared statement, finalised when it goes.
 class Statement {
@@ -188,15 +190,21 @@ TapeDatabase::Contents TapeDatabase::Load(const StepLimits& limits)
     // Read in one transaction, so that another window's trimming cannot come between.
     if (!Execute("BEGIN")) return contents;
     {
+        // One more than is shown tells whether older steps wait to be trimmed.
         Statement query(m_db, QByteArray("SELECT ") + kStepColumns + " FROM step WHERE cleared = 0 ORDER BY id DESC LIMIT "
-                                  + QByteArray::number(kMaxSteps));
-        while (query.Row()) {
+                                  + QByteArray::number(kMaxSteps + 1));
+        for (int row = 0; query.Row(); ++row) {
+            if (row == kMaxSteps) {
+                contents.earlierRemoved = true;
+                break;
+            }
             bool sound = false;
             StoredStep step = ReadStep(query.get(), sound);
             if (sound && IsSound(step, limits)) contents.steps.push_back(std::move(step));
             else ++contents.damaged;
         }
-        contents.earlierRemoved = QueryNumber(m_db, "SELECT value FROM meta WHERE key = 'earlier_removed'", 0) == 1;
+        contents.earlierRemoved =
+            contents.earlierRemoved || QueryNumber(m_db, "SELECT value FROM meta WHERE key = 'earlier_removed'", 0) == 1;
     }
     Execute("COMMIT");
     std::reverse(contents.steps.begin(), contents.steps.end());
@@ -205,6 +213,12 @@ TapeDatabase::Contents TapeDatabase::Load(const StepLimits& limits)
 
 bool TapeDatabase::Trim()
 {
+    // Finding the 1,000th step walks a thousand rows: done only once the
+    // oldest and newest steps lie kTrimSlack further apart, which ids tell at
+    // once (there are never more steps than ids between them).
+    const long long oldest = QueryNumber(m_db, "SELECT min(id) FROM step WHERE cleared = 0", 0);
+    const long long newest = QueryNumber(m_db, "SELECT max(id) FROM step WHERE cleared = 0", 0);
+    if (newest - oldest < kMaxSteps + kTrimSlack) return true;
     Statement trim(m_db, "DELETE FROM step WHERE cleared = 0 AND id <= (SELECT id FROM step WHERE cleared = 0 "
                          "ORDER BY id DESC LIMIT 1 OFFSET " + QByteArray::number(kMaxSteps) + ")");
     if (!trim.Done()) return false;

@@ -44,7 +44,8 @@ public:
     };
     Contents Load(const StepLimits& limits);
 
-    // Adds `steps` in one transaction and trims to the last kMaxSteps; a clear
+    // Adds `steps` in one transaction and trims to the last kMaxSteps (once
+    // a hundred more have come: Load shows the last kMaxSteps either way); a clear
     // this object made can no longer be undone. False, with Problem() saying
     // so, when they were not kept (nothing of them is).
     bool Append(const std::vector<StoredStep>& steps);
