@@ -126,6 +126,25 @@ bool CalculatorTape::HasKeyboard() const
     return m_window && focus != nullptr && focus->window() == m_window.get();
 }
 
+bool CalculatorTape::Toggle()
+{
+    const bool hadKeyboard = HasKeyboard();
+    Show(!m_shown);
+    if (hadKeyboard) m_calculator.activateWindow(); // the keys come back with the tape gone
+    return m_shown;
+}
+
+void CalculatorTape::SwitchKeyboard(QWidget& calculatorFocus)
+{
+    if (HasKeyboard()) {
+        m_calculator.activateWindow();
+        calculatorFocus.setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!m_shown) Show(true);
+    TakeKeyboard();
+}
+
 void CalculatorTape::Store(int added)
 {
     LoadStored();

@@ -39,6 +39,13 @@ public:
     void TakeKeyboard();
     // Whether the keyboard is in the tape.
     bool HasKeyboard() const;
+    // Shows the tape if it is hidden, hides it if shown (Ctrl+T); the
+    // keyboard comes back to the calculator if it was in the tape. Returns
+    // whether the tape is now shown.
+    bool Toggle();
+    // Moves the keyboard into the tape (showing it), on its current line, or
+    // from the tape back to `calculatorFocus` (F6).
+    void SwitchKeyboard(QWidget& calculatorFocus);
     // The calculator's zoom (1.0: as designed): the tape's text follows it.
     void SetZoom(double factor);
     // The lines, the earlier runs' read in first.

@@ -41,12 +41,16 @@ CalculatorDialog::CalculatorDialog(ProfileStore& profile, QWidget* parent)
         .paste = [this] { OnEditPaste(); },
         .copyRegister = [this](int index) { CopyRegister(index); },
         .pasteIntoRegister = [this](int index) { PasteIntoRegister(index); },
-        .selectRegister = [this](int index) { SelectFromKeyboard(index); },
+        .selectRegister = [this](int index) { DisplayClick(index, true); },
         .switchMode = [this] { OnModeButton(); },
-        .toggleTape = [this] { ToggleTape(); },
-        .switchToOrFromTape = [this] { SwitchToOrFromTape(); },
-        .say = [this](const QString& words) { Say(words); },
-        .sayCurrentRegister = [this] { SayCurrentRegister(); },
+        .toggleTape = [this] { m_announcer->Say(TapeWords(m_tape->Toggle())); },
+        .switchToOrFromTape = [this] { m_tape->SwitchKeyboard(m_panels[engine.CurrentRegister()].display); },
+        .say = [this](const QString& words) { m_announcer->Say(words); },
+        .sayCurrentRegister =
+            [this] {
+                const int current = engine.CurrentRegister();
+                m_announcer->Say(RegisterWords(current, m_panels[current].display.ValueReadOut()));
+            },
         .openSettings = [this] { OnSettingsButton(); },
         .openHomePage = [this] { homeLink.FollowLink(); },
         .openAbout = [this] { OnSysCommand(IDM_ABOUTBOX); },
@@ -104,7 +108,12 @@ void CalculatorDialog::DoDataExchange(DialogBuilder& builder)
         const int i = panel.Index();
         connect(&panel.selector, &QComboBox::activated, this, formatChanges[i]);
         connect(&panel.display, &LcdDisplay::clicked, this, displayClicks[i]);
-        connect(&panel.display, &RegisterDisplay::focusTaken, this, [this, i] { OnDisplayFocus(i); });
+        // Where the focus is, the digits go: a display that takes the focus (an
+        // arrow key, the window coming back) becomes the current register, as
+        // a click on it makes it.
+        connect(&panel.display, &RegisterDisplay::focusTaken, this, [this, i] {
+            if (engine.CurrentRegister() != i) DisplayClick(i);
+        });
         connect(&panel.Radio(), &QAbstractButton::clicked, this, radios[i]);
         connect(&panel.CalcBox(), &QAbstractButton::clicked, this, calcs[i]);
     }
@@ -209,34 +218,6 @@ void CalculatorDialog::OnAboutButton()
 {
     AboutDialog dialog(windowIcon, this);
     dialog.exec();
-}
-
-void CalculatorDialog::Say(const QString& words) { m_announcer->Say(words); }
-
-void CalculatorDialog::SayCurrentRegister()
-{
-    const int current = engine.CurrentRegister();
-    Say(RegisterWords(current, m_panels[current].display.ValueReadOut()));
-}
-
-void CalculatorDialog::ToggleTape()
-{
-    const bool shown = !m_tape->Shown();
-    const bool hadKeyboard = m_tape->HasKeyboard();
-    m_tape->Show(shown);
-    if (hadKeyboard) activateWindow(); // the keys come back with the tape gone
-    Say(TapeWords(shown));
-}
-
-void CalculatorDialog::SwitchToOrFromTape()
-{
-    if (m_tape->HasKeyboard()) {
-        activateWindow();
-        m_panels[engine.CurrentRegister()].display.setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (!m_tape->Shown()) m_tape->Show(true);
-    m_tape->TakeKeyboard();
 }
 
 void CalculatorDialog::OnSysCommand(int commandId)

@@ -99,19 +99,9 @@ private:
     void OnInitDialog();
     // A selector change: the register's new format, stored.
     void OnFormatChange(int index);
-    void DisplayClick(int index);
-    void OnDisplayFocus(int index);
-    // Ctrl+1..3: as a click on the display, but a refusal (the computed
-    // register in Editing mode) beeps and is explained to a screen reader.
-    void SelectFromKeyboard(int index);
-    // Shows or hides the tape (Ctrl+T) and says which.
-    void ToggleTape();
-    // Moves the keyboard into the tape, on its current line, or back (F6).
-    void SwitchToOrFromTape();
-    // Has a screen reader say `words` (nothing when none listens).
-    void Say(const QString& words);
-    // Has a screen reader say the current register's name and value.
-    void SayCurrentRegister();
+    // As a click on register `index`'s display; `fromKeyboard` (Ctrl+1..3):
+    // a refusal beeps and says why.
+    void DisplayClick(int index, bool fromKeyboard = false);
     void SelectRadio(int index);
     void CalcClick(int target);
     // Shows the engine's state in the controls: the mode (the button's caption,

@@ -1,5 +1,6 @@
 // Copy and paste of a register's value, as text other programs read and write.
 
+#include "ui/accessibility/announcer.h"
 #include "ui/window/calculator_dialog.h"
 
 #include "ui/accessibility/spoken_words.h"
@@ -62,7 +63,7 @@ void CalculatorDialog::CopyRegister(int index)
     // frames, 366+12 for feet and frames, plain frame counts.
     const QString text = QString::fromStdString(EditingText(engine.ShownValue(index)));
     QGuiApplication::clipboard()->setText(text);
-    Say(CopiedWords(text));
+    m_announcer->Say(CopiedWords(text));
 }
 
 void CalculatorDialog::PasteIntoRegister(int index)

@@ -10,29 +10,19 @@
 
 namespace quillet {
 
-void CalculatorDialog::DisplayClick(int index)
+void CalculatorDialog::DisplayClick(int index, bool fromKeyboard)
 {
-    // The computed register cannot be typed into: selecting it would undo the choice.
-    if (!engine.IsConversionMode() && engine.CalcTarget() == index) return;
-    SelectRadio(index);
-}
-
-void CalculatorDialog::SelectFromKeyboard(int index)
-{
+    // The computed register cannot be typed into: selecting it would undo the
+    // choice. A click on it is ignored; from the keyboard (Ctrl+1..3) the
+    // refusal beeps and is explained to a screen reader.
     if (!engine.IsConversionMode() && engine.CalcTarget() == index) {
-        QApplication::beep();
-        m_announcer->Say(ComputedRegisterRefusedWords(index));
+        if (fromKeyboard) {
+            QApplication::beep();
+            m_announcer->Say(ComputedRegisterRefusedWords(index));
+        }
         return;
     }
     SelectRadio(index);
-}
-
-void CalculatorDialog::OnDisplayFocus(int index)
-{
-    // Where the focus is, the digits go: a display that takes the focus (an
-    // arrow key, the window coming back) becomes the current register, as a
-    // click on it makes it.
-    if (engine.CurrentRegister() != index) DisplayClick(index);
 }
 
 void CalculatorDialog::SelectRadio(int index)
